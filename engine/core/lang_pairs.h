@@ -1,0 +1,135 @@
+#pragma once
+// Every language pair of the program, in one table. Resolve them with LangText (lang.h).
+// Messages with a Russian and an English side; "Limit = 18 digits!" exists in English only and is
+// therefore no pair (its "=" would split it): show it as it stands.
+
+namespace tallyman::pairs {
+
+// Messages of the tape and its files.
+inline constexpr const wchar_t* kError = L"Ошибка!=Error!";
+inline constexpr const wchar_t* kWrongClipboardNumber = L"В буфере не число!=Wrong number in clipboard!";
+inline constexpr const wchar_t* kFileError = L"Ошибка в файле!=File error!";
+inline constexpr const wchar_t* kCalculationError = L"Ошибка в расчётах=Error in calculations!";
+inline constexpr const wchar_t* kZeroNotMeaningful = L"Ноль вводить не имеет смысла!=The zero is not meaningful!";
+inline constexpr const wchar_t* kTimeIsOver = L"Время вышло!=The time is over!";
+inline constexpr const wchar_t* kLimit18Digits = L"Limit = 18 digits!";
+
+// Questions.
+inline constexpr const wchar_t* kCloseProgramQuestion = L"Закрыть калькулятор?=Close program?";
+inline constexpr const wchar_t* kRemoveEverythingQuestion = L"Будет удалено вообще всё!!!=All calculations will be removed!!!";
+inline constexpr const wchar_t* kClearAllLines = L"Удалить все строки=Clear all lines";
+inline constexpr const wchar_t* kDeleteCurrentLine = L"Удалить строку=Delete current line";
+inline constexpr const wchar_t* kSaveChanges = L"Сохранить изменения=Save changes";
+inline constexpr const wchar_t* kClearAllText = L"Удалить весь текст=Clear all text";
+inline constexpr const wchar_t* kDelete = L"Удалить=Delete";
+inline constexpr const wchar_t* kClearAll = L"Очистить всё=Clear all";
+
+// Prompts and dialog captions.
+inline constexpr const wchar_t* kComments = L"Комментарии=Comments";
+inline constexpr const wchar_t* kAnyText = L"любой текст:=any text:";
+inline constexpr const wchar_t* kEnterNumber = L"Введите число=Enter numer";
+inline constexpr const wchar_t* kChange = L"Изменение:=Change:";
+inline constexpr const wchar_t* kInsertBefore = L"Вставка до:=Insert before:";
+inline constexpr const wchar_t* kLineOf = L"  стр. =  line ";
+inline constexpr const wchar_t* kLoadCalculations = L"Загрузить вычисления из файла=Load calculations from file";
+inline constexpr const wchar_t* kSaveCalculations = L"Запись вычислений в файл=Save calculations to file";
+inline constexpr const wchar_t* kSaveResults = L"Запись результатов в файл=Save results to file";
+inline constexpr const wchar_t* kCalculations = L"Вычисления:=Calculations:";
+inline constexpr const wchar_t* kResult = L"Результат:=Result:";
+inline constexpr const wchar_t* kCalculator = L"Калькулятор=Calculator";
+inline constexpr const wchar_t* kResults = L"Результаты=Results";
+
+// Printing.
+inline constexpr const wchar_t* kPrintCalculations = L"Печать вычислений=Print calculations";
+inline constexpr const wchar_t* kPrinters = L"Принтеры=Printers";
+inline constexpr const wchar_t* kFonts = L"Шрифты=Fonts";
+inline constexpr const wchar_t* kTitle = L"Заголовок=Title";
+inline constexpr const wchar_t* kCopies = L"Копий=Copies";
+inline constexpr const wchar_t* kCurrentDate = L"Текущая дата=Current date";
+inline constexpr const wchar_t* kToPrint = L"Печатать=To print";
+inline constexpr const wchar_t* kCancel = L"Отменить=Cancel";
+inline constexpr const wchar_t* kPrintTotal =
+    L"В расчёте %d значений ____________________    ИТОГО=In %d calculations ____________________    RESULT";
+
+// Formula engine errors.
+inline constexpr const wchar_t* kDivideByZero = L"Деление на ноль!=Divide by zero!";
+inline constexpr const wchar_t* kMismatchedBrackets = L"Не согласованы скобки=Mismatched brackets";
+inline constexpr const wchar_t* kExpectedNumberOrVariable = L"Ожидается число или переменная=Expected Number or Variable";
+inline constexpr const wchar_t* kMistakeInArguments = L"Ошибка в аргументах=Mistake in arguments";
+inline constexpr const wchar_t* kWrongOperation = L"Ошибочная операция=Wrong operation";
+inline constexpr const wchar_t* kWrongVariable = L"Ошибочная переменная=Wrong variable";
+inline constexpr const wchar_t* kWrongNumber = L"Ошибочное число=Wrong number";
+inline constexpr const wchar_t* kSyntaxError = L"Синтаксическая ошибка!=Syntax error!";
+
+// Formula window, notebook and memory list.
+inline constexpr const wchar_t* kEnterFormula = L"Введите (выберите) формулу и нажмите Enter=Input (select) the formula and press Enter";
+inline constexpr const wchar_t* kRun = L"&Запустить=&Run";
+inline constexpr const wchar_t* kSaveToFile = L"&Сохранить в файл=Save to file";
+inline constexpr const wchar_t* kGet = L"Взять=Get";
+inline constexpr const wchar_t* kRemember = L"Запомнить=Remember";
+inline constexpr const wchar_t* kEdit = L"Изменить=Edit";
+inline constexpr const wchar_t* kClose = L"Закрыть=Close";
+inline constexpr const wchar_t* kHide = L"Скрыть=Hide";
+inline constexpr const wchar_t* kNote = L"Блокнот=Note";
+inline constexpr const wchar_t* kSetAlarm = L"Будильник=Set alarm";
+inline constexpr const wchar_t* kKeys = L"Клавиши=Keys";
+inline constexpr const wchar_t* kHour = L"Час=Hour";
+inline constexpr const wchar_t* kMin = L"Мин=Min";
+inline constexpr const wchar_t* kDecode = L"Декодировать=Decode";
+inline constexpr const wchar_t* kInsertCalculations = L"Добавить вычисления=Insert calculations";
+inline constexpr const wchar_t* kInsertDateTime = L"Вставить дату и время=Insert date and time";
+inline constexpr const wchar_t* kCalculateTime = L"Рассчитать время=Сalculate time";
+inline constexpr const wchar_t* kCalculateSelection = L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
+inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
+inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
+
+// Main window and results window captions.
+inline constexpr const wchar_t* kMenuFile = L"&Файл=&File";
+inline constexpr const wchar_t* kMenuOperations = L"&Команды=Commands";
+inline constexpr const wchar_t* kMenuHelp = L"&Помощь=&Help";
+inline constexpr const wchar_t* kMenuLoad = L"&Загрузка...=&Load...";
+inline constexpr const wchar_t* kMenuSave = L"&Сохранение...=&Save...";
+inline constexpr const wchar_t* kMenuPrint = L"&Печать...=&Print...";
+inline constexpr const wchar_t* kMenuExit = L"Вы&ход=E&xit";
+inline constexpr const wchar_t* kMenuSign = L"&Знак числа=&Sign";
+inline constexpr const wchar_t* kMenuResults = L"&Результаты...=&Results...";
+inline constexpr const wchar_t* kMenuClear = L"&Очистка=&Clear";
+inline constexpr const wchar_t* kMenuHide = L"Спрятат&ь=&Hide";
+inline constexpr const wchar_t* kMenuTop = L"&Поверх других окон=&On top";
+inline constexpr const wchar_t* kMenuHotKey = L"&Горячая клавиша=Hot ke&y";
+inline constexpr const wchar_t* kMenuReadMe = L"&Содержание=&Content";
+inline constexpr const wchar_t* kMenuAbout = L"&О программе=&About";
+inline constexpr const wchar_t* kMenuRowEdit = L"&Изменить...=&Edit...";
+inline constexpr const wchar_t* kMenuRowInsert = L"&Вставить...  (Ins)=&Insert...   (Ins)";
+inline constexpr const wchar_t* kMenuRowDelete = L"&Удалить      (Del)=&Delete      (Del)";
+inline constexpr const wchar_t* kMenuOperand = L"Взять &операнд=&Get operand";
+inline constexpr const wchar_t* kMenuResult = L"Взять &результат=Get &result";
+inline constexpr const wchar_t* kMenuSets = L"У&становки=&Sets";
+inline constexpr const wchar_t* kMenuMenu = L"&Меню=&Menu";
+inline constexpr const wchar_t* kMenuRestore = L"&Показать калькулятор=&Show program";
+inline constexpr const wchar_t* kMenuCopyResult = L"&Копировать результат в буфер=&Copy result to clipboard";
+inline constexpr const wchar_t* kMenuClose = L"&Закрыть калькулятор=Close &program";
+inline constexpr const wchar_t* kMenuNote = L"&Блокнот=&Note";
+inline constexpr const wchar_t* kMenuForm = L"&Формула=&Formula";
+inline constexpr const wchar_t* kMenuListMem = L"Пам&ять=&Memory";
+inline constexpr const wchar_t* kMenuProp = L"Число прописью - в буфер=Number to text and to Clipboard";
+inline constexpr const wchar_t* kMenuFont = L"&Шрифт...=Fo&nt...";
+inline constexpr const wchar_t* kMenuPrecision = L"&Точность...=&Precision...";
+inline constexpr const wchar_t* kMenuTray = L"В &лоток при загрузке=&Load to tray";
+inline constexpr const wchar_t* kMenuConfirm = L"Подтверждать закрыт&ие=Conf&irm closing";
+inline constexpr const wchar_t* kMenuHideOnMin = L"В лоток при закр&ытии=Hide to tra&y on min/close";
+inline constexpr const wchar_t* kMenuNumLock = L"&NumLock включен всегда=NumLock always ON";
+inline constexpr const wchar_t* kMenuUndo = L"&Отменить=&Undo";
+inline constexpr const wchar_t* kMenuCut = L"&Вырезать=Cu&t";
+inline constexpr const wchar_t* kMenuCopy = L"&Копировать=&Copy";
+inline constexpr const wchar_t* kMenuPaste = L"Вст&авить=&Paste";
+inline constexpr const wchar_t* kMenuDelete = L"&Удалить=&Delete";
+inline constexpr const wchar_t* kMenuSelectAll = L"В&ыделить всё=Select &All";
+inline constexpr const wchar_t* kMenuOnlyOne = L"Один экземпляр программы=Only one instance";
+inline constexpr const wchar_t* kMenuGoTo = L"Перейти к &расчётам=&Go to calculations";
+inline constexpr const wchar_t* kMenuClearAll = L"У&далить всё!!!=Clear &All";
+inline constexpr const wchar_t* kMenuSaveAll = L"Со&хранить всё=Save &all";
+inline constexpr const wchar_t* kMenuResMove = L"&Перенести результат в окно ввода=&Move result";
+inline constexpr const wchar_t* kMenuResCopy = L"&Копировать результат в буфер=&Copy result to clipboard";
+
+}  // namespace tallyman::pairs

@@ -1,0 +1,47 @@
+#include "engine/core/locale.h"
+
+namespace tallyman {
+
+Locale Locale::Russian() {
+  Locale l;
+  l.decimalSeparator = L',';
+  l.thousandsSeparator = kNoBreakSpace;
+  l.dateSeparator = L'.';
+  l.timeSeparator = L':';
+  l.shortDateFormat = L"dd.MM.yyyy";
+  l.longTimeFormat = L"H:mm:ss";
+  l.longDayNames = {L"воскресенье", L"понедельник", L"вторник", L"среда",
+                    L"четверг",     L"пятница",     L"суббота"};
+  l.shortDayNames = {L"Вс", L"Пн", L"Вт", L"Ср", L"Чт", L"Пт", L"Сб"};
+  l.longMonthNames = {L"Январь", L"Февраль", L"Март",     L"Апрель",  L"Май",    L"Июнь",
+                      L"Июль",   L"Август",  L"Сентябрь", L"Октябрь", L"Ноябрь", L"Декабрь"};
+  l.shortMonthNames = {L"янв", L"фев", L"мар", L"апр", L"май", L"июн",
+                       L"июл", L"авг", L"сен", L"окт", L"ноя", L"дек"};
+  return l;
+}
+
+Locale Locale::English() {
+  Locale l;
+  l.decimalSeparator = L'.';
+  l.thousandsSeparator = L',';
+  l.dateSeparator = L'/';
+  l.timeSeparator = L':';
+  l.shortDateFormat = L"MM/dd/yyyy";
+  l.longTimeFormat = L"H:mm:ss";
+  l.longDayNames = {L"Sunday",   L"Monday", L"Tuesday", L"Wednesday",
+                    L"Thursday", L"Friday", L"Saturday"};
+  l.shortDayNames = {L"Sun", L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat"};
+  l.longMonthNames = {L"January", L"February", L"March",     L"April",   L"May",      L"June",
+                      L"July",    L"August",   L"September", L"October", L"November", L"December"};
+  l.shortMonthNames = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                       L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
+  return l;
+}
+
+Locale WithUsableThousandsSeparator(Locale locale) {
+  const wchar_t t = locale.thousandsSeparator;
+  if (t == L'\0' || t == locale.decimalSeparator || t <= 32) locale.thousandsSeparator = kNoBreakSpace;
+  return locale;
+}
+
+}  // namespace tallyman

@@ -1,0 +1,194 @@
+#include "engine/core/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace tallyman {
+
+NumberText::NumberText(const Locale& locale, int digits, int resOut) {
+  const Locale usable = WithUsableThousandsSeparator(locale);
+  m_decimal = usable.decimalSeparator;
+  m_thousands = usable.thousandsSeparator;
+  SetPrecision(digits, resOut);
+}
+
+void NumberText::SetPrecision(int digits, int resOut) {
+  m_digits = std::clamp(digits, 0, kMaxDecimals);
+  m_resOut = std::clamp(resOut, 0, kMaxDecimals);
+}
+
+Text NumberText::Picture(int decimals) { return L"#,##0." + Text(static_cast<size_t>(decimals), L'#'); }
+
+Text NumberText::CleanNumber(TextView text) const {
+  Text out;
+  out.reserve(text.size());
+  for (wchar_t c : text) {
+    if (c == L'.' || c == L',' || c == m_decimal) {
+      if (c != m_thousands) out.push_back(m_decimal);
+    } else if (c <= 32 || c == m_thousands) {
+      continue;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
+  char buffer[128];
+  size_t n = 0;
+  size_t i = 0;
+  bool negative = false;
+  if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) negative = t[i++] == L'-';
+  size_t digits = 0;
+  bool separator = false;
+  for (; i < t.size(); ++i) {
+    const wchar_t c = t[i];
+    if (c >= L'0' && c <= L'9') {
+      if (n + 8 >= sizeof buffer) {
+        // Digits past what an 80-bit value can hold matter only before the separator, where
+        // they scale the value: keep counting them as an exponent.
+        if (!separator) ++digits;
+        continue;
+      }
+      buffer[n++] = static_cast<char>(c);
+      ++digits;
+    } else if (c == m_decimal && !separator) {
+      separator = true;
+      if (n + 8 < sizeof buffer) buffer[n++] = '.';
+    } else {
+      break;
+    }
+  }
+  if (digits == 0 && !separator) return std::nullopt;
+  const size_t kept = std::count_if(buffer, buffer + n, [](char c) { return c != '.'; });
+  long extraScale = static_cast<long>(digits) - static_cast<long>(kept);
+  if (n == 0 || (n == 1 && buffer[0] == '.')) buffer[n++] = '0';
+  if (i < t.size() && allowExponent && (t[i] == L'e' || t[i] == L'E')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) negativeExponent = t[i++] == L'-';
+    long exponent = 0;
+    size_t exponentDigits = 0;
+    for (; i < t.size() && t[i] >= L'0' && t[i] <= L'9'; ++i, ++exponentDigits)
+      exponent = std::min(exponent * 10 + (t[i] - L'0'), 100000L);
+    if (exponentDigits == 0) return std::nullopt;
+    extraScale += negativeExponent ? -exponent : exponent;
+  }
+  if (i != t.size()) return std::nullopt;
+  if (extraScale != 0) {
+    const std::string e = "e" + std::to_string(extraScale);
+    std::copy(e.begin(), e.end(), buffer + n);
+    n += e.size();
+  }
+  Number value = 0;
+  const auto result = std::from_chars(buffer, buffer + n, value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Underflow reads as zero; overflow is no usable number.
+    if (extraScale > 0) return std::nullopt;
+    value = 0;
+  } else if (result.ec != std::errc() || result.ptr != buffer + n) {
+    return std::nullopt;
+  }
+  if (!std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+std::optional<Number> NumberText::ReadFloat(TextView cleaned) const { return Parse(cleaned, true); }
+
+std::optional<Number> NumberText::TextToNumber(TextView text) const {
+  const Text t = CleanNumber(text);
+  if (t.find_first_of(L"eE") != Text::npos) return std::nullopt;
+  const auto value = Parse(t, false);
+  if (!value) return std::nullopt;
+  const auto formatted = Format(*value, m_digits);
+  if (!formatted) return std::nullopt;
+  return Parse(CleanNumber(*formatted), false);
+}
+
+std::optional<Text> NumberText::Format(Number value, int decimals) const {
+  if (!std::isfinite(value)) return std::nullopt;
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  const bool negative = std::signbit(value);
+  const Number magnitude = std::abs(value);
+
+  // 18 significant digits, rounded to nearest: d.ddddddddddddddddde±x
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  const std::string_view sci(buffer, static_cast<size_t>(result.ptr - buffer));
+  std::string significand;
+  significand.reserve(18);
+  significand += sci[0];
+  significand += sci.substr(2, 17);
+  int exponent = 0;
+  std::from_chars(sci.data() + sci.find('e') + 1 + (sci[sci.find('e') + 1] == '+'), sci.data() + sci.size(), exponent);
+  if (magnitude != 0 && exponent >= 18) return std::nullopt;
+
+  // Split the digit string into an integer part and the decimals that follow it.
+  std::string integer, fraction;
+  if (magnitude == 0) {
+    integer = "0";
+  } else if (exponent >= 0) {
+    integer = significand.substr(0, static_cast<size_t>(exponent) + 1);
+    fraction = significand.substr(static_cast<size_t>(exponent) + 1);
+  } else {
+    integer = "0";
+    fraction = std::string(static_cast<size_t>(-exponent - 1), '0') + significand;
+  }
+
+  // Half away from zero at `decimals`: the first dropped digit decides.
+  if (fraction.size() > static_cast<size_t>(decimals)) {
+    const bool up = fraction[static_cast<size_t>(decimals)] >= '5';
+    fraction.resize(static_cast<size_t>(decimals));
+    if (up) {
+      std::string digits = integer + fraction;
+      int k = static_cast<int>(digits.size()) - 1;
+      while (k >= 0 && digits[static_cast<size_t>(k)] == '9') digits[static_cast<size_t>(k--)] = '0';
+      if (k >= 0) {
+        ++digits[static_cast<size_t>(k)];
+      } else {
+        digits.insert(digits.begin(), '1');
+      }
+      integer = digits.substr(0, digits.size() - fraction.size());
+      fraction = digits.substr(digits.size() - fraction.size());
+    }
+  }
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  const size_t firstNonZero = integer.find_first_not_of('0');
+  integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
+  if (integer.size() > 18) return std::nullopt;
+
+  Text out;
+  out.reserve(integer.size() + integer.size() / 3 + fraction.size() + 2);
+  if (negative && (integer != "0" || !fraction.empty())) out.push_back(L'-');
+  for (size_t i = 0; i < integer.size(); ++i) {
+    if (i > 0 && (integer.size() - i) % 3 == 0) out.push_back(m_thousands);
+    out.push_back(static_cast<wchar_t>(integer[i]));
+  }
+  if (!fraction.empty()) {
+    out.push_back(m_decimal);
+    for (char c : fraction) out.push_back(static_cast<wchar_t>(c));
+  }
+  return out;
+}
+
+std::optional<Number> NumberText::RowValue(TextView row, wchar_t delimiter) const {
+  if (row.empty()) return std::nullopt;
+  const size_t p = row.find(delimiter);
+  if (p == TextView::npos) return std::nullopt;
+  TextView candidate = delimiter == L'\t' ? row.substr(std::min<size_t>(1, p), p - std::min<size_t>(1, p))
+                                          : row.substr(p + 1);
+  const auto value = TextToNumber(candidate);
+  if (!value) return std::nullopt;
+  if (delimiter == L'\t' && *value == 0) return std::nullopt;
+  return value;
+}
+
+std::optional<Number> NumberText::RowValue(const std::vector<Text>& rows, long index, wchar_t delimiter) const {
+  if (index < 0 || static_cast<size_t>(index) >= rows.size()) return std::nullopt;
+  return RowValue(rows[static_cast<size_t>(index)], delimiter);
+}
+
+}  // namespace tallyman

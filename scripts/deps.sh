@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those that are missing.
+# Usage: scripts/deps.sh [build|test]
+set -euo pipefail
+what=${1:-test}
+
+packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
+if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
+  packages+=(qt6-base-dev libx11-dev libxtst-dev fonts-liberation)
+  if [ "$what" = test ]; then
+    packages+=(xvfb openbox xdotool xclip x11-utils)
+  fi
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
