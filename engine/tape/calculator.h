@@ -1,0 +1,145 @@
+#pragma once
+// The calculator model behind the main window, with no window.
+//
+//   tape (RowList)          rows: start row "\t=v", operation rows "+x\t=r", a pending sign "+"
+//   entry (EntryLine)       the entry line Ed: text, selection, caret
+//   S1, S2                  the sign displays; with the last tape row they are the whole state:
+//                           (none, none) empty tape; (none, sign) sign just chosen;
+//                           (sign, none) operand being typed; ('=', none) calculation closed
+//   results (Results)       one entry per closed calculation, with its tape text and a total
+//   memory                  ten named slots
+//
+// Keys, clipboard work and tape changes come in as operations; messages, beeps and the clipboard
+// leave through CalculatorHost. The window shows this state and forwards input; it does no
+// arithmetic of its own.
+#include <filesystem>
+#include <optional>
+
+#include "engine/core/host.h"
+#include "engine/core/memory_slot.h"
+#include "engine/core/number_text.h"
+#include "engine/tape/entry_line.h"
+#include "engine/tape/results.h"
+#include "engine/tape/tape.h"
+
+namespace tallyman {
+
+// Keys of the entry line other than printable characters.
+inline constexpr wchar_t kKeyEnter = L'\r';
+inline constexpr wchar_t kKeyEscape = L'\x1b';
+inline constexpr wchar_t kKeyBackspace = L'\b';
+
+class Calculator {
+ public:
+  Calculator(const Locale& locale, CalculatorHost& host);
+
+  // --- state ---
+  const RowList& Tape() const { return m_tape; }
+  const EntryLine& Entry() const { return m_entry; }
+  wchar_t S1() const { return m_s1; }  // L'\0' when empty
+  wchar_t S2() const { return m_s2; }
+  const Results& ResultsList() const { return m_results; }
+  long ResultIndex() const { return m_resultIndex; }
+  bool EntryWriting() const { return m_entryWriting; }
+  const NumberText& Numbers() const { return m_numbers; }
+  MemorySlots& Memory() { return m_memory; }
+  const MemorySlots& Memory() const { return m_memory; }
+  bool English() const { return m_english; }
+  void SetEnglish(bool english) { m_english = english; }
+  // True once the entry line changed since the flag was last cleared (the automatic copy).
+  bool EntryChangedSinceSave() const { return m_entryChanged; }
+  void ClearEntryChangedMark() { m_entryChanged = false; }
+
+  void SetTapeObserver(ListObserver* observer) { m_tape.SetObserver(observer); }
+  void SetResultsObserver(ListObserver* observer) { m_results.SetObserver(observer); }
+
+  // --- the entry line ---
+  // A character typed in the entry line (digits, separators, operation keys, Enter, space, "%").
+  void KeyPress(wchar_t key);
+  // The window edited the entry itself (Backspace, Delete, undo, cut...): take its new text and
+  // selection and apply the text-change rule.
+  void SetEntryFromEditor(const Text& text, long selectionStart, long selectionLength);
+  void SetEntrySelection(long selectionStart, long selectionLength);
+  void SelectAllEntry();
+  void Percentage();   // space, "%", PageUp
+  void SignChange();   // F9
+  void CaretToEnd();
+
+  // --- operations of the window ---
+  void ClearTape();                          // Ctrl+Del
+  void CloseCalculation();
+  void TakeMemoryCell(int slot);             // Ctrl+0..9
+  void CopyResult();                         // C, Ctrl+C, Ctrl+Ins in the entry
+  void PasteByKey();                         // Ctrl+V, Shift+Ins in the entry
+  void EditCut();                            // the entry's pop-up menu
+  void EditCopy();
+  void EditPaste();
+  void SetPrecision(int digits, int resOut); // precision dialog confirmed: recomputes when changed
+
+  // --- the tape ---
+  void SelectRow(long index);
+  bool CanEditSelectedRow() const;           // a row longer than one character is selected
+  // The value the row dialog opens with (operand, or start value for the first row).
+  std::optional<Number> SelectedRowDialogValue() const;
+  // The row dialog was confirmed with `sign` and the operand text; false when the text is zero or
+  // no number (the dialog then says "The zero is not meaningful!" and stays open).
+  bool ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText);
+  void DeleteSelectedRow();                  // Delete in the tape
+  void TakeOperand();                        // F6
+  void TakeResult();                         // F7
+  // A value dropped or taken into the entry line (drag and drop of a row or a results entry).
+  void TakeValueIntoEntry(Number value, bool withLimitMessage);
+  // Load a tape file (menu, dropped file): the current calculation is recorded first.
+  void LoadTapeFile(const std::filesystem::path& path);
+  // The rows in the tape file format, for Save and the automatic copy.
+  bool SaveTapeFile(const std::filesystem::path& path) const;
+
+  // --- the results list ---
+  void SelectResult(long index);
+  void GoToResult();                         // F8: bring the selected entry back onto the tape
+  void DeleteResult();                       // Delete in the results list
+  // The comment dialog was confirmed with `text` for the selected entry.
+  void CommentResult(const Text& text);
+  void ClearAllResults();                    // after the confirmation question
+  void TakeResultEntry();                    // F7 in the results window
+  void MoveTotalIntoEntry();                 // the total dragged or moved into the entry line
+  void CopyTotal();
+
+  // ModifyTape with one of 'd', 'n', 'e' or '\0' (recompute); see also LoadTapeFile.
+  void ModifyTape(wchar_t command, wchar_t sign, Number value);
+
+ private:
+  // implementation in calculator.cpp and its companions
+  void SetSign(wchar_t rowSign, wchar_t left, wchar_t right);
+  void DropPendingSign();
+  bool AppendOperand(Number x);
+  void WriteEntry(const Text& text);   // programmatic write, with EntryWriting set
+  void SetEntryText(const Text& text); // any write: applies the text-change rule
+  void OnEntryChanged();
+  void TypeIntoEntry(wchar_t c);
+  void OperationKey(wchar_t key);
+  void RefuseKey();
+  void Message(const wchar_t* pair);
+  Text FormatCalcWithLimit(Number value);
+  Text FormatResultWithLimit(Number value);
+  void UpdateResultsTotal();
+  void ApplyRecomputedTape(std::vector<Text> rows, wchar_t command, long rememberedSelection);
+  void AfterSuccessfulChange(wchar_t command, long rememberedSelection);
+  void StartNewIfClosed();
+
+  CalculatorHost& m_host;
+  NumberText m_numbers;
+  RowList m_tape;
+  EntryLine m_entry;
+  wchar_t m_s1 = L'\0';
+  wchar_t m_s2 = L'\0';
+  Results m_results;
+  long m_resultIndex = -1;
+  bool m_entryWriting = false;
+  bool m_entryChanged = false;
+  bool m_deleting = false;
+  bool m_english = false;
+  MemorySlots m_memory;
+};
+
+}  // namespace tallyman
