@@ -46,9 +46,8 @@ class Calculator {
   const MemorySlots& Memory() const { return m_memory; }
   bool English() const { return m_english; }
   void SetEnglish(bool english) { m_english = english; }
-  // True once the entry line changed since the flag was last cleared (the automatic copy).
+  // True once the entry line changed since the last automatic copy.
   bool EntryChangedSinceSave() const { return m_entryChanged; }
-  void ClearEntryChangedMark() { m_entryChanged = false; }
 
   void SetTapeObserver(ListObserver* observer) { m_tape.SetObserver(observer); }
   void SetResultsObserver(ListObserver* observer) { m_results.SetObserver(observer); }
@@ -89,10 +88,14 @@ class Calculator {
   void TakeResult();                         // F7
   // A value dropped or taken into the entry line (drag and drop of a row or a results entry).
   void TakeValueIntoEntry(Number value, bool withLimitMessage);
-  // Load a tape file (menu, dropped file): the current calculation is recorded first.
+  // Load a tape file (menu, dropped file): the current calculation is recorded first. A missing
+  // file does nothing; an invalid one says "File error!" and leaves the tape as it was.
   void LoadTapeFile(const std::filesystem::path& path);
-  // The rows in the tape file format, for Save and the automatic copy.
-  bool SaveTapeFile(const std::filesystem::path& path) const;
+  // Save: the calculation is closed first, then the rows are written; false when the write failed.
+  bool SaveTapeFile(const std::filesystem::path& path);
+  // The automatic copy: written when the entry line changed since the last copy and the tape has
+  // rows; write errors are ignored (the previous copy stays intact).
+  void AutoSave(const std::filesystem::path& path);
 
   // --- the results list ---
   void SelectResult(long index);
@@ -120,12 +123,17 @@ class Calculator {
   void OperationKey(wchar_t key);
   void RefuseKey();
   void Message(const wchar_t* pair);
+  void LimitMessage();
   Text FormatCalcWithLimit(Number value);
   Text FormatResultWithLimit(Number value);
   void UpdateResultsTotal();
-  void ApplyRecomputedTape(std::vector<Text> rows, wchar_t command, long rememberedSelection);
   void AfterSuccessfulChange(wchar_t command, long rememberedSelection);
+  // A value taken after "=" starts a new calculation.
   void StartNewIfClosed();
+  void NextResultSlot();
+  void TakeRowValue(wchar_t delimiter);
+  void ReplaceEntrySelection(const Text& text);
+  std::optional<Number> EntryNumber() const { return m_numbers.TextToNumber(m_entry.text); }
 
   CalculatorHost& m_host;
   NumberText m_numbers;
