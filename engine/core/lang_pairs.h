@@ -83,6 +83,11 @@ inline constexpr const wchar_t* kCalculateSelection = L"Рассчитать в�
 inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
 
+// Text tools of the notebook ("%s" is the text that was refused).
+inline constexpr const wchar_t* kNotANumber = L"\"%s\" - не число=\"%s\" is not a number";
+inline constexpr const wchar_t* kNotInt64 = L"Число \"%s\" не помещается в 64 бита=The number \"%s\" does not fit in 64 bits";
+inline constexpr const wchar_t* kHoursOutOfRange = L"Число часов должно быть от 0 до 596523=The number of hours must be from 0 to 596523";
+
 // Main window and results window captions.
 inline constexpr const wchar_t* kMenuFile = L"&Файл=&File";
 inline constexpr const wchar_t* kMenuOperations = L"&Команды=Commands";
