@@ -10,17 +10,17 @@
 
 namespace tallyman {
 
-enum class KeyKind { Integer, Boolean, Text };
+enum class KeyKind { Integer, Boolean, String };
 // A damaged file may hold a value outside the range: bring it to the nearest end, or forget it.
 enum class OutOfRange { Clamp, UseDefault };
 enum class WriteRule { Always, WhenNotZero };
 
 struct SettingsKey {
-  const wchar_t* section;
-  const wchar_t* name;
-  KeyKind kind;
+  const wchar_t* section = L"";
+  const wchar_t* name = L"";
+  KeyKind kind = KeyKind::Integer;
   int defaultValue = 0;               // Integer and Boolean (0 or 1)
-  const wchar_t* defaultText = L"";   // Text
+  const wchar_t* defaultText = L"";   // String
   int min = 0;
   int max = 0;
   OutOfRange outOfRange = OutOfRange::Clamp;
