@@ -1,11 +1,68 @@
 #include "engine/core/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace tallyman {
+namespace {
+
+// 10^0 .. 10^27: every one is exact in an 80-bit long double (5^27 < 2^64).
+constexpr int kExactPowers = 28;
+const std::array<long double, kExactPowers>& PowersOfTen() {
+  static const auto powers = [] {
+    std::array<long double, kExactPowers> p{};
+    p[0] = 1;
+    for (int i = 1; i < kExactPowers; ++i) p[i] = p[i - 1] * 10;
+    return p;
+  }();
+  return powers;
+}
+
+// The 18 significant decimal digits of a > 0, rounded to nearest, and the decimal exponent of the
+// first digit. The quick way scales by an exact power of ten (one rounding, an error below 0.06 in
+// the last place) and defers to the exact conversion whenever that error could change the digit.
+void Significand18(long double a, char (&digits)[18], int& exponent) {
+  const auto& powers = PowersOfTen();
+  if (a >= 1e-9L && a < 1e18L) {
+    int e = static_cast<int>(std::floor(std::log10(a)));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const int k = 17 - e;
+      if (k < 0 || k >= kExactPowers) break;
+      const long double scaled = a * powers[static_cast<size_t>(k)];
+      if (scaled >= 1e18L) {
+        ++e;
+        continue;
+      }
+      if (scaled < 1e17L) {
+        --e;
+        continue;
+      }
+      const long double whole = std::floor(scaled);
+      const long double fraction = scaled - whole;
+      if (std::abs(fraction - 0.5L) < 0.1L) break;
+      auto n = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
+      if (n == 1000000000000000000ULL) {
+        n = 100000000000000000ULL;
+        ++e;
+      }
+      for (int i = 17; i >= 0; --i, n /= 10) digits[i] = static_cast<char>('0' + n % 10);
+      exponent = e;
+      return;
+    }
+  }
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::scientific, 17);
+  const std::string_view sci(buffer, static_cast<size_t>(result.ptr - buffer));
+  digits[0] = sci[0];
+  std::copy(sci.begin() + 2, sci.begin() + 19, digits + 1);
+  const size_t mark = sci.find('e') + 1;
+  std::from_chars(sci.data() + mark + (sci[mark] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+}
+
+}  // namespace
 
 NumberText::NumberText(const Locale& locale, int digits, int resOut) {
   const Locale usable = WithUsableThousandsSeparator(locale);
@@ -83,6 +140,25 @@ std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
     std::copy(e.begin(), e.end(), buffer + n);
     n += e.size();
   }
+  // Up to 19 digits and 27 decimals read exactly as an integer divided by a power of ten (both
+  // exact, so the quotient is correctly rounded); anything else takes the general conversion.
+  if (extraScale == 0 && kept <= 19) {
+    unsigned long long mantissa = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (size_t k = 0; k < n; ++k) {
+      if (buffer[k] == '.') {
+        afterPoint = true;
+        continue;
+      }
+      mantissa = mantissa * 10 + static_cast<unsigned>(buffer[k] - '0');
+      decimals += afterPoint;
+    }
+    if (decimals < kExactPowers) {
+      const Number quick = static_cast<Number>(mantissa) / PowersOfTen()[static_cast<size_t>(decimals)];
+      return negative ? -quick : quick;
+    }
+  }
   Number value = 0;
   const auto result = std::from_chars(buffer, buffer + n, value, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
@@ -114,17 +190,11 @@ std::optional<Text> NumberText::Format(Number value, int decimals) const {
   const bool negative = std::signbit(value);
   const Number magnitude = std::abs(value);
 
-  // 18 significant digits, rounded to nearest: d.ddddddddddddddddde±x
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  const std::string_view sci(buffer, static_cast<size_t>(result.ptr - buffer));
-  std::string significand;
-  significand.reserve(18);
-  significand += sci[0];
-  significand += sci.substr(2, 17);
+  char digits[18] = {};
   int exponent = 0;
-  std::from_chars(sci.data() + sci.find('e') + 1 + (sci[sci.find('e') + 1] == '+'), sci.data() + sci.size(), exponent);
+  if (magnitude != 0) Significand18(magnitude, digits, exponent);
   if (magnitude != 0 && exponent >= 18) return std::nullopt;
+  const std::string significand(digits, 18);
 
   // Split the digit string into an integer part and the decimals that follow it.
   std::string integer, fraction;

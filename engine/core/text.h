@@ -16,4 +16,14 @@ std::string ToUtf8(TextView text);
 
 inline bool Contains(TextView text, wchar_t c) { return text.find(c) != TextView::npos; }
 
+// Blanks are the space and every control character (codes 32 and below).
+inline bool IsBlank(wchar_t c) { return c >= 0 && c <= L' '; }
+inline TextView TrimBlanks(TextView text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
 }  // namespace tallyman

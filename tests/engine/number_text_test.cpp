@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
 namespace tallyman {
 namespace {
 
@@ -162,6 +167,50 @@ TEST(Locale, UnusableThousandsSeparatorBecomesNoBreakSpace) {
   }
   l.thousandsSeparator = L'\'';
   EXPECT_EQ(WithUsableThousandsSeparator(l).thousandsSeparator, L'\'');
+}
+
+}  // namespace
+}  // namespace tallyman
+
+namespace tallyman {
+namespace {
+
+// The formatter's quick path must give exactly the digits of a correctly rounded conversion.
+TEST(Format, AgreesWithTheCLibraryOnRandomValues) {
+  const NumberText n(Locale::English());
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(0, 17);
+  for (int i = 0; i < 20000; ++i) {
+    const long double value = static_cast<long double>(mantissa(random)) * std::pow(10.0L, exponent(random)) *
+                              (1.0L + static_cast<long double>(i) * 1e-19L);
+    char reference[64];
+    std::snprintf(reference, sizeof reference, "%.17Le", value);
+    const Text text = n.Format(value, 18).value_or(L"");
+    // Rebuild the 18 significant digits from the formatted text (no rounding happens at 18
+    // decimals for values of 1 and more, except trailing zeros that were dropped).
+    std::string digits;
+    for (wchar_t c : text)
+      if (c >= L'0' && c <= L'9') digits += static_cast<char>(c);
+    digits.erase(0, digits.find_first_not_of('0'));
+    std::string expected = std::string(1, reference[0]) + std::string(reference + 2, 17);
+    while (!expected.empty() && expected.back() == '0') expected.pop_back();
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    ASSERT_EQ(digits, expected) << reference;
+  }
+}
+
+TEST(TextToNumber, QuickReadingIsCorrectlyRounded) {
+  const NumberText n(Locale::English(), 18, 18);
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    const unsigned long long whole = random() % 1000000000ULL;
+    const unsigned long long fraction = random() % 1000000000ULL;
+    char text[64];
+    std::snprintf(text, sizeof text, "%llu.%09llu", whole, fraction);
+    const long double expected = std::strtold(text, nullptr);
+    ASSERT_EQ(n.ReadFloat(FromUtf8(text)).value(), expected) << text;
+  }
 }
 
 }  // namespace
