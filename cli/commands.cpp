@@ -2,11 +2,17 @@
 
 namespace tallyman::cli {
 
+int RunEval(const Options&, const std::vector<std::string>&, std::ostream&);
 int RunKeys(const Options&, const std::vector<std::string>&, std::ostream&);
 int RunTape(const Options&, const std::vector<std::string>&, std::ostream&);
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
+      {"eval", "TEXT",
+       "Evaluate the formula TEXT as the formula window does: a formula, optionally followed by \":\"\n"
+       "and values (\"a*b: a=2; b=3\", \"x*y: 3; 4\"); pi and e are known. Prints the value at --digits\n"
+       "decimals, or \"error CODE at POS: MESSAGE\" (exit 1). TEXT may start with \"-\" (eval -2^2).",
+       RunEval},
       {"keys", "SEQUENCE",
        "Feed SEQUENCE to a fresh calculator and print its state. Every character is a key press in\n"
        "the entry line; braces name other inputs:\n"

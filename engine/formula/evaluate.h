@@ -31,6 +31,9 @@ struct EvalResult {
 // position, and the value is then 0.
 EvalResult Evaluate(TextView text, const Locale& locale);
 
+// The message of codes 1..8 in the chosen language; the empty text for any other code.
+Text EvalErrorMessage(int code, bool english);
+
 // Shows the message of codes 1..8 in the chosen language through the sink; other codes show
 // nothing.
 void ShowEvalError(int code, bool english, MessageSink& sink);

@@ -1,0 +1,169 @@
+#include "engine/formula/scanner.h"
+
+#include <array>
+
+#include "engine/formula/functions.h"
+#include "engine/formula/token_kind.h"
+
+namespace tallyman::formula {
+namespace {
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// Latin letters, "_" and the Cyrillic alphabet (А..я, Ё, ё).
+bool IsIdentifierStart(wchar_t c) {
+  return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_' || (c >= L'\u0410' && c <= L'\u044F') ||
+         c == L'\u0401' || c == L'\u0451';
+}
+
+bool IsIdentifierChar(wchar_t c) { return IsDigit(c) || IsIdentifierStart(c); }
+
+// Exact powers of ten: 10^k is representable in 64 significand bits up to k = 27.
+constexpr std::array<Number, 19> kPowersOfTen = [] {
+  std::array<Number, 19> p{};
+  Number v = 1;
+  for (Number& x : p) {
+    x = v;
+    v *= 10;
+  }
+  return p;
+}();
+
+}  // namespace
+
+Scanner::Scanner(TextView formula, const Locale& locale, VariableList& variables, ErrorState& errors)
+    : m_text(formula),
+      m_decimal(locale.decimalSeparator),
+      m_thousands(locale.thousandsSeparator),
+      m_numbers(locale),
+      m_variables(variables),
+      m_errors(errors) {}
+
+bool Scanner::IsSkipped(wchar_t c) const {
+  return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == m_thousands;
+}
+
+void Scanner::SkipBlanks() {
+  while (m_pos < m_text.size() && IsSkipped(m_text[m_pos])) ++m_pos;
+}
+
+const Token& Scanner::GetToken() {
+  m_percentPending = false;
+  SkipBlanks();
+  while (At(m_pos) == L'%') {
+    m_percentPending = true;
+    ++m_pos;
+  }
+  SkipBlanks();
+  if (m_pos >= m_text.size()) {
+    m_token = Token{};
+    return m_token;
+  }
+  m_token = Token{};
+  const wchar_t c = m_text[m_pos];
+  switch (c) {
+    case L'(': m_token.kind = kOpen; ++m_pos; break;
+    case L')': m_token.kind = kClose; ++m_pos; break;
+    case L'+': m_token.kind = kPlus; ++m_pos; break;
+    case L'*': m_token.kind = kTimes; ++m_pos; break;
+    case L'/': m_token.kind = kDivide; ++m_pos; break;
+    case L'^': m_token.kind = kPower; ++m_pos; break;
+    case L'-':
+      ++m_pos;
+      // A minus right before a digit at the start of the text or after "(" is a negative literal.
+      if (IsDigit(At(m_pos)) && (m_curKind == kEnd || m_curKind == kOpen)) {
+        ReadNumber(true);
+      } else {
+        m_token.kind = kMinus;
+      }
+      break;
+    default:
+      if (IsDigit(c)) {
+        ReadNumber(false);
+      } else if (IsIdentifierStart(c)) {
+        ReadIdentifier();
+      } else {
+        // A character that starts no token repeats the kind of the token before it, which always
+        // ends in an error further on; at the start of a bracket level there is none to repeat.
+        ++m_pos;
+        if (m_curKind == kEnd || m_curKind == kOpen) Fail(7);
+        m_token.kind = m_curKind;
+        m_token.valid = false;
+      }
+      break;
+  }
+  m_prevKind = m_curKind;
+  m_curKind = m_token.kind;
+  return m_token;
+}
+
+void Scanner::AppendDigits() {
+  while (IsDigit(At(m_pos))) m_literal.push_back(m_text[m_pos++]);
+}
+
+void Scanner::ReadNumber(bool negative) {
+  m_literal.clear();
+  if (negative) m_literal.push_back(L'-');
+  // Integer part: digits with blanks and thousands separators between them.
+  for (wchar_t c = At(m_pos); m_pos < m_text.size(); c = At(m_pos)) {
+    if (IsDigit(c)) {
+      m_literal.push_back(c);
+    } else if (c != L' ' && c != m_thousands) {
+      break;
+    }
+    ++m_pos;
+  }
+  bool plain = true;
+  size_t decimals = 0;
+  if (At(m_pos) == m_decimal && m_pos < m_text.size()) {
+    m_literal.push_back(m_decimal);
+    ++m_pos;
+    while (m_pos < m_text.size() && (At(m_pos) == L' ' || At(m_pos) == m_thousands)) ++m_pos;
+    if (!IsDigit(At(m_pos))) Fail(1);
+    const size_t before = m_literal.size();
+    AppendDigits();
+    decimals = m_literal.size() - before;
+  }
+  if (At(m_pos) == L'e' || At(m_pos) == L'E') {
+    plain = false;
+    m_literal.push_back(L'e');
+    ++m_pos;
+    if (m_pos >= m_text.size()) Fail(1);
+    if (At(m_pos) == L'+' || At(m_pos) == L'-') m_literal.push_back(m_text[m_pos++]);
+    if (!IsDigit(At(m_pos))) Fail(1);
+    AppendDigits();
+  }
+  m_token.kind = kNumber;
+  // Up to 18 digits without exponent are exact integers; one division by an exact power of ten
+  // then rounds exactly as a full decimal conversion would.
+  const size_t digitCount = m_literal.size() - (negative ? 1 : 0) - (decimals > 0 ? 1 : 0);
+  if (plain && digitCount <= 18) {
+    unsigned long long whole = 0;
+    for (wchar_t d : m_literal) {
+      if (IsDigit(d)) whole = whole * 10 + static_cast<unsigned long long>(d - L'0');
+    }
+    Number value = static_cast<Number>(whole);
+    if (decimals > 0) value /= kPowersOfTen[decimals];
+    m_token.value = negative ? -value : value;
+    return;
+  }
+  // The literal is checked here but reported only if it is ever evaluated.
+  const auto value = m_numbers.ReadFloat(m_literal);
+  m_token.valid = value.has_value();
+  m_token.value = value.value_or(0);
+}
+
+void Scanner::ReadIdentifier() {
+  const size_t start = m_pos;
+  while (m_pos < m_text.size() && IsIdentifierChar(m_text[m_pos])) ++m_pos;
+  const TextView name = m_text.substr(start, m_pos - start);
+  if (const int function = FindFunction(name)) {
+    m_token.kind = function;
+    return;
+  }
+  m_token.kind = kVariable;
+  m_token.index = m_variables.Bind(name);
+  if (m_token.index < 0) Fail(6);
+}
+
+}  // namespace tallyman::formula
