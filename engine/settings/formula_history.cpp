@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "engine/core/text_file.h"
+#include "engine/settings/safe_read.h"
 
 namespace tallyman {
 namespace {
@@ -63,12 +64,12 @@ void FormulaHistory::Remove(size_t index) {
 }
 
 bool FormulaHistory::Load(const std::filesystem::path& file) {
-  std::optional<std::vector<Text>> lines = ReadTextLines(file);
-  if (!lines) {
+  const std::optional<std::string> bytes = ReadRegularFile(file);
+  if (!bytes) {
     m_lines.clear();
     return false;
   }
-  m_lines = std::move(*lines);
+  m_lines = SplitLines(DecodeTextFile(*bytes));
   return true;
 }
 

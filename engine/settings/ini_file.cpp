@@ -12,8 +12,6 @@ wchar_t FoldCase(wchar_t c) {
   return c;
 }
 
-bool IsBlank(wchar_t c) { return c >= 0 && c <= L' '; }
-
 // A section header: "[name]" after optional blanks; the name is trimmed.
 bool ReadHeader(TextView line, Text* name) {
   const TextView trimmed = TrimBlanks(line);
@@ -33,14 +31,6 @@ Text WithoutLineBreaks(TextView text) {
 }
 
 }  // namespace
-
-TextView TrimBlanks(TextView text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
 
 bool IniFile::SameName(TextView a, TextView b) {
   if (a.size() != b.size()) return false;

@@ -60,6 +60,5 @@ class IniFile {
 };
 
 // Trims blanks and control characters (code 32 and below) at both ends.
-TextView TrimBlanks(TextView text);
 
 }  // namespace tallyman

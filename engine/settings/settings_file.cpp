@@ -8,6 +8,7 @@
 
 #include "engine/core/number_text.h"
 #include "engine/core/text_file.h"
+#include "engine/settings/safe_read.h"
 #include "engine/settings/settings_keys.h"
 #include "engine/settings/slot_text.h"
 
@@ -60,7 +61,7 @@ std::optional<int> ParseInteger(TextView text) {
 }
 
 IniFile ReadIniFile(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadFileBytes(file);
+  const std::optional<std::string> bytes = ReadRegularFile(file);
   if (!bytes) return IniFile();
   return IniFile::Parse(DecodeTextFile(*bytes));
 }
@@ -93,7 +94,8 @@ Settings ReadSettings(const IniFile& ini, const Locale& locale, const Settings& 
   const NumberText numbers(locale, settings.digits, settings.resOut);
   for (size_t i = 0; i < settings.memory.size(); ++i) {
     const std::optional<Text> text = ini.Value(kConstants, std::to_wstring(i));
-    settings.memory[i] = text ? ParseSlotText(*text, numbers).value_or(MemorySlot()) : MemorySlot();
+    const std::optional<MemorySlot> slot = text ? ParseSlotSettingText(*text, numbers) : std::nullopt;
+    settings.memory[i] = slot.value_or(MemorySlot());
   }
   return settings;
 }
@@ -132,7 +134,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& settings,
   IniFile ini;
   std::error_code error;
   if (std::filesystem::exists(target, error)) {
-    const std::optional<std::string> bytes = ReadFileBytes(target);
+    const std::optional<std::string> bytes = ReadRegularFile(target);
     // A file that exists but cannot be read is not replaced: its hand-written sections would go.
     if (!bytes) return false;
     ini = IniFile::Parse(DecodeTextFile(*bytes));

@@ -1,5 +1,6 @@
 #include "engine/settings/slot_text.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/settings/ini_file.h"
@@ -36,6 +37,21 @@ std::optional<MemorySlot> ParseSlotText(TextView text, const NumberText& numbers
   if (!value || *value == 0) return std::nullopt;
   slot.value = *value;
   return slot;
+}
+
+std::optional<MemorySlot> ParseSlotSettingText(TextView text, const NumberText& numbers) {
+  Text normalised(text);
+  const size_t numberEnd = std::min(normalised.find(L';'), normalised.size());
+  size_t separators = 0;
+  size_t at = 0;
+  for (size_t i = 0; i < numberEnd; ++i) {
+    if (normalised[i] == L'.' || normalised[i] == L',') {
+      ++separators;
+      at = i;
+    }
+  }
+  if (separators == 1) normalised[at] = numbers.DecimalSeparator();
+  return ParseSlotText(normalised, numbers);
 }
 
 Text SlotLineText(int index, const MemorySlot& slot, const NumberText& numbers) {

@@ -16,6 +16,10 @@ namespace tallyman {
 // the number does not read (TextToNumber) or is zero: the caller leaves its slot unchanged.
 std::optional<MemorySlot> ParseSlotText(TextView text, const NumberText& numbers);
 
+// The value of a CONSTANTS key. It is written without group separators, so a single "." or ","
+// is the decimal separator whatever the locale: the slots survive a change of locale.
+std::optional<MemorySlot> ParseSlotSettingText(TextView text, const NumberText& numbers);
+
 // The memory list's line for slot `index`: "3 = 0" when empty, else "3 = +1 250,5 ; rent".
 Text SlotLineText(int index, const MemorySlot& slot, const NumberText& numbers);
 // The text offered in the edit dialog: "+1 250,5 ; rent" (empty text for an empty slot).
