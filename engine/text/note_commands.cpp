@@ -1,0 +1,139 @@
+#include "engine/text/note_commands.h"
+
+#include <algorithm>
+
+#include "engine/core/lang.h"
+#include "engine/core/lang_pairs.h"
+#include "engine/formula/evaluate.h"
+#include "engine/text/base_conversion.h"
+#include "engine/text/code_page_repair.h"
+#include "engine/text/text_helpers.h"
+#include "engine/text/time_calc.h"
+#include "engine/text/transliteration.h"
+
+namespace tallyman {
+namespace {
+
+NoteCommandResult InsertAt(size_t position, Text text) {
+  NoteCommandResult result;
+  result.edit = NoteEdit{{position, 0}, std::move(text)};
+  return result;
+}
+
+}  // namespace
+
+ExpressionAtCaretResult ExpressionAtCaret(TextView text, NoteSelection selection) {
+  ExpressionAtCaretResult out;
+  selection.start = std::min(selection.start, text.size());
+  selection.length = std::min(selection.length, text.size() - selection.start);
+  if (selection.length > 0) {
+    const TextView selected = text.substr(selection.start, selection.length);
+    const TextView trimmed = TrimBlanks(selected);
+    out.expression = Text(trimmed);
+    // The selection stays as the user made it; positions inside count from the expression.
+    out.selection = {selection.start + static_cast<size_t>(trimmed.data() - selected.data()), trimmed.size()};
+    if (trimmed.empty()) out.selection = selection;
+    return out;
+  }
+  const size_t caret = selection.start;
+  size_t i = caret;
+  bool seenOther = false;
+  while (i > 0) {
+    const wchar_t c = text[i - 1];
+    if (c < 32) break;
+    if (!seenOther) {
+      seenOther = c != L' ' && c != L'=';
+    } else if (c == L'=') {
+      break;
+    }
+    --i;
+  }
+  const TextView stretch = text.substr(i, caret - i);
+  const TextView trimmed = TrimBlanks(stretch);
+  out.expression = Text(trimmed);
+  const size_t begin = trimmed.empty() ? caret : i + static_cast<size_t>(trimmed.data() - stretch.data());
+  out.selection = {begin, caret - begin};
+  return out;
+}
+
+NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool timeMode, const NoteContext& context) {
+  if (text.empty()) return {};
+  const ExpressionAtCaretResult at = ExpressionAtCaret(text, selection);
+  if (at.expression.empty()) return {};
+  // Insert behind what the user selected, or at the caret.
+  const size_t end = selection.length > 0 ? std::min(selection.End(), text.size()) : at.selection.End();
+
+  Text expression = at.expression;
+  Text prefix = L"=";
+  if (expression.back() == L'=') {
+    expression.back() = L' ';
+    prefix.clear();
+  }
+
+  if (timeMode) {
+    const TimeCalculator calculator(context.locale, context.now, context.english);
+    const Text result = calculator.TimeCalc(expression, context.sink);
+    if (result.empty()) return {};
+    return InsertAt(end, prefix + result);
+  }
+
+  const Text number = Trimmed(expression);
+  const BaseConversion conversion = ConvertBase(number);
+  if (conversion.applies) {
+    if (conversion.overflow) {
+      context.sink.ShowMessage(WithArgument(LangText(pairs::kNotInt64, context.english), number));
+      return {};
+    }
+    return InsertAt(end, prefix + conversion.result);
+  }
+
+  const EvalResult evaluated = Evaluate(expression, context.locale);
+  if (evaluated.errCode > 0) {
+    ShowEvalError(evaluated.errCode, context.english, context.sink);
+    NoteCommandResult result;
+    const long caret = static_cast<long>(at.selection.start) + evaluated.errPos - 1;
+    result.select = NoteSelection{static_cast<size_t>(std::max(0L, caret)), 0};
+    return result;
+  }
+  const auto formatted = context.numbers.Format(evaluated.value, context.numbers.ResOut());
+  if (!formatted) {
+    // Showing only "=" would look like a result; the message says why there is none.
+    context.sink.ShowMessage(pairs::kLimit18Digits);
+    return {};
+  }
+  return InsertAt(end, prefix + *formatted);
+}
+
+NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool copy, const NoteContext& context) {
+  const ExpressionAtCaretResult at = ExpressionAtCaret(text, selection);
+  if (at.expression.empty()) return {};
+  const Text words = context.words.NumberToText(at.expression, context.english, context.sink);
+  if (words.empty()) return {};
+  const size_t end = selection.length > 0 ? std::min(selection.End(), text.size()) : at.selection.End();
+  NoteCommandResult result = InsertAt(end, words);
+  if (copy) result.clipboard = at.expression + words;
+  return result;
+}
+
+Text ConvertNoteText(TextView text, NoteConversion conversion) {
+  switch (conversion) {
+    case NoteConversion::RusToTransLit: return RusToTransLit(text);
+    case NoteConversion::TransLitToRus: return TransLitToRus(text);
+    case NoteConversion::DosToWin: return DosToWin(text);
+    case NoteConversion::KoiToWin: return KoiToWin(text);
+  }
+  return Text(text);
+}
+
+NoteCommandResult ConvertSelection(TextView text, NoteSelection selection, NoteConversion conversion) {
+  selection.start = std::min(selection.start, text.size());
+  selection.length = std::min(selection.length, text.size() - selection.start);
+  const NoteSelection target = selection.length > 0 ? selection : NoteSelection{0, text.size()};
+  const TextView source = text.substr(target.start, target.length);
+  if (source.empty()) return {};
+  NoteCommandResult result;
+  result.edit = NoteEdit{target, ConvertNoteText(source, conversion)};
+  return result;
+}
+
+}  // namespace tallyman
