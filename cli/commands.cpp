@@ -5,6 +5,10 @@ namespace tallyman::cli {
 int RunEval(const Options&, const std::vector<std::string>&, std::ostream&);
 int RunKeys(const Options&, const std::vector<std::string>&, std::ostream&);
 int RunTape(const Options&, const std::vector<std::string>&, std::ostream&);
+int RunWords(const Options&, const std::vector<std::string>&, std::ostream&);
+int RunTime(const Options&, const std::vector<std::string>&, std::ostream&);
+int RunCalc(const Options&, const std::vector<std::string>&, std::ostream&);
+int RunText(const Options&, const std::vector<std::string>&, std::ostream&);
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
@@ -29,6 +33,26 @@ const std::vector<Command>& Commands() {
        RunKeys},
       {"tape", "FILE", "Load FILE into a fresh calculator (as the Load command) and print its state as keys does.",
        RunTape},
+      {"words", "TEXT [--numstring FILE]",
+       "Print the money amount in words that the notebook appends behind the number TEXT (leading\n"
+       "blank included): roubles, or dollars with --english. --numstring FILE reads word-table\n"
+       "overrides as key=value lines (NumM=..., Currency=..., as in the NUMSTRING section), which\n"
+       "also selects the Russian engine in English. TEXT may start with \"-\" (words -12,30).",
+       RunWords},
+      {"time", "TEXT [--now \"YYYY-MM-DD HH:MM:SS\"]",
+       "Calculate times and dates as the notebook does (8:45 - 7:30, 1:30 * 2, 25.12.2026 - 01.01.2026)\n"
+       "and print the result; date differences in English words with --english. --now sets the\n"
+       "clock for \"today\" and \"now\" (default: the local time).",
+       RunTime},
+      {"calc", "TEXT",
+       "Print what the notebook's calculate command inserts behind TEXT with the caret at its end:\n"
+       "=36 for 12*3, =FFh=11111111b for 255, =5=5h for 101b. A formula error prints the message\n"
+       "(exit 1).",
+       RunCalc},
+      {"text", "translit|detranslit|dos|koi",
+       "Read UTF-8 text on stdin and write it converted to stdout: Russian to Latin transliteration\n"
+       "and back, or repair of DOS (cp866) or KOI8-R text that was read as Windows-1251.",
+       RunText},
   };
   return commands;
 }
