@@ -1,0 +1,389 @@
+// The main window driven as a user drives it: keys into the entry line, the tape, the sign
+// displays, the results list, row editing and the window keys.
+#include <QClipboard>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "engine/core/lang_pairs.h"
+#include "ui/precision_dialog.h"
+#include "ui/row_dialog.h"
+#include "ui_test_support.h"
+
+using namespace tallyman;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+Q_DECLARE_METATYPE(tallyman::Locale)
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { m_answerer = std::make_unique<ScriptedAnswerer>(); }
+  void cleanup() { m_answerer.reset(); }
+
+  void typedCalculationsBuildTheTape_data() {
+    QTest::addColumn<Locale>("locale");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("s1");
+    QTest::addColumn<QString>("s2");
+    QTest::addColumn<QString>("entry");
+    const Locale ru = Locale::Russian();
+    const Locale en = Locale::English();
+    QTest::newRow("ru: first number and a sign") << ru << "12+" << QStringList{"\t=12", "+"} << "" << "+" << "12";
+    QTest::newRow("ru: operand being typed") << ru << "12+5" << QStringList{"\t=12", "+"} << "+" << "" << "5";
+    QTest::newRow("ru: closed with =") << ru << "12+5=" << QStringList{"\t=12", "+5\t=17"} << "=" << "" << "17";
+    QTest::newRow("ru: closed with Enter") << ru << "12-5\n" << QStringList{"\t=12", "-5\t=7"} << "=" << "" << "7";
+    QTest::newRow("ru: decimal comma") << ru << "1,5*2=" << QStringList{"\t=1,5", "*2\t=3"} << "=" << "" << "3";
+    QTest::newRow("ru: point becomes the comma") << ru << "1.5*2=" << QStringList{"\t=1,5", "*2\t=3"} << "=" << "" << "3";
+    QTest::newRow("en: decimal point") << en << "1.5*2=" << QStringList{"\t=1.5", "*2\t=3"} << "=" << "" << "3";
+    QTest::newRow("ru: grouping") << ru << "1000*1000="
+                                  << QStringList{"\t=1" + kNbsp + "000", "*1" + kNbsp + "000\t=1" + kNbsp + "000" + kNbsp + "000"}
+                                  << "=" << "" << "1" + kNbsp + "000" + kNbsp + "000";
+    QTest::newRow("en: grouping") << en << "1000*1000=" << QStringList{"\t=1,000", "*1,000\t=1,000,000"} << "=" << ""
+                                  << "1,000,000";
+    QTest::newRow("ru: second sign replaces the pending one") << ru << "10+-" << QStringList{"\t=10", "-"} << "" << "-" << "10";
+    QTest::newRow("ru: pending sign dropped by =") << ru << "5+=" << QStringList{"\t=5"} << "=" << "" << "5";
+    QTest::newRow("ru: q w e r are the four signs") << ru << "8q2w1e3r2=" << QStringList{"\t=8", "+2\t=10", "-1\t=9", "*3\t=27", "/2\t=13,5"}
+                                                     << "=" << "" << "13,5";
+    QTest::newRow("ru: percentage of a sum") << ru << "200+15 =" << QStringList{"\t=200", "+30\t=230"} << "=" << "" << "230";
+    QTest::newRow("en: percentage of a product") << en << "200*15%=" << QStringList{"\t=200", "*0.15\t=30"} << "=" << "" << "30";
+    QTest::newRow("ru: sign after = continues") << ru << "2+3=*4=" << QStringList{"\t=2", "+3\t=5", "*4\t=20"} << "=" << "" << "20";
+    QTest::newRow("ru: digit after = starts anew") << ru << "2+3=7" << QStringList{} << "" << "" << "7";
+    QTest::newRow("ru: refused letters type nothing") << ru << "5xyz" << QStringList{} << "" << "" << "5";
+  }
+
+  void typedCalculationsBuildTheTape() {
+    QFETCH(Locale, locale);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, s1);
+    QFETCH(QString, s2);
+    QFETCH(QString, entry);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, locale);
+    Type(*window, keys);
+    QCOMPARE(TapeRows(*window), rows);
+    QCOMPARE(window->S1()->text(), s1);
+    QCOMPARE(window->S2()->text(), s2);
+    QCOMPARE(window->Ed()->text(), entry);
+  }
+
+  void zeroOperandSaysErrorAndKeepsTheResult() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    Type(*window, "10+0=");
+    QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка!"});
+    QCOMPARE(window->Ed()->text(), QString("10"));
+    QCOMPARE(window->S1()->text(), QString("="));
+  }
+
+  void singleLetterCommandsNeverType_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("C") << int(Qt::Key_C);
+    QTest::newRow("N") << int(Qt::Key_N);
+    QTest::newRow("F") << int(Qt::Key_F);
+    QTest::newRow("M") << int(Qt::Key_M);
+    QTest::newRow("S") << int(Qt::Key_S);
+  }
+
+  void singleLetterCommandsNeverType() {
+    QFETCH(int, key);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "12+5");
+    QTest::keyClick(window->Ed(), static_cast<Qt::Key>(key));
+    QVERIFY(!window->Ed()->text().contains(QRegularExpression("[A-Za-z]")));
+    QVERIFY(m_answerer->asked.empty());
+  }
+
+  void keyCCopiesTheResult() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "1000+234,5");
+    QTest::keyClick(window->Ed(), Qt::Key_C);
+    QCOMPARE(window->S1()->text(), QString("="));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("1234,5"));
+  }
+
+  void pasteRefusesANonNumber() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    QGuiApplication::clipboard()->setText("abc");
+    QTest::keyClick(window->Ed(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_answerer->Texts(), QStringList{"В буфере не число!"});
+    QCOMPARE(window->Ed()->text(), QString());
+    QGuiApplication::clipboard()->setText("1 234.5");
+    QTest::keyClick(window->Ed(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window->Ed()->text(), QString("1234.5"));
+  }
+
+  void signChangeWithF9() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "7");
+    QTest::keyClick(window->Ed(), Qt::Key_F9);
+    QCOMPARE(window->Ed()->text(), QString("-7"));
+    Type(*window, "+3=");
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=-7", "+3\t=-4"}));
+  }
+
+  void clearTapeWithCtrlDelete() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "4+4");
+    QTest::keyClick(window->Ed(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(TapeRows(*window), QStringList{});
+    QCOMPARE(window->Ed()->text(), QString());
+    QCOMPARE(window->S1()->text(), QString());
+    QCOMPARE(window->S2()->text(), QString());
+  }
+
+  void escapeOptions_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("entryAfter");
+    QTest::addColumn<bool>("visibleAfter");
+    QTest::newRow("clear the entry") << "mEscDel" << "" << true;
+    QTest::newRow("undo in the entry") << "mEscUndo" << "4" << true;
+    QTest::newRow("close") << "mEscClose" << "45" << false;
+  }
+
+  void escapeOptions() {
+    QFETCH(QString, option);
+    QFETCH(QString, entryAfter);
+    QFETCH(bool, visibleAfter);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->Actions().mConfirm->setChecked(false);
+    window->findChild<QAction*>(option)->trigger();
+    Type(*window, "4");
+    Type(*window, "5");
+    QTest::keyClick(window->Ed(), Qt::Key_Escape);
+    QCOMPARE(window->Ed()->text(), entryAfter);
+    QCOMPARE(window->isVisible(), visibleAfter);
+  }
+
+  void closeQuestionAnsweredNoKeepsRunning() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    m_answerer->Queue(kResultNo);
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QCOMPARE(m_answerer->asked.size(), size_t{1});
+    QCOMPARE(m_answerer->asked[0].text, QString("Закрыть калькулятор?"));
+    QCOMPARE(m_answerer->asked[0].kind, DialogKind::Confirmation);
+    QCOMPARE(m_answerer->asked[0].buttons, DialogButtons{kButtonYes | kButtonNo});
+    QVERIFY(!QFile::exists(folder.File("tallyman.ini")));  // nothing saved on No
+    m_answerer->Queue(kResultYes);
+    QVERIFY(window->close());
+    QVERIFY(QFile::exists(folder.File("tallyman.ini")));
+  }
+
+  void tabStopMovesWithCtrlLeftAndRight() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    QCOMPARE(window->TabDelta(), 0);
+    QTest::keyClick(window->Ed(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(window->Ed(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(window->Lb(), Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(window->TabDelta(), 1);
+  }
+
+  void tapeRowsAreDeletedWithTheDeleteKey() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5*2=");
+    window->Calc().SelectRow(1);
+    window->Lb()->setFocus();
+    QTest::keyClick(window->Lb(), Qt::Key_Delete);
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*2\t=20"}));
+    QCOMPARE(window->Ed()->text(), QString("20"));
+    QCOMPARE(ResultRows(*window), QStringList{"10*2\t=20"});
+  }
+
+  void rowIsEditedThroughTheDialog() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
+      QCOMPARE(dialog->EdOp()->text(), QString("5"));
+      QCOMPARE(dialog->Lab()->text(), QString("+"));
+      QCOMPARE(dialog->windowTitle(), QString("Изменение:  стр. 2/2"));
+      dialog->EdOp()->selectAll();
+      QTest::keyClicks(dialog->EdOp(), "*7");
+      QTest::mouseClick(dialog->ButChange(), Qt::LeftButton);
+    });
+    window->EditRow(false);
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*7\t=70"}));
+    QCOMPARE(window->Ed()->text(), QString("70"));
+    QCOMPARE(ResultRows(*window), QStringList{"10*7\t=70"});  // the entry is rewritten, not added
+  }
+
+  void rowIsInsertedThroughTheDialog() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
+      QCOMPARE(dialog->EdOp()->text(), QString());
+      QCOMPARE(dialog->windowTitle(), QString("Вставка до:  стр. 2/2"));
+      QTest::keyClicks(dialog->EdOp(), "*3");
+      QTest::keyClick(dialog->EdOp(), Qt::Key_Return);
+    });
+    QTest::keyClick(window->Lb(), Qt::Key_Insert);
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*3\t=30", "+5\t=35"}));
+  }
+
+  void rowDialogRefusesZero() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
+      dialog->EdOp()->setText("0");
+      QTest::mouseClick(dialog->ButChange(), Qt::LeftButton);
+      QVERIFY(dialog->isVisible());  // stays open after the message
+      QTest::mouseClick(dialog->ButCancel(), Qt::LeftButton);
+    });
+    window->EditRow(false);
+    QCOMPARE(m_answerer->Texts(), QStringList{"Ноль вводить не имеет смысла!"});
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "+5\t=15"}));
+  }
+
+  void precisionChangeRecomputesTheTape() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10/3=");
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "/3\t=3,33333333"}));
+    WhenDialogOpens<TFormPrec>([](TFormPrec* dialog) {
+      dialog->CbPrec()->setCurrentIndex(2);
+      dialog->CbRes()->setCurrentIndex(1);
+      dialog->accept();
+    });
+    window->RunPrecisionDialog();
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "/3\t=3,33"}));
+    QCOMPARE(window->Ed()->text(), QString("3,3"));
+  }
+
+  void takenValuesStartANewCalculation_data() {
+    QTest::addColumn<int>("dragPart");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("operand part") << -1 << "5";
+    QTest::newRow("result part") << 1 << "15";
+  }
+
+  void takenValuesStartANewCalculation() {
+    QFETCH(int, dragPart);
+    QFETCH(QString, entry);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    window->DropOnEntry(kDragFromTape, dragPart);
+    QCOMPARE(window->Ed()->text(), entry);
+    QCOMPARE(TapeRows(*window), QStringList{});
+    QCOMPARE(ResultRows(*window), QStringList{"10+5\t=15"});
+  }
+
+  void dragPartFollowsThePointer() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    QCOMPARE(window->DragPartAt(2), -1);
+    QCOMPARE(window->DragPartAt(2000), 1);
+    window->Calc().SelectRow(0);
+    QCOMPARE(window->DragPartAt(2), 1);  // the first row has no operand
+  }
+
+  void savedTapeLoadsBack() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "1000+5,5=");
+    const QString file = folder.File("tape.txt");
+    QVERIFY(window->SaveTapeToFile(file));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0" "000\r\n+5,5\t=1\xA0" "005,5\r\n"));
+    Type(*window, "7");
+    window->LoadTapeFromFile(file);
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=1" + kNbsp + "000", "+5,5\t=1" + kNbsp + "005,5"}));
+    QCOMPARE(window->S1()->text(), QString("="));
+  }
+
+  void automaticCopyOnlyWhenChanged() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    const QString copy = folder.File("~Calc.txt");
+    window->WriteAutomaticCopy();
+    QVERIFY(!QFile::exists(copy));  // an empty tape is never written
+    Type(*window, "3+4");
+    window->WriteAutomaticCopy();
+    QFile written(copy);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("\t=3\r\n+\r\n"));
+    written.close();
+    QVERIFY(QFile::remove(copy));
+    window->WriteAutomaticCopy();
+    QVERIFY(!QFile::exists(copy));  // unchanged since the last copy
+  }
+
+  void signDisplaysShowAndCopy() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "2+2");
+    QTest::mouseClick(window->S1(), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("4"));
+    QVERIFY(window->Results()->isVisible());
+    QTest::mouseClick(window->S1(), Qt::LeftButton);
+    QVERIFY(!window->Results()->isVisible());
+  }
+
+  void helpCommandFollowsTheHelpFile() {
+    ProgramFolder folder;
+    {
+      auto window = MakeWindow(folder, Locale::Russian());
+      QVERIFY(!window->Actions().mReadMe->isVisible());
+    }
+    QFile help(folder.File("Tallyman.html"));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    auto window = MakeWindow(folder, Locale::Russian());
+    QVERIFY(window->Actions().mReadMe->isVisible());
+  }
+
+  void menuBarsFollowTheMenuSwitch() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->Actions().pmMenu->trigger();
+    QVERIFY(!window->menuBar()->isVisible());
+    window->Actions().pmMenu->trigger();
+    QVERIFY(window->menuBar()->isVisible());
+  }
+
+  void designedLook() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    QCOMPARE(window->centralWidget()->size(), QSize(262, 127));
+    QCOMPARE(window->Ed()->font().family(), QString("Arial"));
+    QVERIFY(window->Ed()->font().bold());
+    QCOMPARE(window->S1()->font().family(), QString("Courier New"));
+    QCOMPARE(window->S1()->font().pixelSize(), 29);
+    QCOMPARE(window->S1()->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QCOMPARE(window->S1()->width(), 25);
+    QCOMPARE(window->Ed()->width(), window->PanTop()->width() - 2 * 25 - 10);
+  }
+
+ private:
+  std::unique_ptr<ScriptedAnswerer> m_answerer;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,117 @@
+#pragma once
+// Shared by the window tests: a program folder of its own for every window, dialogs answered by
+// a script instead of a person, and typing into the entry line as a user would.
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "engine/core/locale.h"
+#include "engine/settings/paths.h"
+#include "ui/main_window.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+#include "ui/results_window.h"
+
+namespace tallyman::ui::test {
+
+// Answers every dialog from a queue (then with a default) and records what was asked.
+class ScriptedAnswerer : public DialogAnswerer {
+ public:
+  ScriptedAnswerer() { SetDialogAnswerer(this); }
+  ~ScriptedAnswerer() override { SetDialogAnswerer(nullptr); }
+
+  int Answer(const DialogRequest& request, QString* inputText) override {
+    asked.push_back(request);
+    if (answers.empty()) return defaultAnswer;
+    const auto [result, text] = answers.front();
+    answers.pop_front();
+    if (inputText && !text.isNull()) *inputText = text;
+    return result;
+  }
+  void Queue(int result, const QString& text = QString()) { answers.emplace_back(result, text); }
+  QStringList Texts() const {
+    QStringList texts;
+    for (const DialogRequest& request : asked) texts << request.text;
+    return texts;
+  }
+
+  std::vector<DialogRequest> asked;
+  std::deque<std::pair<int, QString>> answers;
+  int defaultAnswer = kResultOk;
+};
+
+// A program folder of its own: settings, the automatic copy and the help file live there.
+struct ProgramFolder {
+  QTemporaryDir dir;
+  ProgramPaths Paths() const {
+    ProgramPaths paths;
+    paths.portable = true;
+    paths.settingsFile = (dir.path() + QStringLiteral("/tallyman.ini")).toStdString();
+    paths.dataFolder = dir.path().toStdString();
+    paths.helpFile = (dir.path() + QStringLiteral("/Tallyman.html")).toStdString();
+    return paths;
+  }
+  QString File(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
+};
+
+inline std::unique_ptr<FormTallyman> MakeWindow(const ProgramFolder& folder, const Locale& locale) {
+  auto window = std::make_unique<FormTallyman>(locale, folder.Paths());
+  window->show();
+  window->activateWindow();
+  // Menu shortcuts act only in the active window.
+  if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
+  window->Ed()->setFocus();
+  return window;
+}
+
+// Types text into the entry line key by key; "\n" is Enter.
+inline void Type(FormTallyman& window, const QString& keys) {
+  for (const QChar c : keys) {
+    if (c == QLatin1Char('\n')) {
+      QTest::keyClick(window.Ed(), Qt::Key_Return);
+    } else {
+      QTest::keyClicks(window.Ed(), QString(c));
+    }
+  }
+}
+
+inline QStringList TapeRows(FormTallyman& window) {
+  QStringList rows;
+  QAbstractItemModel* model = window.Lb()->model();
+  for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+  return rows;
+}
+
+inline QStringList ResultRows(FormTallyman& window) {
+  QStringList rows;
+  QAbstractItemModel* model = window.Results()->Lm()->model();
+  for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+  return rows;
+}
+
+// Runs `act` once the next modal dialog is up; the test's own code then opens that dialog.
+template <typename Dialog>
+void WhenDialogOpens(std::function<void(Dialog*)> act) {
+  QTimer::singleShot(0, qApp, [act] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<Dialog*>(widget); candidate && candidate->isVisible()) dialog = candidate;
+      }
+    }
+    QVERIFY(dialog);
+    act(dialog);
+  });
+}
+
+inline const QString kNbsp = QString(QChar(0x00A0));
+
+}  // namespace tallyman::ui::test

@@ -1,0 +1,99 @@
+#pragma once
+// The menus of the main window: the menu bar Mm, the tape's pop-up Pm, the entry line's pop-up
+// PmEdit and the tray menu Pm2. A main-menu item and its pop-up twin (mLoad and mpLoad) are one
+// QAction shown in both menus, so they always carry the same caption and check mark.
+#include <QString>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace tallyman::ui {
+
+struct MainActions {
+  // File (pop-up twin mpFile)
+  QMenu* mFile = nullptr;
+  QMenu* mpFile = nullptr;
+  QAction* mLoad = nullptr;     // also mpLoad
+  QAction* mSave = nullptr;     // also mpSave
+  QAction* mPrint = nullptr;    // also mpPrint
+  QAction* mExit = nullptr;
+
+  // Commands (pop-up twin mpOperations)
+  QMenu* mOperations = nullptr;
+  QMenu* mpOperations = nullptr;
+  QAction* mSign = nullptr;       // also mpSign
+  QAction* mResults = nullptr;    // also mpResults
+  QAction* mClear = nullptr;      // also mpClear
+  QAction* mNote = nullptr;       // also mpNote
+  QAction* mForm = nullptr;       // also mpForm
+  QAction* mListMem = nullptr;    // also mpListMem
+  QAction* mProp = nullptr;       // also mpProp
+  QAction* copyResult = nullptr;  // N11: the separator line that carries the key C
+  QAction* mHide = nullptr;       // also mpHide
+  QAction* mFont = nullptr;       // also mpFont
+  QAction* mPrecision = nullptr;  // also mpPrecision
+  QMenu* mHot = nullptr;
+  QAction* mPause = nullptr;
+  QAction* mScroll = nullptr;
+  QAction* mPrnScrn = nullptr;
+  QAction* mHotNum = nullptr;
+  QMenu* mEscape = nullptr;
+  QAction* mEscClose = nullptr;
+  QAction* mEscTray = nullptr;
+  QAction* mEscUndo = nullptr;
+  QAction* mEscDel = nullptr;
+  QAction* mNumLock = nullptr;
+  QAction* mTray = nullptr;       // also mpTray
+  QAction* mHideOnMin = nullptr;  // also mpHideOnMin
+  QAction* mConfirm = nullptr;    // also mpConfirm
+  QAction* mTop = nullptr;        // also mpTop
+  QAction* mOnlyOne = nullptr;    // also mpOnlyOne
+
+  QAction* mLang = nullptr;  // on the menu bar itself
+
+  QMenu* mHelp = nullptr;
+  QAction* mReadMe = nullptr;
+  QAction* mAbout = nullptr;
+
+  // The tape's pop-up menu Pm
+  QMenu* pm = nullptr;
+  QAction* mpRowEdit = nullptr;
+  QAction* mpRowInsert = nullptr;
+  QAction* mpRowDelete = nullptr;
+  QAction* mpOperand = nullptr;
+  QAction* mpResult = nullptr;
+  QMenu* mpSets = nullptr;
+  QAction* pmMenu = nullptr;
+
+  // The entry line's pop-up menu PmEdit
+  QMenu* pmEdit = nullptr;
+  QAction* pmUndo = nullptr;
+  QAction* pmCut = nullptr;
+  QAction* pmCopy = nullptr;
+  QAction* pmPaste = nullptr;
+  QAction* pmDelete = nullptr;
+  QAction* pmSelectAll = nullptr;
+
+  // The tray menu Pm2
+  QMenu* pm2 = nullptr;
+  QAction* mpRestore = nullptr;
+  QAction* mpCopyResult = nullptr;
+  QAction* mpClose = nullptr;
+
+  QActionGroup* hotKeys = nullptr;
+  QActionGroup* escapeActions = nullptr;
+};
+
+// Creates every action and menu with its designed (Russian) caption, shortcut and check mark,
+// and fills the menu bar. The actions belong to `owner` and act wherever the focus is in it.
+MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
+
+// Captions every item of the caption table in the language given.
+void ApplyMainCaptions(MainActions& actions, bool english, int hotKey);
+// Captions the hide command with the hot key's name and checks the hot key's radio item.
+void SetHideCaption(MainActions& actions, bool english, int hotKey);
+
+}  // namespace tallyman::ui

@@ -1,0 +1,299 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QThread>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "engine/core/lang_pairs.h"
+#include "engine/settings/settings_file.h"
+#include "platform/beep.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+#include "ui/results_window.h"
+#include "ui/row_list_model.h"
+#include "ui/tab_stop_delegate.h"
+#include "ui/title_clock.h"
+
+namespace tallyman::ui {
+namespace {
+
+constexpr int kClientWidth = 262;
+constexpr int kClientHeight = 127;
+constexpr int kSignWidth = 25;
+constexpr int kTapeRowHeight = 22;
+
+QString SignText(wchar_t sign) { return sign ? QString(QChar(static_cast<char16_t>(sign))) : QString(); }
+
+QFont SignFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPixelSize(29);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent)
+    : QMainWindow(parent), m_locale(WithUsableThousandsSeparator(locale)), m_paths(paths) {
+  setObjectName(QStringLiteral("FormTallyman"));
+  m_calc = std::make_unique<Calculator>(m_locale, *this);
+  m_calc->SetEnglish(false);
+  BuildWidgets();
+  ConnectCommands();
+  ConnectEntry();
+
+  std::error_code error;
+  m_helpExists = !m_paths.helpFile.empty() && std::filesystem::exists(m_paths.helpFile, error);
+  m_actions.mReadMe->setVisible(m_helpExists);
+  setAcceptDrops(true);
+  m_dateText = TitleDateText(QDate::currentDate(), QLocale::system());
+
+  m_res = new TFormRes(this);
+  m_tim.setInterval(1000);
+  connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
+
+  Settings base;
+  base.mainWindow = {x(), y(), height(), width()};
+  m_settings = LoadSettings(m_paths.settingsFile, m_locale, base);
+  ApplySettings(m_settings);
+  m_tim.start();
+}
+
+FormTallyman::~FormTallyman() {
+  // The models observe the calculator; detach them before either goes.
+  m_calc->SetTapeObserver(nullptr);
+  m_calc->SetResultsObserver(nullptr);
+}
+
+void FormTallyman::BuildWidgets() {
+  setWindowTitle(Lang(pairs::kCalculator, false));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(19);
+  font.setBold(true);
+  setFont(font);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  m_lb = new QListView(central);
+  m_lb->setObjectName(QStringLiteral("Lb"));
+  m_lb->setUniformItemSizes(true);
+  m_lb->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_lb->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_lb->setContextMenuPolicy(Qt::CustomContextMenu);
+  m_lb->setAcceptDrops(true);
+  m_lb->viewport()->setAcceptDrops(true);
+  m_lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_tapeModel = new RowListModel(m_calc->Tape(), this);
+  m_calc->SetTapeObserver(m_tapeModel);
+  m_lb->setModel(m_tapeModel);
+  m_tapeDelegate = new TabStopDelegate(this);
+  m_tapeDelegate->SetRowHeight(kTapeRowHeight);
+  m_lb->setItemDelegate(m_tapeDelegate);
+  layout->addWidget(m_lb, 1);
+
+  m_panTop = new QWidget(central);
+  m_panTop->setObjectName(QStringLiteral("PanTop"));
+  m_panTop->setFixedHeight(38);
+  m_s1 = new QLabel(m_panTop);
+  m_s1->setObjectName(QStringLiteral("S1"));
+  m_s2 = new QLabel(m_panTop);
+  m_s2->setObjectName(QStringLiteral("S2"));
+  for (QLabel* sign : {m_s1, m_s2}) {
+    sign->setFont(SignFont());
+    sign->setAlignment(Qt::AlignCenter);
+    QPalette palette = sign->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
+    sign->setPalette(palette);
+  }
+  m_ed = new QLineEdit(m_panTop);
+  m_ed->setObjectName(QStringLiteral("Ed"));
+  m_ed->setContextMenuPolicy(Qt::CustomContextMenu);
+  m_ed->setAcceptDrops(true);
+  layout->addWidget(m_panTop);
+  setCentralWidget(central);
+
+  m_actions = BuildMainActions(this, menuBar());
+  for (QAction* later : {m_actions.mPrint, m_actions.mNote, m_actions.mForm, m_actions.mListMem,
+                         m_actions.mProp, m_actions.mAbout}) {
+    later->setEnabled(false);  // their windows are not part of this program yet
+  }
+
+  for (QObject* watched : {static_cast<QObject*>(m_lb), static_cast<QObject*>(m_lb->viewport()),
+                           static_cast<QObject*>(m_ed), static_cast<QObject*>(m_s1),
+                           static_cast<QObject*>(m_s2), static_cast<QObject*>(m_panTop)}) {
+    watched->installEventFilter(this);
+  }
+  ApplyFont(font);
+  const int menuHeight = menuBar()->sizeHint().height();
+  resize(kClientWidth, kClientHeight + menuHeight);
+  setMinimumHeight(60 + menuHeight);
+  move(333, 239);
+}
+
+void FormTallyman::ApplyFont(const QFont& font) {
+  setFont(font);
+  m_lb->setFont(font);
+  m_ed->setFont(font);
+  m_ed->setFixedHeight(std::max(30, m_ed->sizeHint().height()));
+  m_panTop->setFixedHeight(m_ed->height() + 4);
+  LayoutEntryPanel();
+  if (m_res) m_res->TakeFont(font);
+}
+
+void FormTallyman::ConnectEntry() {
+  connect(m_ed, &QLineEdit::textChanged, this, [this] {
+    if (m_syncing) return;
+    const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
+    const long length = static_cast<long>(m_ed->selectedText().size());
+    m_calc->SetEntryFromEditor(FromQString(m_ed->text()), start, length);
+    SyncFromModel();
+  });
+  const auto selection = [this] {
+    if (m_syncing) return;
+    const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
+    m_calc->SetEntrySelection(start, static_cast<long>(m_ed->selectedText().size()));
+  };
+  connect(m_ed, &QLineEdit::selectionChanged, this, selection);
+  connect(m_ed, &QLineEdit::cursorPositionChanged, this, selection);
+
+  connect(m_tapeModel, &RowListModel::engineSelectionChanged, this, [this](int row) {
+    m_syncing = true;
+    if (row < 0) {
+      m_lb->clearSelection();
+    } else {
+      const QModelIndex index = m_tapeModel->index(row);
+      m_lb->setCurrentIndex(index);
+      m_lb->scrollTo(index);
+    }
+    m_syncing = false;
+  });
+  connect(m_lb->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (m_syncing || !current.isValid()) return;
+            m_calc->SelectRow(current.row());
+          });
+}
+
+void FormTallyman::SyncFromModel() {
+  m_s1->setText(SignText(m_calc->S1()));
+  m_s2->setText(SignText(m_calc->S2()));
+  SyncEntry();
+  m_res->Sync();
+}
+
+// Mirrors the model's entry line into Ed as one undoable replacement, so Escape and the pop-up
+// menu's undo step back over what the keys did.
+void FormTallyman::SyncEntry() {
+  const EntryLine& entry = m_calc->Entry();
+  const QString text = ToQString(entry.text);
+  m_syncing = true;
+  if (m_ed->text() != text) {
+    m_ed->selectAll();
+    m_ed->insert(text);
+  }
+  if (entry.selectionLength > 0) {
+    m_ed->setSelection(static_cast<int>(entry.selectionStart), static_cast<int>(entry.selectionLength));
+  } else {
+    m_ed->setCursorPosition(static_cast<int>(entry.selectionStart));
+  }
+  m_syncing = false;
+}
+
+void FormTallyman::ApplyFocusColours(bool entryFocused) {
+  const QColor window = QApplication::palette().color(QPalette::Base);
+  const QColor face = QApplication::palette().color(QPalette::Button);
+  QPalette entry = m_ed->palette();
+  entry.setColor(QPalette::Base, entryFocused ? window : face);
+  m_ed->setPalette(entry);
+  QPalette tape = m_lb->palette();
+  tape.setColor(QPalette::Base, entryFocused ? face : window);
+  m_lb->setPalette(tape);
+}
+
+bool FormTallyman::StaysOnTop() const { return m_actions.mTop->isChecked(); }
+
+void FormTallyman::mLangClick() {
+  m_actions.mLang->setText(m_actions.mLang->text() == QStringLiteral("&Eng") ? QStringLiteral("&Rus")
+                                                                              : QStringLiteral("&Eng"));
+  m_english = m_actions.mLang->text() == QStringLiteral("&Rus");
+  ApplyLanguage();
+}
+
+void FormTallyman::ApplyLanguage() {
+  m_calc->SetEnglish(m_english);
+  ApplyMainCaptions(m_actions, m_english, m_hotKey);
+  setWindowTitle(Lang(pairs::kCalculator, m_english));
+  update();
+  m_res->ApplyLanguage(m_actions, m_english);
+}
+
+void FormTallyman::SetTabStops(bool resultsList) {
+  if (resultsList) {
+    m_res->SetTabStops(m_tabDelta);
+    return;
+  }
+  const QFont font = m_lb->font();
+  const int units = TabStopUnits(QFontInfo(font).pointSizeF(), m_panTop->width(), m_tabDelta);
+  m_tapeDelegate->SetTabStop(DialogUnitsToPixels(units, font));
+  m_lb->viewport()->update();
+}
+
+void FormTallyman::LayoutEntryPanel() {
+  const int width = m_panTop->width();
+  const int height = m_panTop->height();
+  m_s1->setGeometry(0, 0, kSignWidth, height);
+  m_s2->setGeometry(width - kSignWidth, 0, kSignWidth, height);
+  const int entryWidth = std::max(10, width - 2 * kSignWidth - 10);
+  m_ed->setGeometry(kSignWidth + 5, 4, entryWidth, m_ed->height());
+  SetTabStops(false);
+}
+
+void FormTallyman::TimTimer() {
+  const QTime now = QTime::currentTime();
+  if (m_tim.interval() == 1000) {
+    m_tim.setInterval(NextTimerInterval(m_tim.interval(), now));
+  } else {
+    WriteAutomaticCopy();
+  }
+  setWindowTitle(ClockTitle(m_dateText, now));
+}
+
+void FormTallyman::WriteAutomaticCopy() {
+  if (!m_calc->EntryChangedSinceSave() || m_calc->Tape().Empty()) return;
+  CreateProgramFolders(m_paths);
+  m_calc->AutoSave(m_paths.TapeCopyFile());  // write errors are ignored
+}
+
+void FormTallyman::ShowMessage(const Text& text) {
+  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_english);
+}
+
+void FormTallyman::Beep() { platform::SystemBeep(); }
+
+void FormTallyman::Pause(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+
+std::optional<Text> FormTallyman::GetText() {
+  const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+  if (!content || !content->hasText()) return std::nullopt;
+  return FromQString(content->text());
+}
+
+void FormTallyman::SetText(const Text& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+
+void FormTallyman::FocusEntry() {
+  if (isActiveWindow() && m_ed->isEnabled() && m_ed->isVisible()) m_ed->setFocus();
+}
+
+}  // namespace tallyman::ui

@@ -1,0 +1,163 @@
+#pragma once
+// The main window: the tape Lb, the entry panel PanTop with S1, Ed and S2, and the menus. It shows
+// the calculator model and forwards input to it; every rule of the tape lives in the model.
+// Menu commands: main_window_commands.cpp; keys, mouse and drag and drop:
+// main_window_input.cpp; start-up settings and shutdown: main_window_settings.cpp.
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+#include "engine/core/host.h"
+#include "engine/core/locale.h"
+#include "engine/settings/paths.h"
+#include "engine/settings/settings.h"
+#include "engine/tape/calculator.h"
+#include "ui/main_actions.h"
+
+class QLabel;
+class QLineEdit;
+class QListView;
+
+namespace tallyman::ui {
+
+class RowListModel;
+class TabStopDelegate;
+class TFormRes;
+
+// Where a drag started: the tape, the results list or the results total.
+inline const QString kDragFromTape = QStringLiteral("Lb");
+inline const QString kDragFromResults = QStringLiteral("Lm");
+inline const QString kDragFromTotal = QStringLiteral("EdRes");
+inline const char* const kDragMimeType = "application/x-tallyman-drag-source";
+
+class FormTallyman : public QMainWindow, public CalculatorHost {
+  Q_OBJECT
+
+ public:
+  FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent = nullptr);
+  ~FormTallyman() override;
+
+  // --- parts, for the results window and the tests ---
+  Calculator& Calc() { return *m_calc; }
+  QListView* Lb() const { return m_lb; }
+  QLineEdit* Ed() const { return m_ed; }
+  QLabel* S1() const { return m_s1; }
+  QLabel* S2() const { return m_s2; }
+  QWidget* PanTop() const { return m_panTop; }
+  TFormRes* Results() const { return m_res; }
+  MainActions& Actions() { return m_actions; }
+  bool English() const { return m_english; }
+  bool StaysOnTop() const;
+  int TabDelta() const { return m_tabDelta; }
+  int HotKey() const { return m_hotKey; }
+  const ProgramPaths& Paths() const { return m_paths; }
+  const Settings& LoadedSettings() const { return m_settings; }
+
+  // Shows the model's state: S1, S2, the entry line, the results total and selections.
+  void SyncFromModel();
+  // Runs an operation of the model and shows the outcome.
+  template <typename Operation>
+  void Forward(Operation operation) {
+    operation(*m_calc);
+    SyncFromModel();
+  }
+
+  // --- language ---
+  void mLangClick();
+  void ApplyLanguage();
+
+  // --- layout ---
+  void SetTabStops(bool resultsList);
+  void LayoutEntryPanel();  // PanTopResize
+
+  // --- commands (main_window_commands.cpp) ---
+  void LoadTapeFromFile(const QString& path);
+  bool SaveTapeToFile(const QString& path);
+  void EditRow(bool insert);
+  void ShowOrCloseResults();
+  void ShowResultsOrFocus();
+  void RunPrecisionDialog();
+  void SetStayOnTop(bool on);
+  void ApplyMenuVisibility();
+  void RunEscapeAction();
+  void ChooseHotKey(int hotKey);
+
+  // --- drag and drop (main_window_input.cpp) ---
+  // dragPart: -1 the operand of the selected row, 1 its running result (drags from the tape).
+  void DropOnEntry(const QString& source, int dragPart);
+  void DropOnTape(const QString& source);
+  // -1 when a drag from the tape starts over the operand part of the selected row, else 1.
+  int DragPartAt(int x) const;
+
+  // --- timer ---
+  void TimTimer();
+  void WriteAutomaticCopy();
+  QString DateText() const { return m_dateText; }
+  int TimerInterval() const { return m_tim.interval(); }
+
+  // --- settings (main_window_settings.cpp) ---
+  void ApplySettings(const Settings& settings);  // in the order the settings file is read
+  Settings CollectSettings() const;
+  bool SaveSettingsFile() const;
+
+  // --- CalculatorHost ---
+  void ShowMessage(const Text& text) override;
+  void Beep() override;
+  void Pause(int milliseconds) override;
+  std::optional<Text> GetText() override;
+  void SetText(const Text& text) override;
+  void FocusEntry() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  void ConnectCommands();
+  void ConnectEntry();
+  void SyncEntry();
+  void ApplyFocusColours(bool entryFocused);
+  void ApplyFont(const QFont& font);
+  bool EntryKey(QKeyEvent* event);
+  bool TapeKey(QKeyEvent* event);
+  bool WindowKey(QKeyEvent* event);
+  bool SignMouse(QObject* watched, QEvent* event);
+  bool TapeDrag(QEvent* event);
+  bool ControlDrop(QObject* watched, QEvent* event);
+  void PopupTapeMenu(const QPoint& global);
+  void PopupEntryMenu(const QPoint& global);
+  void StartDrag(QWidget* source, const QString& name);
+  bool CommandLetter(QKeyEvent* event);
+  void RunEntryEdit(void (Calculator::*operation)());
+
+  Locale m_locale;
+  ProgramPaths m_paths;
+  Settings m_settings;
+  std::unique_ptr<Calculator> m_calc;
+
+  QListView* m_lb = nullptr;
+  QWidget* m_panTop = nullptr;
+  QLabel* m_s1 = nullptr;
+  QLineEdit* m_ed = nullptr;
+  QLabel* m_s2 = nullptr;
+  RowListModel* m_tapeModel = nullptr;
+  TabStopDelegate* m_tapeDelegate = nullptr;
+  TFormRes* m_res = nullptr;
+  MainActions m_actions;
+  QTimer m_tim;
+
+  bool m_english = false;
+  bool m_syncing = false;        // the window itself is writing Ed or the selection
+  bool m_helpExists = false;
+  int m_tabDelta = 0;
+  int m_hotKey = 19;
+  QString m_dateText;
+  QPoint m_pressPos;             // where a possible drag began
+  QWidget* m_pressWidget = nullptr;
+};
+
+}  // namespace tallyman::ui

@@ -1,0 +1,251 @@
+// The main window's menu commands and dialogs.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+#include "engine/core/lang_pairs.h"
+#include "ui/file_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/message_dialogs.h"
+#include "ui/precision_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/results_window.h"
+#include "ui/row_dialog.h"
+
+namespace tallyman::ui {
+
+void FormTallyman::ConnectCommands() {
+  MainActions& a = m_actions;
+  const auto on = [this](QAction* action, auto handler) {
+    connect(action, &QAction::triggered, this, handler);
+  };
+  on(a.mLoad, [this] {
+    const QString path = ChooseOpenTextFile(this, Lang(pairs::kLoadCalculations, m_english));
+    if (!path.isEmpty()) LoadTapeFromFile(path);
+  });
+  on(a.mSave, [this] {
+    if (m_calc->Tape().Empty()) return;
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveCalculations, m_english));
+    if (!path.isEmpty()) SaveTapeToFile(path);
+  });
+  on(a.mExit, [this] { close(); });
+  on(a.mSign, [this] { Forward([](Calculator& c) { c.SignChange(); }); });
+  on(a.mResults, [this] { ShowOrCloseResults(); });
+  on(a.mClear, [this] { Forward([](Calculator& c) { c.ClearTape(); }); });
+  on(a.copyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
+  on(a.mpCopyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
+  // Without a tray the window is minimized, so it can never be lost.
+  on(a.mHide, [this] { showMinimized(); });
+  on(a.mFont, [this] {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font(), this);
+    if (ok) ApplyFont(chosen);
+  });
+  on(a.mPrecision, [this] { RunPrecisionDialog(); });
+  on(a.mPause, [this] { ChooseHotKey(19); });
+  on(a.mScroll, [this] { ChooseHotKey(145); });
+  on(a.mPrnScrn, [this] { ChooseHotKey(44); });
+  on(a.mHotNum, [this] { ChooseHotKey(144); });
+  on(a.mTop, [this] { SetStayOnTop(m_actions.mTop->isChecked()); });
+  on(a.pmMenu, [this] { ApplyMenuVisibility(); });
+  on(a.mLang, [this] { mLangClick(); });
+  on(a.mReadMe, [this] {
+    if (m_helpExists) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_paths.helpFile.string())));
+  });
+  on(a.mpRowEdit, [this] { EditRow(false); });
+  on(a.mpRowInsert, [this] { EditRow(true); });
+  on(a.mpRowDelete, [this] { Forward([](Calculator& c) { c.DeleteSelectedRow(); }); });
+  on(a.mpOperand, [this] { Forward([](Calculator& c) { c.TakeOperand(); }); });
+  on(a.mpResult, [this] { Forward([](Calculator& c) { c.TakeResult(); }); });
+
+  on(a.pmUndo, [this] {
+    if (m_ed->isUndoAvailable()) m_ed->undo();
+  });
+  on(a.pmCut, [this] { Forward([](Calculator& c) { c.EditCut(); }); });
+  on(a.pmCopy, [this] { Forward([](Calculator& c) { c.EditCopy(); }); });
+  on(a.pmPaste, [this] { Forward([](Calculator& c) { c.EditPaste(); }); });
+  on(a.pmDelete, [this] { m_ed->del(); });
+  on(a.pmSelectAll, [this] { m_ed->selectAll(); });
+
+  on(a.mpRestore, [this] {
+    showNormal();
+    activateWindow();
+    m_ed->setFocus();
+  });
+  on(a.mpClose, [this] { close(); });
+
+  connect(m_lb, &QListView::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupTapeMenu(m_lb->viewport()->mapToGlobal(at)); });
+  connect(m_ed, &QLineEdit::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupEntryMenu(m_ed->mapToGlobal(at)); });
+  connect(m_lb, &QListView::doubleClicked, this, [this] { EditRow(false); });
+}
+
+void FormTallyman::PopupTapeMenu(const QPoint& global) {
+  MainActions& a = m_actions;
+  const RowList& tape = m_calc->Tape();
+  const long selected = tape.Selected();
+  const bool longRow = selected >= 0 && selected < tape.Count() && tape.Row(selected).size() > 1;
+  // These actions are shared with the menu bar and its shortcuts: enable them for this pop-up
+  // only, and give them back their state afterwards.
+  QList<QAction*> shared = {a.mpRowEdit, a.mpResult, a.mpRowInsert, a.mpOperand, a.mpRowDelete, a.mSave, a.mClear};
+  QList<bool> before;
+  for (QAction* action : shared) before.append(action->isEnabled());
+  a.mpRowEdit->setEnabled(!tape.Empty() && longRow);
+  a.mpResult->setEnabled(!tape.Empty() && longRow);
+  a.mpRowInsert->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
+  a.mpOperand->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
+  a.mpRowDelete->setEnabled(selected >= 0);
+  a.mSave->setEnabled(!tape.Empty());
+  a.mClear->setEnabled(!tape.Empty());
+  a.pm->exec(global);
+  for (int i = 0; i < shared.size(); ++i) shared[i]->setEnabled(before[i]);
+}
+
+void FormTallyman::PopupEntryMenu(const QPoint& global) {
+  MainActions& a = m_actions;
+  const bool selection = m_ed->hasSelectedText();
+  a.pmDelete->setEnabled(selection);
+  a.pmCopy->setEnabled(selection);
+  a.pmCut->setEnabled(selection);
+  a.pmSelectAll->setEnabled(!m_ed->text().isEmpty());
+  a.pmUndo->setEnabled(m_ed->isUndoAvailable());
+  const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+  a.pmPaste->setEnabled(content && content->hasText());
+  a.pmEdit->exec(global);
+}
+
+void FormTallyman::LoadTapeFromFile(const QString& path) {
+  if (!QFileInfo::exists(path)) return;
+  const std::filesystem::path file = path.toStdString();
+  Forward([&file](Calculator& c) { c.LoadTapeFile(file); });
+}
+
+bool FormTallyman::SaveTapeToFile(const QString& path) {
+  Forward([](Calculator& c) { c.CloseCalculation(); });
+  if (m_calc->SaveTapeFile(path.toStdString())) return true;
+  // The user asked for this file: a failed write must not pass for a saved tape.
+  ShowMessage(LangText(pairs::kFileError, m_english));
+  return false;
+}
+
+void FormTallyman::EditRow(bool insert) {
+  if (!m_calc->CanEditSelectedRow()) return;
+  const std::optional<Number> value = m_calc->SelectedRowDialogValue();
+  if (!value && !insert) return;
+  const RowList& tape = m_calc->Tape();
+  const long selected = tape.Selected();
+  const NumberText& numbers = m_calc->Numbers();
+
+  TFormRow dialog(numbers, m_english, StaysOnTop(), this);
+  const bool showSign = insert || selected > 0;
+  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
+  QString operand;
+  if (!insert) {
+    const Text formatted = numbers.FormatCalc(*value);
+    if (formatted.empty()) ShowMessage(pairs::kLimit18Digits);
+    operand = ToQString(numbers.CleanNumber(formatted));
+  }
+  dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
+  const WindowPlace& place = m_settings.rowEditDialog;
+  dialog.move(place.left, place.top);
+  const bool confirmed = dialog.exec() == QDialog::Accepted;
+  m_settings.rowEditDialog.left = dialog.x();
+  m_settings.rowEditDialog.top = dialog.y();
+  if (!confirmed) return;
+  const wchar_t chosenSign = dialog.Sign();
+  const Text text = FromQString(dialog.OperandText());
+  Forward([insert, chosenSign, &text](Calculator& c) { c.ConfirmRowDialog(insert, chosenSign, text); });
+}
+
+void FormTallyman::ShowOrCloseResults() {
+  if (m_res->isVisible()) {
+    m_res->close();
+  } else {
+    m_res->ShowWindow();
+  }
+}
+
+void FormTallyman::ShowResultsOrFocus() {
+  SetTabStops(true);
+  if (!m_res->isVisible()) {
+    m_res->ShowWindow();
+  } else {
+    m_res->activateWindow();
+    m_res->FocusList();
+  }
+}
+
+void FormTallyman::RunPrecisionDialog() {
+  const NumberText& numbers = m_calc->Numbers();
+  TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_english, StaysOnTop(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const int digits = dialog.Digits();
+  const int resOut = dialog.ResOut();
+  if (digits == numbers.Digits() && resOut == numbers.ResOut()) return;
+  Forward([digits, resOut](Calculator& c) { c.SetPrecision(digits, resOut); });
+}
+
+void FormTallyman::SetStayOnTop(bool on) {
+  m_actions.mTop->setChecked(on);
+  const bool visible = isVisible();
+  // setWindowFlag() hides a shown window: show it again without moving it.
+  setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  if (visible) {
+    show();
+    if (on) raise();
+  }
+}
+
+void FormTallyman::ApplyMenuVisibility() {
+  const bool shown = m_actions.pmMenu->isChecked();
+  menuBar()->setVisible(shown);
+  m_res->SetMenuVisible(shown);
+}
+
+void FormTallyman::RunEscapeAction() {
+  const MainActions& a = m_actions;
+  if (a.mEscUndo->isChecked()) {
+    if (m_ed->isUndoAvailable()) m_ed->undo();
+    if (!m_ed->hasFocus()) m_ed->setFocus();
+  } else if (a.mEscTray->isChecked()) {
+    showMinimized();
+  } else if (a.mEscDel->isChecked()) {
+    m_ed->selectAll();
+    m_ed->del();
+  } else {
+    close();
+  }
+}
+
+void FormTallyman::ChooseHotKey(int hotKey) {
+  m_hotKey = hotKey;
+  SetHideCaption(m_actions, m_english, m_hotKey);
+}
+
+void FormTallyman::closeEvent(QCloseEvent* event) {
+  if (m_actions.mConfirm->isChecked() && QApplication::activeWindow() != nullptr) {
+    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_english),
+                                    DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_english);
+    if (answer != kResultYes) {
+      event->ignore();
+      return;
+    }
+  }
+  SaveSettingsFile();  // errors are ignored: closing goes on
+  m_res->close();
+  m_tim.stop();
+  event->accept();
+}
+
+}  // namespace tallyman::ui

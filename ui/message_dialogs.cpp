@@ -1,0 +1,288 @@
+#include "ui/message_dialogs.h"
+
+#include <QDialog>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+namespace tallyman::ui {
+namespace {
+
+DialogAnswerer* g_answerer = nullptr;  // set by tests only
+
+struct ButtonInfo {
+  DialogButton button;
+  const char* name;
+  const char* russian;
+  const char* english;
+  int result;
+};
+
+// Single-language captions chosen by the dialog's language, in layout order.
+const ButtonInfo kButtonTable[] = {
+    {kButtonYes, "Yes", "Да", "&Yes", kResultYes},
+    {kButtonNo, "No", "Нет", "&No", kResultNo},
+    {kButtonOk, "OK", "OK", "OK", kResultOk},
+    {kButtonCancel, "Cancel", "Отмена", "Cancel", kResultCancel},
+    {kButtonAbort, "Abort", "Прервать", "&Abort", kResultAbort},
+    {kButtonRetry, "Retry", "Повторить", "&Retry", kResultRetry},
+    {kButtonIgnore, "Ignore", "Пропустить", "&Ignore", kResultIgnore},
+    {kButtonAll, "All", "Все", "&All", kResultAll},
+    {kButtonNoToAll, "NoToAll", "Нет для всех", "N&o to All", kResultNoToAll},
+    {kButtonYesToAll, "YesToAll", "Да для всех", "Yes to &All", kResultYesToAll},
+    {kButtonHelp, "Help", "Справка", "&Help", 0},
+};
+
+// Escape answers with the cancel button's result; the close box always answers cancel.
+class LocalizedDialog : public QDialog {
+ public:
+  LocalizedDialog(QWidget* parent, int escapeResult) : QDialog(parent), m_escapeResult(escapeResult) {}
+  void reject() override { done(kResultCancel); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      done(m_escapeResult);
+      return;
+    }
+    QDialog::keyPressEvent(event);
+  }
+
+ private:
+  int m_escapeResult;
+};
+
+// Dialog units: a quarter of the average letter width, an eighth of the font height.
+struct DialogUnits {
+  double x;
+  double y;
+  int X(double units) const { return static_cast<int>(units * x + 0.5); }
+  int Y(double units) const { return static_cast<int>(units * y + 0.5); }
+};
+
+DialogUnits MeasureUnits(const QFont& font) {
+  const QFontMetricsF metrics(font);
+  const double letters = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  return {letters / 52.0 / 4.0, metrics.height() / 8.0};
+}
+
+QScreen* ScreenOf(QWidget* widget) {
+  if (widget && widget->screen()) return widget->screen();
+  return QGuiApplication::primaryScreen();
+}
+
+void CentreOnScreen(QWidget* dialog, QScreen* screen) {
+  dialog->adjustSize();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+QStyle::StandardPixmap IconOf(DialogKind kind) {
+  switch (kind) {
+    case DialogKind::Warning: return QStyle::SP_MessageBoxWarning;
+    case DialogKind::Error: return QStyle::SP_MessageBoxCritical;
+    case DialogKind::Information: return QStyle::SP_MessageBoxInformation;
+    case DialogKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
+    case DialogKind::Custom: break;
+  }
+  return QStyle::SP_CustomBase;
+}
+
+int DefaultResultOf(DialogButtons buttons) {
+  if (buttons & kButtonOk) return kResultOk;
+  if (buttons & kButtonYes) return kResultYes;
+  if (buttons & kButtonRetry) return kResultRetry;
+  return -1;
+}
+
+int EscapeResultOf(DialogButtons buttons) {
+  if (buttons & kButtonCancel) return kResultCancel;
+  if (buttons & kButtonNo) return kResultNo;
+  return kResultOk;
+}
+
+int RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
+  std::unique_ptr<QDialog> owner(dialog);
+  dialog->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  CentreOnScreen(dialog, screen);
+  return dialog->exec();
+}
+
+}  // namespace
+
+void SetDialogAnswerer(DialogAnswerer* answerer) { g_answerer = answerer; }
+
+QString DialogTitle(DialogKind kind, bool english) {
+  switch (kind) {
+    case DialogKind::Warning: return english ? QStringLiteral("Warning") : QStringLiteral("Предупреждение");
+    case DialogKind::Error: return english ? QStringLiteral("Error") : QStringLiteral("Ошибка");
+    case DialogKind::Information: return english ? QStringLiteral("Information") : QStringLiteral("Информация");
+    case DialogKind::Confirmation: return english ? QStringLiteral("Confirm") : QStringLiteral("Подтверждение");
+    case DialogKind::Custom: break;
+  }
+  return QStringLiteral("Calculator");  // the application title, the same in both languages
+}
+
+QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind,
+                               DialogButtons buttons, bool english) {
+  auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons));
+  dialog->setWindowTitle(DialogTitle(kind, english));
+  const DialogUnits units = MeasureUnits(dialog->font());
+  QScreen* screen = ScreenOf(parent);
+  const int halfScreen = screen ? screen->availableGeometry().width() / 2 : 512;
+
+  auto* outer = new QVBoxLayout(dialog);
+  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
+  outer->setSpacing(units.Y(10));
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(units.X(10));
+  if (kind != DialogKind::Custom) {
+    auto* icon = new QLabel(dialog);
+    icon->setObjectName(QStringLiteral("Icon"));
+    icon->setPixmap(dialog->style()->standardIcon(IconOf(kind)).pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+    top->addWidget(icon, 0, Qt::AlignTop);
+  }
+  auto* message = new QLabel(text, dialog);
+  message->setObjectName(QStringLiteral("Message"));
+  message->setTextFormat(Qt::PlainText);
+  message->setWordWrap(true);
+  // The wrapped block is as wide as its longest line, at most half the screen.
+  const QRect block = QFontMetrics(message->font())
+                          .boundingRect(QRect(0, 0, halfScreen, 100000),
+                                        Qt::TextWordWrap | Qt::TextExpandTabs, text);
+  message->setMinimumWidth(std::min(block.width() + 2, halfScreen));
+  message->setMaximumWidth(halfScreen);
+  top->addWidget(message, 1, Qt::AlignTop);
+  outer->addLayout(top);
+
+  // Buttons share one width: the widest caption in this language, at least 50 units.
+  auto* row = new QHBoxLayout;
+  row->setSpacing(units.X(4));
+  row->addStretch(1);
+  std::vector<QPushButton*> made;
+  const int defaultResult = DefaultResultOf(buttons);
+  for (const ButtonInfo& info : kButtonTable) {
+    if (!(buttons & info.button)) continue;
+    auto* button = new QPushButton(QString::fromUtf8(english ? info.english : info.russian), dialog);
+    button->setObjectName(QString::fromLatin1(info.name));
+    const int result = info.result;
+    if (result != 0) {
+      QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+    }
+    button->setDefault(result == defaultResult);
+    button->setAutoDefault(result == defaultResult);
+    row->addWidget(button);
+    made.push_back(button);
+  }
+  row->addStretch(1);
+  int width = units.X(50);
+  int height = units.Y(14);
+  for (QPushButton* button : made) {
+    width = std::max(width, button->sizeHint().width());
+    height = std::max(height, button->sizeHint().height());
+  }
+  for (QPushButton* button : made) {
+    button->setFixedSize(width, height);
+    if (button->isDefault()) button->setFocus();
+  }
+  outer->addLayout(row);
+  return dialog;
+}
+
+void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool english) {
+  ShowQuestion(parent, text, DialogKind::Custom, kButtonOk, onTop, english);
+}
+
+int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
+                 bool onTop, bool english) {
+  if (g_answerer) {
+    DialogRequest request;
+    request.kind = kind;
+    request.title = DialogTitle(kind, english);
+    request.text = text;
+    request.buttons = buttons;
+    return g_answerer->Answer(request, nullptr);
+  }
+  return RunDialog(CreateLocalizedDialog(parent, text, kind, buttons, english), onTop, ScreenOf(parent));
+}
+
+bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text,
+               bool onTop, bool english, const QFont* font) {
+  if (g_answerer) {
+    DialogRequest request;
+    request.input = true;
+    request.title = title;
+    request.text = prompt;
+    request.buttons = kButtonOk | kButtonCancel;
+    request.inputText = text;
+    QString typed = text;
+    if (g_answerer->Answer(request, &typed) != kResultOk) return false;
+    text = typed;
+    return true;
+  }
+
+  auto* dialog = new LocalizedDialog(parent, kResultCancel);
+  dialog->setWindowTitle(title);
+  const DialogUnits units = MeasureUnits(dialog->font());
+  auto* outer = new QVBoxLayout(dialog);
+  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  auto* label = new QLabel(prompt, dialog);
+  label->setObjectName(QStringLiteral("Prompt"));
+  label->setTextFormat(Qt::PlainText);
+  outer->addWidget(label);
+  auto* edit = new QLineEdit(text, dialog);
+  edit->setObjectName(QStringLiteral("Edit"));
+  edit->setMaxLength(255);
+  if (font) {
+    QFont reduced = *font;
+    if (reduced.pointSizeF() > 14) reduced.setPointSize(14);
+    edit->setFont(reduced);
+  }
+  edit->setMinimumWidth(units.X(214));
+  edit->selectAll();
+  outer->addWidget(edit);
+  outer->addSpacing(units.Y(4));
+  auto* row = new QHBoxLayout;
+  row->setSpacing(units.X(14));
+  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+  ok->setObjectName(QStringLiteral("OK"));
+  auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Отмена"), dialog);
+  cancel->setObjectName(QStringLiteral("Cancel"));
+  const int width = std::max({units.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
+  for (QPushButton* button : {ok, cancel}) {
+    button->setFixedWidth(width);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  outer->addLayout(row);
+  ok->setDefault(true);
+  cancel->setAutoDefault(false);
+  QString typed = text;
+  QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
+    typed = edit->text();
+    dialog->done(kResultOk);
+  });
+  QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->done(kResultCancel); });
+  edit->setFocus();
+
+  if (RunDialog(dialog, onTop, ScreenOf(parent)) != kResultOk) return false;
+  text = typed;
+  return true;
+}
+
+}  // namespace tallyman::ui

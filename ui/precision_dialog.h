@@ -1,0 +1,36 @@
+#pragma once
+// The precision dialog: decimals of calculations and of results, with a live preview of 2 x pi.
+#include <QDialog>
+
+#include "engine/core/number_text.h"
+
+class QComboBox;
+class QLabel;
+
+namespace tallyman::ui {
+
+class TFormPrec : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Values of 19 and more become the defaults 8 and 2; negative values become 0.
+  TFormPrec(const NumberText& numbers, int digits, int resOut, bool english, bool onTop, QWidget* parent);
+
+  int Digits() const;
+  int ResOut() const;
+  QComboBox* CbPrec() const { return m_cbPrec; }
+  QComboBox* CbRes() const { return m_cbRes; }
+  QLabel* LabC() const { return m_labC; }
+  QLabel* LabR() const { return m_labR; }
+
+ private:
+  void Preview();
+
+  const NumberText& m_numbers;
+  QComboBox* m_cbPrec = nullptr;
+  QComboBox* m_cbRes = nullptr;
+  QLabel* m_labC = nullptr;
+  QLabel* m_labR = nullptr;
+};
+
+}  // namespace tallyman::ui

@@ -1,0 +1,416 @@
+#include "ui/results_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDrag>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+#include "engine/core/lang_pairs.h"
+#include "engine/core/text_file.h"
+#include "engine/settings/results_file.h"
+#include "ui/file_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+#include "ui/row_list_model.h"
+#include "ui/tab_stop_delegate.h"
+
+namespace tallyman::ui {
+namespace {
+
+constexpr int kClientWidth = 282;
+constexpr int kClientHeight = 105;
+
+QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& key = {}) {
+  auto* action = new QAction(owner);
+  action->setObjectName(QString::fromLatin1(name));
+  if (!key.isEmpty()) action->setShortcut(key);
+  owner->addAction(action);
+  return action;
+}
+
+Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
+  return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+}  // namespace
+
+TFormRes::TFormRes(FormTallyman* main) : QMainWindow(main, Qt::Window), m_main(main) {
+  setObjectName(QStringLiteral("TFormRes"));
+  setWindowTitle(Lang(pairs::kResults, false));
+  resize(kClientWidth, kClientHeight);
+  move(131, 306);
+}
+
+QListView* TFormRes::Lm() {
+  EnsureContents();
+  return m_lm;
+}
+
+QLineEdit* TFormRes::EdRes() {
+  EnsureContents();
+  return m_edRes;
+}
+
+void TFormRes::EnsureContents() {
+  if (m_lm) return;
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  m_lm = new QListView(central);
+  m_lm->setObjectName(QStringLiteral("Lm"));
+  m_lm->setUniformItemSizes(true);
+  m_lm->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_lm->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_lm->setContextMenuPolicy(Qt::CustomContextMenu);
+  m_lm->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_model = new RowListModel(m_main->Calc().ResultsList().List(), this);
+  m_main->Calc().SetResultsObserver(m_model);
+  m_lm->setModel(m_model);
+  m_delegate = new TabStopDelegate(this);
+  m_lm->setItemDelegate(m_delegate);
+  layout->addWidget(m_lm, 1);
+
+  m_panRes = new QWidget(central);
+  m_panRes->setObjectName(QStringLiteral("PanRes"));
+  m_edRes = new QLineEdit(m_panRes);
+  m_edRes->setObjectName(QStringLiteral("EdRes"));
+  m_edRes->setReadOnly(true);
+  m_edRes->setContextMenuPolicy(Qt::CustomContextMenu);
+  layout->addWidget(m_panRes);
+  setCentralWidget(central);
+
+  BuildMenus();
+  for (QObject* watched : {static_cast<QObject*>(m_lm), static_cast<QObject*>(m_lm->viewport()),
+                           static_cast<QObject*>(m_edRes), static_cast<QObject*>(m_panRes)}) {
+    watched->installEventFilter(this);
+  }
+  m_lm->viewport()->setAcceptDrops(true);
+  m_edRes->setAcceptDrops(true);
+
+  connect(m_model, &RowListModel::engineSelectionChanged, this, [this](int row) {
+    m_syncing = true;
+    if (row < 0) {
+      m_lm->clearSelection();
+    } else {
+      m_lm->setCurrentIndex(m_model->index(row));
+      m_lm->scrollTo(m_model->index(row));
+    }
+    m_syncing = false;
+  });
+  connect(m_lm->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (m_syncing || !current.isValid()) return;
+            m_main->Calc().SelectResult(current.row());
+          });
+  connect(m_lm, &QListView::doubleClicked, this, [this] { EditComment(); });
+  connect(m_lm, &QListView::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupList(m_lm->viewport()->mapToGlobal(at)); });
+  connect(m_edRes, &QLineEdit::customContextMenuRequested, this,
+          [this](const QPoint& at) { m_actions.pmTotal->exec(m_edRes->mapToGlobal(at)); });
+
+  if (m_font != QFont()) TakeFont(m_font);
+  Recaption();
+  menuBar()->setVisible(m_menuVisible);
+  const long selected = m_main->Calc().ResultsList().Selected();
+  if (selected >= 0) m_lm->setCurrentIndex(m_model->index(static_cast<int>(selected)));
+  Sync();
+}
+
+void TFormRes::BuildMenus() {
+  Actions& a = m_actions;
+  a.mSave = MakeAction(this, "mSave", QKeySequence(Qt::CTRL | Qt::Key_S));
+  a.mPrint = MakeAction(this, "mPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+  a.mPrint->setEnabled(false);  // printing is not part of this program yet
+  a.mSaveAll = MakeAction(this, "mSaveAll");
+  a.mEdit = MakeAction(this, "mEdit", QKeySequence(Qt::Key_F5));
+  a.mpEdit = MakeAction(this, "mpEdit");
+  a.mDelete = MakeAction(this, "mDelete");
+  a.mResult = MakeAction(this, "mResult", QKeySequence(Qt::Key_F7));
+  a.mpResult = MakeAction(this, "mpResult");
+  a.mGoTo = MakeAction(this, "mGoTo", QKeySequence(Qt::Key_F8));
+  a.mpGoTo = MakeAction(this, "mpGoTo");
+  a.mClearAll = MakeAction(this, "mClearAll", QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  a.mpResMove = MakeAction(this, "mpResMove");
+  a.mpResCopy = MakeAction(this, "mpResCopy");
+
+  a.mFile = menuBar()->addMenu(QString());
+  a.mFile->setObjectName(QStringLiteral("mFile"));
+  a.mFile->addActions({a.mSave, a.mSaveAll, a.mPrint});
+  a.mOperations = menuBar()->addMenu(QString());
+  a.mOperations->setObjectName(QStringLiteral("mOperations"));
+  a.mOperations->addActions({a.mEdit, a.mDelete, a.mResult, a.mGoTo});
+  a.mOperations->addSeparator();
+  a.mOperations->addAction(a.mClearAll);
+
+  a.pmList = new QMenu(this);
+  a.pmList->addActions({a.mpEdit, a.mDelete, a.mpResult, a.mpGoTo});
+  a.pmList->addSeparator();
+  a.pmList->addActions({a.mSave, a.mPrint, a.mClearAll});
+  a.pmTotal = new QMenu(this);
+  a.pmTotal->addActions({a.mpResMove, a.mpResCopy});
+
+  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+  on(a.mSave, [this] {
+    if (m_main->Calc().ResultsList().Count() == 0) return;
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    if (!path.isEmpty()) SaveRows(path);
+  });
+  on(a.mSaveAll, [this] {
+    const Results& results = m_main->Calc().ResultsList();
+    if (results.Count() == 0 || results.TapeTexts().size() != static_cast<size_t>(results.Count())) return;
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    if (!path.isEmpty()) SaveRowsWithTapes(path);
+  });
+  for (QAction* edit : {a.mEdit, a.mpEdit}) on(edit, [this] { EditComment(); });
+  on(a.mDelete, [this] { DeleteEntry(); });
+  for (QAction* take : {a.mResult, a.mpResult}) on(take, [this] { TakeEntry(); });
+  for (QAction* go : {a.mGoTo, a.mpGoTo}) on(go, [this] { GoToEntry(); });
+  on(a.mClearAll, [this] { ClearAll(); });
+  on(a.mpResMove, [this] { m_main->Forward([](Calculator& c) { c.MoveTotalIntoEntry(); }); });
+  on(a.mpResCopy, [this] { m_main->Forward([](Calculator& c) { c.CopyTotal(); }); });
+}
+
+void TFormRes::PopupList(const QPoint& global) {
+  const bool any = m_main->Calc().ResultsList().Count() > 0;
+  const QList<QAction*> items = m_actions.pmList->actions();
+  QList<bool> before;
+  for (QAction* item : items) {
+    before.append(item->isEnabled());
+    if (!item->isSeparator() && item != m_actions.mPrint) item->setEnabled(any);
+  }
+  m_actions.pmList->exec(global);
+  for (int i = 0; i < items.size(); ++i) items[i]->setEnabled(before[i]);
+}
+
+void TFormRes::ShowWindow() {
+  EnsureContents();
+  TakeFont(m_main->font());
+  show();
+  SetTabStops(m_main->TabDelta());
+}
+
+void TFormRes::FocusList() {
+  EnsureContents();
+  m_lm->setFocus();
+}
+
+void TFormRes::Sync() {
+  if (!m_edRes) return;
+  const QString total = ToQString(m_main->Calc().ResultsList().Total());
+  if (m_edRes->text() != total) m_edRes->setText(total);
+}
+
+void TFormRes::ApplyLanguage(const MainActions&, bool english) {
+  m_english = english;
+  m_captioned = true;
+  setWindowTitle(Lang(pairs::kResults, english));
+  if (m_lm) Recaption();
+}
+
+void TFormRes::Recaption() {
+  const MainActions& main = m_main->Actions();
+  Actions& a = m_actions;
+  a.mFile->setTitle(main.mFile->title());
+  a.mSave->setText(main.mSave->text());
+  a.mPrint->setText(main.mPrint->text());
+  a.mEdit->setText(main.mpRowEdit->text());
+  a.mpEdit->setText(main.mpRowEdit->text() + QStringLiteral("  F5"));
+  a.mDelete->setText(main.mpRowDelete->text());
+  a.mResult->setText(main.mpResult->text());
+  a.mpResult->setText(main.mpResult->text() + QStringLiteral("  F7"));
+  a.mGoTo->setText(Lang(pairs::kMenuGoTo, m_english));
+  a.mpGoTo->setText(a.mGoTo->text() + QStringLiteral("  F8"));
+  a.mClearAll->setText(Lang(pairs::kMenuClearAll, m_english));
+  a.mOperations->setTitle(main.mOperations->title());
+  setWindowTitle(Lang(pairs::kResults, m_english));
+  a.mSaveAll->setText(Lang(pairs::kMenuSaveAll, m_english));
+  a.mpResMove->setText(Lang(pairs::kMenuResMove, m_english));
+  a.mpResCopy->setText(Lang(pairs::kMenuResCopy, m_english));
+}
+
+void TFormRes::SetMenuVisible(bool visible) {
+  m_menuVisible = visible;
+  if (m_lm) menuBar()->setVisible(visible);
+}
+
+void TFormRes::TakeFont(const QFont& font) {
+  m_font = font;
+  if (!m_lm) return;
+  setFont(font);
+  m_lm->setFont(font);
+  m_edRes->setFont(font);
+  m_delegate->SetRowHeight(QFontMetrics(font).height() + 3);
+  m_panRes->setFixedHeight(m_edRes->sizeHint().height() + 4);
+  LayoutTotalPanel();
+}
+
+void TFormRes::LayoutTotalPanel() {
+  m_edRes->setGeometry(0, 2, std::max(10, m_panRes->width() - 10), m_panRes->height() - 4);
+}
+
+void TFormRes::SetTabStops(int tabDelta) {
+  m_tabDelta = tabDelta;
+  if (!m_lm) return;
+  const QFont current = m_lm->font();
+  const int units = TabStopUnits(QFontInfo(current).pointSizeF(), m_panRes->width(), tabDelta);
+  m_delegate->SetTabStop(DialogUnitsToPixels(units, current));
+  m_lm->viewport()->update();
+}
+
+void TFormRes::EditComment() {
+  const Results& results = m_main->Calc().ResultsList();
+  const long selected = results.Selected();
+  if (selected < 0 || selected >= results.Count()) return;
+  const Text& row = results.Row(selected);
+  const size_t tab = row.find(L'\t');
+  if (tab == Text::npos) return;
+  QString text = ToQString(TextView(row).substr(0, tab));
+  const QFont font = m_main->font();
+  if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text,
+                 m_main->StaysOnTop(), m_english, &font)) {
+    return;
+  }
+  const Text comment = FromQString(text);
+  m_main->Forward([&comment](Calculator& c) { c.CommentResult(comment); });
+}
+
+void TFormRes::DeleteEntry() {
+  if (m_main->Calc().ResultsList().Selected() < 0) return;
+  m_main->Forward([](Calculator& c) { c.DeleteResult(); });
+}
+
+void TFormRes::TakeEntry() {
+  m_main->Forward([](Calculator& c) { c.TakeResultEntry(); });
+  m_main->raise();
+  m_main->activateWindow();
+}
+
+void TFormRes::GoToEntry() { m_main->Forward([](Calculator& c) { c.GoToResult(); }); }
+
+void TFormRes::ClearAll() {
+  if (m_main->Calc().ResultsList().Count() == 0) return;
+  const int answer = ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_english), DialogKind::Confirmation,
+                                  kButtonYes | kButtonNo, m_main->StaysOnTop(), m_english);
+  if (answer != kResultYes) return;
+  m_main->Forward([](Calculator& c) { c.ClearAllResults(); });
+}
+
+bool TFormRes::SaveRows(const QString& path) {
+  const Results& results = m_main->Calc().ResultsList();
+  if (WriteTextLines(path.toStdString(), ResultsFileLines(results.List().Rows()))) return true;
+  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_main->StaysOnTop(), m_english);
+  return false;
+}
+
+bool TFormRes::SaveRowsWithTapes(const QString& path) {
+  const Results& results = m_main->Calc().ResultsList();
+  const auto lines = ResultsWithTapesFileLines(results.List().Rows(), results.TapeTexts());
+  if (!lines) return false;
+  if (WriteTextLines(path.toStdString(), *lines)) return true;
+  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_main->StaysOnTop(), m_english);
+  return false;
+}
+
+void TFormRes::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = Modifiers(event);
+  if ((event->key() == Qt::Key_Escape || event->key() == Qt::Key_F2) && modifiers == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      const Qt::KeyboardModifiers modifiers = Modifiers(key);
+      if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Tab) {
+        m_main->raise();
+        m_main->activateWindow();
+        m_main->Ed()->setFocus();
+        return true;
+      }
+      if ((key->key() == Qt::Key_Escape || key->key() == Qt::Key_F2) && modifiers == Qt::NoModifier) {
+        close();
+        return true;
+      }
+      if (watched == m_lm && modifiers == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Delete) {
+          DeleteEntry();
+          return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+          EditComment();
+          return true;
+        }
+      }
+      if (watched == m_edRes && ((modifiers == Qt::ControlModifier && key->key() == Qt::Key_C) ||
+                                 (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Insert))) {
+        m_edRes->deselect();
+        m_main->Forward([](Calculator& c) { c.CopyTotal(); });
+        m_edRes->end(false);
+        return true;
+      }
+      break;
+    }
+    case QEvent::Resize:
+      if (watched == m_panRes) {
+        LayoutTotalPanel();
+        SetTabStops(m_tabDelta);
+      }
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+      if (watched == m_lm->viewport()) return StartDragFrom(m_lm, event);
+      if (watched == m_edRes) return StartDragFrom(m_edRes, event);
+      break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+      // Drops here only end the drag.
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (drop->mimeData()->hasFormat(QString::fromLatin1(kDragMimeType))) drop->acceptProposedAction();
+      return true;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFormRes::StartDragFrom(QWidget* source, QEvent* event) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    m_pressPos = mouse->position().toPoint();
+    m_pressWidget = source;
+    return false;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    m_pressWidget = nullptr;
+    return false;
+  }
+  if (m_pressWidget != source || !(mouse->buttons() & Qt::LeftButton) ||
+      (mouse->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance()) {
+    return false;
+  }
+  m_pressWidget = nullptr;
+  if (source == m_lm && m_main->Calc().ResultsList().Count() == 0) return true;
+  auto* drag = new QDrag(source);
+  auto* payload = new QMimeData;
+  payload->setData(QString::fromLatin1(kDragMimeType), (source == m_lm ? kDragFromResults : kDragFromTotal).toUtf8());
+  drag->setMimeData(payload);
+  drag->exec(Qt::CopyAction);
+  return true;
+}
+
+}  // namespace tallyman::ui

@@ -1,0 +1,156 @@
+#include "ui/row_dialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/core/lang_pairs.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+
+namespace tallyman::ui {
+namespace {
+
+bool IsSign(QChar c) {
+  return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('/');
+}
+
+bool IsSeparatorKey(QChar c, wchar_t decimal) {
+  static const QString keys = QStringLiteral(",.бюБЮ");
+  return keys.contains(c) || c.unicode() == decimal;
+}
+
+}  // namespace
+
+TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent)
+    : QDialog(parent), m_numbers(numbers), m_english(english), m_onTop(onTop) {
+  setObjectName(QStringLiteral("TFormRow"));
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (parent) setFont(parent->font());
+
+  auto* outer = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+  m_lab = new QLabel(QStringLiteral("+"), this);
+  m_lab->setObjectName(QStringLiteral("Lab"));
+  QFont signFont(QStringLiteral("Courier New"));
+  signFont.setPixelSize(29);
+  signFont.setBold(true);
+  m_lab->setFont(signFont);
+  QPalette palette = m_lab->palette();
+  palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  m_lab->setPalette(palette);
+  m_lab->setAlignment(Qt::AlignCenter);
+  m_lab->setFixedWidth(QFontMetrics(signFont).horizontalAdvance(QLatin1Char('W')) + 6);
+  row->addWidget(m_lab);
+  m_edOp = new QLineEdit(this);
+  m_edOp->setObjectName(QStringLiteral("EdOp"));
+  m_edOp->setMinimumWidth(180);
+  row->addWidget(m_edOp, 1);
+  outer->addLayout(row);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  m_butChange = new QPushButton(QStringLiteral("Ok"), this);
+  m_butChange->setObjectName(QStringLiteral("ButChange"));
+  m_butChange->setDefault(true);
+  m_butCancel = new QPushButton(Lang(pairs::kCancel, english), this);
+  m_butCancel->setObjectName(QStringLiteral("ButCancel"));
+  m_butCancel->setAutoDefault(false);
+  buttons->addWidget(m_butChange);
+  buttons->addWidget(m_butCancel);
+  outer->addLayout(buttons);
+
+  m_edOp->installEventFilter(this);
+  connect(m_butChange, &QPushButton::clicked, this, &TFormRow::ButChangeClick);
+  connect(m_butCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_edOp, &QLineEdit::textChanged, this, &TFormRow::OperandChanged);
+}
+
+void TFormRow::SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count) {
+  m_lab->setVisible(showSign);
+  m_lab->setText(QString(QChar(static_cast<char16_t>(sign))));
+  m_edOp->setText(operand);
+  m_edOp->selectAll();
+  m_edOp->setFocus();
+  const QString kind = Lang(operand.isEmpty() ? pairs::kInsertBefore : pairs::kChange, m_english);
+  setWindowTitle(kind + Lang(pairs::kLineOf, m_english) + QString::number(row) + QLatin1Char('/') +
+                 QString::number(count));
+}
+
+wchar_t TFormRow::Sign() const {
+  const QString text = m_lab->text();
+  return text.isEmpty() ? L'+' : static_cast<wchar_t>(text.at(0).unicode());
+}
+
+QString TFormRow::OperandText() const { return m_edOp->text(); }
+
+void TFormRow::ButChangeClick() {
+  const std::optional<Number> value = m_numbers.TextToNumber(FromQString(m_edOp->text()));
+  if (value && *value != 0) {
+    accept();
+    return;
+  }
+  ShowMessageBox(this, Lang(pairs::kZeroNotMeaningful, m_english), m_onTop, m_english);
+  m_edOp->setFocus();
+}
+
+// Whatever reaches the text is cleaned: not a number empties it, grouping and "." go.
+void TFormRow::OperandChanged() {
+  if (m_cleaning) return;
+  m_cleaning = true;
+  const QString text = m_edOp->text();
+  if (!text.isEmpty()) {
+    const Text cleaned = m_numbers.CleanNumber(FromQString(text));
+    if (!m_numbers.ReadFloat(cleaned)) {
+      m_edOp->clear();
+    } else if (ToQString(cleaned) != text) {
+      m_edOp->setText(ToQString(cleaned));
+      m_edOp->end(false);
+    }
+  }
+  m_cleaning = false;
+}
+
+bool TFormRow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_edOp && event->type() == QEvent::KeyPress) return OperandKey(static_cast<QKeyEvent*>(event));
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TFormRow::OperandKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (event->key() == Qt::Key_F9 && modifiers == Qt::NoModifier) {
+    const QString text = m_edOp->text();
+    if (!text.isEmpty()) m_edOp->setText(text.startsWith(QLatin1Char('-')) ? text.mid(1) : QLatin1Char('-') + text);
+    return true;
+  }
+  if (modifiers == Qt::ControlModifier && (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert)) {
+    QGuiApplication::clipboard()->setText(ToQString(m_numbers.CleanNumber(FromQString(m_edOp->text()))));
+    return true;
+  }
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  const QString text = event->text();
+  if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
+  const QChar c = text.at(0);
+  if (IsSign(c)) {
+    m_lab->setText(c);
+    return true;
+  }
+  if (IsSeparatorKey(c, m_numbers.DecimalSeparator())) {
+    const QChar separator(static_cast<char16_t>(m_numbers.DecimalSeparator()));
+    if (m_edOp->text().contains(separator)) {
+      if (!m_edOp->hasSelectedText()) return true;
+      m_edOp->clear();
+    }
+    m_edOp->insert(separator);
+    return true;
+  }
+  return !c.isDigit() || c.unicode() > '9';  // only "0".."9" reach the edit
+}
+
+}  // namespace tallyman::ui

@@ -1,0 +1,49 @@
+#pragma once
+// The row dialog: the operand and sign of a tape row, edited or inserted before the selected row.
+// Only digits and one decimal separator can be typed; a sign key sets the sign instead.
+#include <QDialog>
+
+#include "engine/core/number_text.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tallyman::ui {
+
+class TFormRow : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent);
+
+  // showSign: the sign label is shown (inserting, or editing a row after the first).
+  // row is 1-based; the caption tells editing (operand given) from inserting.
+  void SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count);
+
+  wchar_t Sign() const;
+  QString OperandText() const;
+  QLabel* Lab() const { return m_lab; }
+  QLineEdit* EdOp() const { return m_edOp; }
+  QPushButton* ButChange() const { return m_butChange; }
+  QPushButton* ButCancel() const { return m_butCancel; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ButChangeClick();
+  void OperandChanged();
+  bool OperandKey(QKeyEvent* event);
+
+  const NumberText& m_numbers;
+  bool m_english;
+  bool m_onTop;
+  QLabel* m_lab = nullptr;
+  QLineEdit* m_edOp = nullptr;
+  QPushButton* m_butChange = nullptr;
+  QPushButton* m_butCancel = nullptr;
+  bool m_cleaning = false;
+};
+
+}  // namespace tallyman::ui
