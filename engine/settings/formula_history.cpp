@@ -10,9 +10,7 @@ namespace {
 
 bool SameIgnoringAsciiCase(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
-  auto fold = [](wchar_t c) {
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-  };
+  auto fold = [](wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
   for (size_t i = 0; i < a.size(); ++i) {
     if (fold(a[i]) != fold(b[i])) return false;
   }

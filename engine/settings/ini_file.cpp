@@ -8,7 +8,7 @@ namespace {
 wchar_t FoldCase(wchar_t c) {
   if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c - L'A' + L'a');
   if (c >= L'\u0410' && c <= L'\u042F') return static_cast<wchar_t>(c + 0x20);  // А..Я
-  if (c == L'\u0401') return L'\u0451';                                          // Ё
+  if (c == L'\u0401') return L'\u0451';                                         // Ё
   return c;
 }
 
@@ -145,8 +145,7 @@ void IniFile::SetValue(TextView section, TextView key, TextView value) {
   // After the last non-blank line, so the blank line that separates sections stays last.
   size_t at = target->lines.size();
   while (at > 0 && TrimBlanks(target->lines[at - 1].text).empty()) --at;
-  target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at),
-                       MakeLine(cleanKey + L"=" + cleanValue));
+  target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at), MakeLine(cleanKey + L"=" + cleanValue));
 }
 
 void IniFile::EraseSection(TextView section) {

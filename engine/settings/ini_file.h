@@ -46,8 +46,8 @@ class IniFile {
     TextView Key() const { return TextView(text).substr(keyBegin, keyEnd - keyBegin); }
   };
   struct Section {
-    Text name;           // trimmed text between the brackets
-    Text header;         // the header line as written
+    Text name;    // trimmed text between the brackets
+    Text header;  // the header line as written
     std::vector<Line> lines;
   };
 

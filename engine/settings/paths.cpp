@@ -19,13 +19,11 @@ constexpr const char* kHelpName = "Tallyman.html";
 // A program under one of these is installed by a package even when it runs as root, who can
 // write there: its settings belong to the user, not beside the program.
 bool IsSystemFolder(const fs::path& folder) {
-  constexpr std::array<std::string_view, 7> kSystem = {"/usr", "/bin", "/sbin", "/lib",
-                                                       "/lib64", "/snap", "/nix"};
+  constexpr std::array<std::string_view, 7> kSystem = {"/usr", "/bin", "/sbin", "/lib", "/lib64", "/snap", "/nix"};
   const std::string text = folder.lexically_normal().generic_string();
   for (std::string_view prefix : kSystem) {
     if (text == prefix) return true;
-    if (text.size() > prefix.size() && text.compare(0, prefix.size(), prefix) == 0 &&
-        text[prefix.size()] == '/') {
+    if (text.size() > prefix.size() && text.compare(0, prefix.size(), prefix) == 0 && text[prefix.size()] == '/') {
       return true;
     }
   }
@@ -33,8 +31,7 @@ bool IsSystemFolder(const fs::path& folder) {
 }
 
 // XDG base folders must be absolute; a relative value is ignored, as the XDG rules say.
-std::optional<fs::path> BaseFolder(const std::string& xdgValue, const std::string& home,
-                                   const char* homeRelative) {
+std::optional<fs::path> BaseFolder(const std::string& xdgValue, const std::string& home, const char* homeRelative) {
   if (!xdgValue.empty() && fs::path(xdgValue).is_absolute()) return fs::path(xdgValue);
   if (!home.empty() && fs::path(home).is_absolute()) return fs::path(home) / homeRelative;
   return std::nullopt;
@@ -65,8 +62,7 @@ PathProbe PathProbe::Real() {
   };
 }
 
-ProgramPaths ComputeProgramPaths(const fs::path& program, const PathEnvironment& env,
-                                 const PathProbe& probe) {
+ProgramPaths ComputeProgramPaths(const fs::path& program, const PathEnvironment& env, const PathProbe& probe) {
   const fs::path programFolder = program.parent_path();
   fs::path settingsName = program.filename();
   settingsName.replace_extension(".ini");

@@ -26,10 +26,10 @@ struct PathProbe {
 };
 
 struct ProgramPaths {
-  bool portable = true;                 // everything beside the program
-  std::filesystem::path settingsFile;   // "<program name>.ini"
-  std::filesystem::path dataFolder;     // holds the text files below
-  std::filesystem::path helpFile;       // "Tallyman.html"
+  bool portable = true;                // everything beside the program
+  std::filesystem::path settingsFile;  // "<program name>.ini"
+  std::filesystem::path dataFolder;    // holds the text files below
+  std::filesystem::path helpFile;      // "Tallyman.html"
 
   std::filesystem::path TapeCopyFile() const { return dataFolder / "~Calc.txt"; }
   std::filesystem::path NoteFile() const { return dataFolder / "TallyNote.txt"; }

@@ -4,7 +4,9 @@
 
 namespace tallyman {
 
-std::vector<Text> ResultsFileLines(const std::vector<Text>& rows) { return rows; }
+std::vector<Text> ResultsFileLines(const std::vector<Text>& rows) {
+  return rows;
+}
 
 std::optional<std::vector<Text>> ResultsWithTapesFileLines(const std::vector<Text>& rows,
                                                            const std::vector<Text>& tapeTexts) {

@@ -32,10 +32,10 @@ inline constexpr int kHotKeyPrintScreen = 44;
 inline constexpr int kHotKeyNumLock = 144;
 
 struct FontSettings {
-  Text name;     // "Arial"
-  int charSet;   // 0..255, 1 is the default character set
-  int size;      // points
-  int color;     // kWindowTextColor, or 0x00BBGGRR
+  Text name;    // "Arial"
+  int charSet;  // 0..255, 1 is the default character set
+  int size;     // points
+  int color;    // kWindowTextColor, or 0x00BBGGRR
   bool bold;
   bool operator==(const FontSettings&) const = default;
 };

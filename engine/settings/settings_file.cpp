@@ -40,8 +40,7 @@ std::optional<int> ParseInteger(TextView text) {
     ascii += static_cast<char>(c);
   }
   std::uint64_t magnitude = 0;
-  const auto [end, error] =
-      std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude, base);
+  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), magnitude, base);
   if (error != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
   std::int64_t value = 0;
   if (base == 16) {
@@ -123,13 +122,11 @@ void WriteSettings(IniFile& ini, const Settings& settings, const Locale& locale)
   }
 }
 
-Settings LoadSettings(const std::filesystem::path& file, const Locale& locale,
-                      const Settings& base) {
+Settings LoadSettings(const std::filesystem::path& file, const Locale& locale, const Settings& base) {
   return ReadSettings(ReadIniFile(file), locale, base);
 }
 
-bool SaveSettings(const std::filesystem::path& file, const Settings& settings,
-                  const Locale& locale) {
+bool SaveSettings(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
   const std::filesystem::path target = WriteTarget(file);
   IniFile ini;
   std::error_code error;

@@ -21,8 +21,7 @@ Settings ReadSettings(const IniFile& ini, const Locale& locale, const Settings& 
 void WriteSettings(IniFile& ini, const Settings& settings, const Locale& locale);
 
 // A missing or unreadable file reads as empty, so every value keeps its base. Never fails.
-Settings LoadSettings(const std::filesystem::path& file, const Locale& locale,
-                      const Settings& base = Settings());
+Settings LoadSettings(const std::filesystem::path& file, const Locale& locale, const Settings& base = Settings());
 // Reads the current file, writes the settings into it and replaces it atomically (through a
 // symbolic link, its target). Returns whether the new content is on disk; on failure (read-only
 // folder, missing folder, full disk) the old file is left as it was. Callers usually ignore it.

@@ -8,14 +8,12 @@ namespace tallyman {
 namespace {
 
 // Field accessors for the table: each expands to the get/set pair of one field.
-#define TALLYMAN_INT(field)                                              \
-  .get = [](const Settings& s) { return static_cast<int>(s.field); },     \
-  .set = [](Settings& s, int v) { s.field = v; }
-#define TALLYMAN_BOOL(field)                                             \
-  .get = [](const Settings& s) { return s.field ? 1 : 0; },               \
-  .set = [](Settings& s, int v) { s.field = v != 0; }
-#define TALLYMAN_TEXT(field)                                                  \
-  .getText = [](const Settings& s) -> const Text& { return s.field; },         \
+#define TALLYMAN_INT(field) \
+  .get = [](const Settings& s) { return static_cast<int>(s.field); }, .set = [](Settings& s, int v) { s.field = v; }
+#define TALLYMAN_BOOL(field) \
+  .get = [](const Settings& s) { return s.field ? 1 : 0; }, .set = [](Settings& s, int v) { s.field = v != 0; }
+#define TALLYMAN_TEXT(field)                                           \
+  .getText = [](const Settings& s) -> const Text& { return s.field; }, \
   .setText = [](Settings& s, const Text& v) { s.field = v; }
 
 constexpr const wchar_t* kSets = L"SETS";
@@ -27,18 +25,14 @@ constexpr int kCoordMin = -100000;
 constexpr int kCoordMax = 100000;
 constexpr int kSizeMax = 100000;
 
-#define TALLYMAN_PLACE(prefix, window, x, y, h, w)                                              \
-  Integer(kPlace, prefix L"Left", x, kCoordMin, kCoordMax, OutOfRange::Clamp,            \
-          {TALLYMAN_INT(window.left)}),                                                     \
-  Integer(kPlace, prefix L"Top", y, kCoordMin, kCoordMax, OutOfRange::Clamp,              \
-          {TALLYMAN_INT(window.top)}),                                                      \
-  Integer(kPlace, prefix L"Height", h, 0, kSizeMax, OutOfRange::Clamp,                 \
-          {TALLYMAN_INT(window.height)}),                                                   \
-  Integer(kPlace, prefix L"Width", w, 0, kSizeMax, OutOfRange::Clamp,                   \
-          {TALLYMAN_INT(window.width)})
+#define TALLYMAN_PLACE(prefix, window, x, y, h, w)                                                            \
+  Integer(kPlace, prefix L"Left", x, kCoordMin, kCoordMax, OutOfRange::Clamp, {TALLYMAN_INT(window.left)}),   \
+      Integer(kPlace, prefix L"Top", y, kCoordMin, kCoordMax, OutOfRange::Clamp, {TALLYMAN_INT(window.top)}), \
+      Integer(kPlace, prefix L"Height", h, 0, kSizeMax, OutOfRange::Clamp, {TALLYMAN_INT(window.height)}),    \
+      Integer(kPlace, prefix L"Width", w, 0, kSizeMax, OutOfRange::Clamp, {TALLYMAN_INT(window.width)})
 
 constexpr SettingsKey Integer(const wchar_t* section, const wchar_t* name, int def, int min, int max,
-                    OutOfRange outOfRange, SettingsKey access) {
+                              OutOfRange outOfRange, SettingsKey access) {
   access.section = section;
   access.name = name;
   access.kind = KeyKind::Integer;
@@ -59,8 +53,7 @@ constexpr SettingsKey Boolean(const wchar_t* section, const wchar_t* name, bool 
   return access;
 }
 
-constexpr SettingsKey String(const wchar_t* section, const wchar_t* name, const wchar_t* def,
-                   SettingsKey access) {
+constexpr SettingsKey String(const wchar_t* section, const wchar_t* name, const wchar_t* def, SettingsKey access) {
   access.section = section;
   access.name = name;
   access.kind = KeyKind::String;
@@ -72,8 +65,7 @@ constexpr std::array kKeys = {
     Integer(kSets, L"Digits", 8, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(digits)}),
     Integer(kSets, L"ResOut", 4, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(resOut)}),
     [] {
-      SettingsKey key = Integer(kSets, L"TabDelta", 0, -1000, 1000, OutOfRange::Clamp,
-                                {TALLYMAN_INT(tabDelta)});
+      SettingsKey key = Integer(kSets, L"TabDelta", 0, -1000, 1000, OutOfRange::Clamp, {TALLYMAN_INT(tabDelta)});
       key.write = WriteRule::WhenNotZero;
       return key;
     }(),
@@ -94,8 +86,7 @@ constexpr std::array kKeys = {
     Integer(kFont, L"CharSet", 1, 0, 255, OutOfRange::UseDefault, {TALLYMAN_INT(font.charSet)}),
     // 19 pixels at 96 dots per inch.
     Integer(kFont, L"Size", 14, 1, 1000, OutOfRange::UseDefault, {TALLYMAN_INT(font.size)}),
-    Integer(kFont, L"Color", kWindowTextColor, INT_MIN, INT_MAX, OutOfRange::Clamp,
-            {TALLYMAN_INT(font.color)}),
+    Integer(kFont, L"Color", kWindowTextColor, INT_MIN, INT_MAX, OutOfRange::Clamp, {TALLYMAN_INT(font.color)}),
     // Bold by default although the designed font is not: a first start shows a bold tape.
     Boolean(kFont, L"Bold", true, {TALLYMAN_BOOL(font.bold)}),
     Boolean(kSets, L"Menu", true, {TALLYMAN_BOOL(menu)}),
@@ -125,7 +116,9 @@ constexpr std::array kKeys = {
 
 }  // namespace
 
-std::span<const SettingsKey> SettingsKeys() { return kKeys; }
+std::span<const SettingsKey> SettingsKeys() {
+  return kKeys;
+}
 
 int ApplyRange(const SettingsKey& key, int value) {
   if (key.kind == KeyKind::Boolean) return value != 0 ? 1 : 0;

@@ -19,8 +19,8 @@ struct SettingsKey {
   const wchar_t* section = L"";
   const wchar_t* name = L"";
   KeyKind kind = KeyKind::Integer;
-  int defaultValue = 0;               // Integer and Boolean (0 or 1)
-  const wchar_t* defaultText = L"";   // String
+  int defaultValue = 0;              // Integer and Boolean (0 or 1)
+  const wchar_t* defaultText = L"";  // String
   int min = 0;
   int max = 0;
   OutOfRange outOfRange = OutOfRange::Clamp;

@@ -8,7 +8,9 @@
 namespace tallyman {
 namespace {
 
-bool IsSlotSign(wchar_t c) { return c == L'*' || c == L'+' || c == L'-' || c == L'/'; }
+bool IsSlotSign(wchar_t c) {
+  return c == L'*' || c == L'+' || c == L'-' || c == L'/';
+}
 
 Text NameSuffix(const MemorySlot& slot) {
   if (slot.name.empty()) return Text();

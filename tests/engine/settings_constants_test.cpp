@@ -23,15 +23,15 @@ class ConstantsRead : public ::testing::TestWithParam<Locale> {};
 
 TEST_P(ConstantsRead, ExamplesOfTheFile) {
   const SlotCase cases[] = {
-      {"-5", true, L'-', 5, L""},                  // a minus without a sign is the sign
-      {"+-5", true, L'+', -5, L""},                // a sign before a negative value
+      {"-5", true, L'-', 5, L""},    // a minus without a sign is the sign
+      {"+-5", true, L'+', -5, L""},  // a sign before a negative value
       {"*2", true, L'*', 2, L""},
       {"/4 ; quarter", true, L'/', 4, L"quarter"},
       {"12 ;  rent  ", true, L'\0', 12, L"rent"},
-      {"3.5", true, L'\0', 3.5L, L""},             // either separator reads in either locale
+      {"3.5", true, L'\0', 3.5L, L""},  // either separator reads in either locale
       {"3,5", true, L'\0', 3.5L, L""},
       {"1.123456789", true, L'\0', 1.12345679L, L""},  // rounded to Digits (8)
-      {"; name only", false, L'\0', 0, L""},       // a name without a number leaves the slot empty
+      {"; name only", false, L'\0', 0, L""},           // a name without a number leaves the slot empty
       {"0 ; zero", false, L'\0', 0, L""},
       {"", false, L'\0', 0, L""},
       {"abc", false, L'\0', 0, L""},
@@ -100,8 +100,8 @@ TEST(ConstantsWrite, SlotsSurviveAChangeOfLocale) {
   Settings s;
   s.memory[0] = MemorySlot{1250.5L, L'-', L"a"};
   s.memory[1] = MemorySlot{0.125L, L'\0', L""};
-  for (const auto& [from, to] : {std::pair{Locale::Russian(), Locale::English()},
-                                 std::pair{Locale::English(), Locale::Russian()}}) {
+  for (const auto& [from, to] :
+       {std::pair{Locale::Russian(), Locale::English()}, std::pair{Locale::English(), Locale::Russian()}}) {
     TempFolder folder;
     ASSERT_TRUE(SaveSettings(folder / "t.ini", s, from));
     const Settings back = LoadSettings(folder / "t.ini", to);

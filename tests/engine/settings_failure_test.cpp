@@ -1,9 +1,8 @@
 // Writes that cannot happen (read-only folder, missing folder, full disk) leave the old file as
 // it was and report failure.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-
-#include <gtest/gtest.h>
 
 #include "engine/settings/formula_history.h"
 #include "engine/settings/settings_file.h"

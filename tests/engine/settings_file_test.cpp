@@ -15,7 +15,9 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-int KeyValue(const SettingsKey& key, const Settings& s) { return key.get(s); }
+int KeyValue(const SettingsKey& key, const Settings& s) {
+  return key.get(s);
+}
 
 // A value inside the key's range that differs from its default, different for every key.
 int OtherValue(const SettingsKey& key, int seed) {
@@ -128,7 +130,7 @@ TEST(SettingsWrite, NewFileFollowsTheDeclaredOrder) {
   IniFile ini;
   WriteSettings(ini, s, Locale::Russian());
   const Text text = ini.Serialize();
-  EXPECT_EQ(text.find(L"TabDelta"), Text::npos);  // zero is not written into a new file
+  EXPECT_EQ(text.find(L"TabDelta"), Text::npos);     // zero is not written into a new file
   EXPECT_EQ(text.find(L"[CONSTANTS]"), Text::npos);  // no slot, no section
   EXPECT_EQ(text.rfind(L"[SETS]\r\nDigits=8\r\nResOut=4\r\nMenu=1\r\n", 0), 0u);
   size_t last = 0;
@@ -182,9 +184,8 @@ TEST(SettingsWrite, HandWrittenLinesSurviveASave) {
   s.memory[3] = MemorySlot{2, L'*', L""};
   ASSERT_TRUE(SaveSettings(folder / "t.ini", s, Locale::Russian()));
   const std::string saved = ReadBytes(folder / "t.ini");
-  for (const char* kept : {"; my calculator\r\n[SETS]\r\nDigits=6\r\n; keep this comment\r\n",
-                           "MyOwnKey=\xC4\xE0\r\n", "[NUMSTRING]\r\n  1 = \xEE\xE4\xE8\xED  \r\n; words\r\n2=two\r\n",
-                           "[Mine]\r\nx=y\r\n"}) {
+  for (const char* kept : {"; my calculator\r\n[SETS]\r\nDigits=6\r\n; keep this comment\r\n", "MyOwnKey=\xC4\xE0\r\n",
+                           "[NUMSTRING]\r\n  1 = \xEE\xE4\xE8\xED  \r\n; words\r\n2=two\r\n", "[Mine]\r\nx=y\r\n"}) {
     EXPECT_NE(saved.find(kept), std::string::npos) << kept;
   }
   // CONSTANTS is rewritten: the emptied slot 0 is gone, slot 3 is new.
@@ -211,11 +212,11 @@ struct IntegerCase {
 
 TEST(SettingsRead, IntegersDecimalHexAndBad) {
   const IntegerCase cases[] = {
-      {"NumLang=42", 42},      {"NumLang=-7", -7},           {"NumLang=0x1F", 31},
-      {"NumLang=0XfF", 255},   {"NumLang= 12 ", 12},         {"NumLang=0x80000008", kWindowTextColor},
-      {"NumLang=abc", 99},     {"NumLang=12abc", 99},        {"NumLang=", 99},
-      {"NumLang=1.5", 99},     {"NumLang=99999999999", 99},  {"NumLang=0x", 99},
-      {"NumLang=0x123456789", 99}, {"NumLang=+-3", 99},      {"NumLang=-2147483648", -2147483647 - 1},
+      {"NumLang=42", 42},          {"NumLang=-7", -7},          {"NumLang=0x1F", 31},
+      {"NumLang=0XfF", 255},       {"NumLang= 12 ", 12},        {"NumLang=0x80000008", kWindowTextColor},
+      {"NumLang=abc", 99},         {"NumLang=12abc", 99},       {"NumLang=", 99},
+      {"NumLang=1.5", 99},         {"NumLang=99999999999", 99}, {"NumLang=0x", 99},
+      {"NumLang=0x123456789", 99}, {"NumLang=+-3", 99},         {"NumLang=-2147483648", -2147483647 - 1},
   };
   Settings base;
   base.numLang = 99;
@@ -226,7 +227,7 @@ TEST(SettingsRead, IntegersDecimalHexAndBad) {
 }
 
 TEST(SettingsRead, BooleansAreIntegers) {
-  const IntegerCase cases[] = {{"Tray=1", 1}, {"Tray=0", 0}, {"Tray=5", 1}, {"Tray=-1", 1},
+  const IntegerCase cases[] = {{"Tray=1", 1},   {"Tray=0", 0},   {"Tray=5", 1}, {"Tray=-1", 1},
                                {"Tray=0x0", 0}, {"Tray=yes", 0}, {"Tray=", 0}};
   for (const IntegerCase& c : cases) {
     EXPECT_EQ(LoadText(std::string("[SETS]\r\n") + c.line).tray, c.expected != 0) << c.line;

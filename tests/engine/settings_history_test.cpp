@@ -40,8 +40,8 @@ TEST(HistoryFind, SameFormulaIgnoringAsciiCase) {
     int index;
   };
   const Case cases[] = {
-      {L"a*b: a=5; b=6", 1}, {L"a*b", 1},        {L"a*b:", -1},  // "a*b:" is compared whole
-      {L"SQRT(2)", 3},       {L"синус: x=2", -1},  // Cyrillic case is not folded
+      {L"a*b: a=5; b=6", 1}, {L"a*b", 1},         {L"a*b:", -1},  // "a*b:" is compared whole
+      {L"SQRT(2)", 3},       {L"синус: x=2", -1},                 // Cyrillic case is not folded
       {L"Синус", 2},         {L"1+1 ", -1},       {L"2+2", -1},
   };
   for (const Case& c : cases) EXPECT_EQ(history.Find(c.entry), c.index) << c.entry;
@@ -132,7 +132,9 @@ TEST(ResultsFile, RowsAlone) {
   EXPECT_EQ(ResultsFileLines(rows), rows);
   TempFolder folder;
   ASSERT_TRUE(WriteTextLines(folder / "r.txt", ResultsFileLines(rows)));
-  EXPECT_EQ(ReadBytes(folder / "r.txt"), "12+5\t=17\r\nrent\t=1\xA0" "250,5\r\n");
+  EXPECT_EQ(ReadBytes(folder / "r.txt"),
+            "12+5\t=17\r\nrent\t=1\xA0"
+            "250,5\r\n");
 }
 
 TEST(ResultsFile, EveryEntryWithItsTape) {
@@ -140,8 +142,8 @@ TEST(ResultsFile, EveryEntryWithItsTape) {
   const std::vector<Text> tapes = {L"\t=12\r\n+5\t=17\r\n", L"\t=2\r\n*3\t=6\r\n"};
   const std::optional<std::vector<Text>> lines = ResultsWithTapesFileLines(rows, tapes);
   ASSERT_TRUE(lines.has_value());
-  EXPECT_EQ(*lines, (std::vector<Text>{L"", L"\t=12", L"+5\t=17", L"", L"12+5\t=17", L"", L"", L"\t=2",
-                                       L"*3\t=6", L"", L"2*3\t=6", L""}));
+  EXPECT_EQ(*lines, (std::vector<Text>{L"", L"\t=12", L"+5\t=17", L"", L"12+5\t=17", L"", L"", L"\t=2", L"*3\t=6", L"",
+                                       L"2*3\t=6", L""}));
   EXPECT_FALSE(ResultsWithTapesFileLines(rows, {tapes[0]}).has_value());  // out of step
   EXPECT_EQ(ResultsWithTapesFileLines({}, {}), std::vector<Text>{});
 }

@@ -1,6 +1,6 @@
-#include "engine/settings/ini_file.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/settings/ini_file.h"
 
 namespace tallyman {
 namespace {
@@ -77,8 +77,7 @@ TEST(IniWrite, SetValueReplacesInPlaceAndAddsAfterTheLastKey) {
   ini.SetValue(L"a", L"K", L"new");
   ini.SetValue(L"A", L"added", L"2");
   ini.SetValue(L"C", L"x", L"3");
-  EXPECT_EQ(ini.Serialize(),
-            L"[A]\r\nk =new\r\n;c\r\nk=second\r\nz=1\r\nadded=2\r\n\r\n[B]\r\nq=1\r\n[C]\r\nx=3\r\n");
+  EXPECT_EQ(ini.Serialize(), L"[A]\r\nk =new\r\n;c\r\nk=second\r\nz=1\r\nadded=2\r\n\r\n[B]\r\nq=1\r\n[C]\r\nx=3\r\n");
 }
 
 TEST(IniWrite, ValuesCannotAddLines) {

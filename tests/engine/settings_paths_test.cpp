@@ -1,10 +1,9 @@
 // Where the program's files live: beside a portable copy, in the XDG folders for an installed one.
-#include "engine/settings/paths.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "engine/settings/paths.h"
 #include "settings_test_support.h"
 
 namespace tallyman {
@@ -35,26 +34,87 @@ TEST(ProgramPaths, PortableOrInstalled) {
   const PathEnvironment xdg{"/xdg/config", "/xdg/data", "/home/ann"};
   const PathEnvironment homeOnly{"", "", "/home/ann"};
   const PathCase cases[] = {
-      {"portable copy", "/home/ann/calc/tallyman", xdg, {"/home/ann/calc"}, {}, true,
-       "/home/ann/calc/tallyman.ini", "/home/ann/calc", "/home/ann/calc/Tallyman.html"},
-      {"installed, XDG set", "/usr/bin/tallyman", xdg, {}, {"/usr/share/tallyman/Tallyman.html"}, false,
-       "/xdg/config/tallyman/tallyman.ini", "/xdg/data/tallyman", "/usr/share/tallyman/Tallyman.html"},
-      {"installed, XDG unset", "/usr/local/bin/tallyman", homeOnly, {}, {}, false,
-       "/home/ann/.config/tallyman/tallyman.ini", "/home/ann/.local/share/tallyman",
+      {"portable copy",
+       "/home/ann/calc/tallyman",
+       xdg,
+       {"/home/ann/calc"},
+       {},
+       true,
+       "/home/ann/calc/tallyman.ini",
+       "/home/ann/calc",
+       "/home/ann/calc/Tallyman.html"},
+      {"installed, XDG set",
+       "/usr/bin/tallyman",
+       xdg,
+       {},
+       {"/usr/share/tallyman/Tallyman.html"},
+       false,
+       "/xdg/config/tallyman/tallyman.ini",
+       "/xdg/data/tallyman",
+       "/usr/share/tallyman/Tallyman.html"},
+      {"installed, XDG unset",
+       "/usr/local/bin/tallyman",
+       homeOnly,
+       {},
+       {},
+       false,
+       "/home/ann/.config/tallyman/tallyman.ini",
+       "/home/ann/.local/share/tallyman",
        "/usr/local/share/tallyman/Tallyman.html"},
-      {"relative XDG values are ignored", "/opt/tm/bin/tallyman", {"cfg", "./data", "/home/ann"}, {}, {}, false,
-       "/home/ann/.config/tallyman/tallyman.ini", "/home/ann/.local/share/tallyman",
+      {"relative XDG values are ignored",
+       "/opt/tm/bin/tallyman",
+       {"cfg", "./data", "/home/ann"},
+       {},
+       {},
+       false,
+       "/home/ann/.config/tallyman/tallyman.ini",
+       "/home/ann/.local/share/tallyman",
        "/opt/tm/share/tallyman/Tallyman.html"},
-      {"system folder writable by root", "/usr/bin/tallyman", xdg, {"/usr/bin"}, {}, false,
-       "/xdg/config/tallyman/tallyman.ini", "/xdg/data/tallyman", "/usr/share/tallyman/Tallyman.html"},
-      {"help in the doc folder", "/usr/bin/tallyman", xdg, {}, {"/usr/share/doc/tallyman/Tallyman.html"}, false,
-       "/xdg/config/tallyman/tallyman.ini", "/xdg/data/tallyman", "/usr/share/doc/tallyman/Tallyman.html"},
-      {"help beside an installed program", "/opt/tm/tallyman", xdg, {}, {"/opt/tm/Tallyman.html"}, false,
-       "/xdg/config/tallyman/tallyman.ini", "/xdg/data/tallyman", "/opt/tm/Tallyman.html"},
-      {"no home at all", "/usr/bin/tallyman", {}, {}, {}, true, "/usr/bin/tallyman.ini", "/usr/bin",
+      {"system folder writable by root",
+       "/usr/bin/tallyman",
+       xdg,
+       {"/usr/bin"},
+       {},
+       false,
+       "/xdg/config/tallyman/tallyman.ini",
+       "/xdg/data/tallyman",
+       "/usr/share/tallyman/Tallyman.html"},
+      {"help in the doc folder",
+       "/usr/bin/tallyman",
+       xdg,
+       {},
+       {"/usr/share/doc/tallyman/Tallyman.html"},
+       false,
+       "/xdg/config/tallyman/tallyman.ini",
+       "/xdg/data/tallyman",
+       "/usr/share/doc/tallyman/Tallyman.html"},
+      {"help beside an installed program",
+       "/opt/tm/tallyman",
+       xdg,
+       {},
+       {"/opt/tm/Tallyman.html"},
+       false,
+       "/xdg/config/tallyman/tallyman.ini",
+       "/xdg/data/tallyman",
+       "/opt/tm/Tallyman.html"},
+      {"no home at all",
+       "/usr/bin/tallyman",
+       {},
+       {},
+       {},
+       true,
+       "/usr/bin/tallyman.ini",
+       "/usr/bin",
        "/usr/bin/Tallyman.html"},
-      {"extension replaced", "/home/ann/calc/Calc.exe", xdg, {"/home/ann/calc"}, {}, true,
-       "/home/ann/calc/Calc.ini", "/home/ann/calc", "/home/ann/calc/Tallyman.html"},
+      {"extension replaced",
+       "/home/ann/calc/Calc.exe",
+       xdg,
+       {"/home/ann/calc"},
+       {},
+       true,
+       "/home/ann/calc/Calc.ini",
+       "/home/ann/calc",
+       "/home/ann/calc/Tallyman.html"},
   };
   for (const PathCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -81,8 +141,8 @@ TEST(ProgramPaths, WritableFolderIsTriedForReal) {
 TEST(ProgramPaths, ReadOnlyFolderIsNotWritable) {
   testing::TempFolder folder;
   fs::create_directory(folder / "ro");
-  fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                     fs::perms::others_exec);
+  fs::permissions(folder / "ro",
+                  fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
   const std::optional<int> writable =
       testing::RunAsOrdinaryUser([&] { return IsWritableFolder(folder / "ro") ? 1 : 0; });
   if (!writable) GTEST_SKIP() << "the superuser's rights cannot be dropped here";

@@ -1,7 +1,7 @@
 // The texts of a memory slot: parsing what the user typed, and the three ways a slot is shown.
-#include "engine/settings/slot_text.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/settings/slot_text.h"
 
 namespace tallyman {
 namespace {
@@ -65,7 +65,10 @@ struct FormatCase {
 
 TEST(SlotFormat, LineEditAndSettingTexts) {
   const FormatCase cases[] = {
-      {{1250.5L, L'+', L"rent"}, L"3 = +1\u00A0250,5 ; rent", L"3 = +1,250.5 ; rent", L"+1\u00A0250,5 ; rent",
+      {{1250.5L, L'+', L"rent"},
+       L"3 = +1\u00A0250,5 ; rent",
+       L"3 = +1,250.5 ; rent",
+       L"+1\u00A0250,5 ; rent",
        L"+1250.5 ; rent"},
       {{-2, L'\0', L""}, L"3 = -2", L"3 = -2", L"-2", L"-2"},
       {{0, L'*', L"kept"}, L"3 = 0", L"3 = 0", L"", L""},  // an empty slot shows no sign or name
@@ -80,8 +83,8 @@ TEST(SlotFormat, LineEditAndSettingTexts) {
 }
 
 TEST(SlotFormat, TextsReadBackAsTheSameSlot) {
-  const MemorySlot slots[] = {{1250.5L, L'+', L"rent"}, {-99999.125L, L'-', L""}, {42, L'\0', L"x ; y"},
-                              {0.00000001L, L'*', L"tiny"}};
+  const MemorySlot slots[] = {
+      {1250.5L, L'+', L"rent"}, {-99999.125L, L'-', L""}, {42, L'\0', L"x ; y"}, {0.00000001L, L'*', L"tiny"}};
   for (const NumberText* numbers : {&Ru(), &En()}) {
     for (const MemorySlot& slot : slots) {
       const std::pair<Text, std::optional<MemorySlot>> readings[] = {
@@ -105,10 +108,10 @@ TEST(SlotEditDialog, EmptyOrZeroDeletesBadTextIsIgnored) {
     SlotEdit::Kind kind;
   };
   const Case cases[] = {
-      {L"", SlotEdit::Kind::Delete},      {L"0", SlotEdit::Kind::Delete},
-      {L"00", SlotEdit::Kind::Ignore},    {L" 0", SlotEdit::Kind::Ignore},
-      {L"zero", SlotEdit::Kind::Ignore},  {L"; only a name", SlotEdit::Kind::Ignore},
-      {L"5", SlotEdit::Kind::Store},      {L"*2 ; twice", SlotEdit::Kind::Store},
+      {L"", SlotEdit::Kind::Delete},     {L"0", SlotEdit::Kind::Delete},
+      {L"00", SlotEdit::Kind::Ignore},   {L" 0", SlotEdit::Kind::Ignore},
+      {L"zero", SlotEdit::Kind::Ignore}, {L"; only a name", SlotEdit::Kind::Ignore},
+      {L"5", SlotEdit::Kind::Store},     {L"*2 ; twice", SlotEdit::Kind::Store},
   };
   for (const Case& c : cases) {
     for (const NumberText* numbers : {&Ru(), &En()}) {

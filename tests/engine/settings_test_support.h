@@ -22,8 +22,7 @@ class TempFolder {
   }
   ~TempFolder() {
     std::error_code error;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     std::filesystem::remove_all(m_path, error);
   }
   TempFolder(const TempFolder&) = delete;
@@ -47,7 +46,9 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 // Permission bits do not stop the superuser.
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
+inline bool RunningAsRoot() {
+  return ::geteuid() == 0;
+}
 
 // Runs `body` with the rights of an ordinary user, so permission tests mean something under the
 // superuser too (as in CI): there it runs in a child process as "nobody". Returns body's result
