@@ -1,0 +1,201 @@
+// Functions and the power operator at their edges, and arithmetic failures (code 7), which must
+// never come back as infinities or NaN.
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+
+#include "engine/formula/evaluate.h"
+#include "engine/formula/functions.h"
+#include "tests/engine/formula_test_util.h"
+
+namespace tallyman {
+namespace {
+
+using formula_test::BothLocales;
+using formula_test::Near;
+using formula_test::Show;
+
+class FormulaFunctions : public ::testing::TestWithParam<formula_test::NamedLocale> {
+ protected:
+  void ExpectValue(const wchar_t* text, long double expected) {
+    const EvalResult r = Evaluate(text, GetParam().locale);
+    EXPECT_EQ(r.errCode, 0) << Show(text);
+    EXPECT_TRUE(Near(r.value, expected)) << Show(text);
+  }
+  void ExpectArithmeticFailure(const wchar_t* text) {
+    const EvalResult r = Evaluate(text, GetParam().locale);
+    EXPECT_EQ(r.errCode, 7) << Show(text);
+    EXPECT_EQ(r.errPos, 0) << Show(text);  // an arithmetic failure has no place in the text
+    EXPECT_EQ(r.value, 0) << Show(text);
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaFunctions, ::testing::ValuesIn(BothLocales()),
+                         formula_test::LocaleName);
+
+struct Case {
+  const wchar_t* text;
+  long double value;
+};
+
+TEST_P(FormulaFunctions, Trigonometry) {
+  const long double pi = formula::kPi;
+  const Case cases[] = {
+      {L"cos(0)", 1},           {L"sin(1)", std::sin(1.0L)},  {L"tg(1)", std::tan(1.0L)},
+      {L"tan(0)", 0},           {L"ctg(1)", 1 / std::tan(1.0L)}, {L"cot(pi/4)", 1},
+      {L"arcsin(1)", pi / 2},   {L"arcsin(-1)", -pi / 2},     {L"arccos(1)", 0},
+      {L"arccos(-1)", pi},      {L"arccos(0)", pi / 2},       {L"arctg(1)", pi / 4},
+      {L"arctan(-1)", -pi / 4}, {L"arcctg(0)", pi / 2},       {L"arccot(1)", pi / 4},
+      {L"cos(1e20)", 0},        {L"sin(1e20)", 0},            {L"sin(9.3e18)", 0},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, SineOfPiIsTheTinyRemainder) {
+  const EvalResult r = Evaluate(L"sin(pi)", GetParam().locale);
+  ASSERT_EQ(r.errCode, 0);
+  EXPECT_LT(r.value, 0);  // pi is slightly above the true value
+  EXPECT_GT(r.value, -1e-19L);
+}
+
+TEST_P(FormulaFunctions, SignsAndSteps) {
+  const Case cases[] = {
+      {L"sgn(0)", 0},   {L"sgn(-0.5)", -1},        {L"sign(3)", 1},     {L"abs(-2.5)", 2.5L},
+      {L"h(0)", 1},     {L"h(-1e-30)", 0},         {L"heaviside(2)", 1}, {L"abs(0)", 0},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, WholeAndFractionalParts) {
+  const Case cases[] = {
+      {L"ceil(2.1)", 3},   {L"ceil(-2.1)", -2},  {L"ceil(2)", 2},       {L"floor(-2.1)", -3},
+      {L"floor(2.9)", 2},  {L"floor(-2)", -2},   {L"int(-2.7)", -2},    {L"int(1e30)", 1e30L},
+      {L"frac(-2.7)", -0.7L}, {L"frac(2.25)", 0.25L}, {L"round(0.5)", 0}, {L"round(1.5)", 2},
+      {L"round(2.5)", 2},  {L"round(3.5)", 4},   {L"round(-2.5)", -2},  {L"round(-2.6)", -3},
+      {L"ceil(9.2e18)", 9.2e18L}, {L"round(-9.2e18)", -9.2e18L},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, WholePartsOutsideSixtyFourBitsFail) {
+  for (const wchar_t* text : {L"ceil(1e19)", L"floor(-1e19)", L"round(9.3e18)", L"ceil(-9.3e18)"}) {
+    ExpectArithmeticFailure(text);
+  }
+}
+
+TEST_P(FormulaFunctions, LogarithmsAndExponentials) {
+  const long double e = std::exp(1.0L);
+  const Case cases[] = {
+      {L"ln(e)", 1},        {L"ln(1)", 0},           {L"exp(1)", e},        {L"exp(-100000)", 0},
+      {L"log10(1000)", 3},  {L"lg(0.01)", -2},       {L"log2(8)", 3},       {L"log2(0.5)", -1},
+      {L"sqrt(16)", 4},     {L"sqrt(2)", std::sqrt(2.0L)}, {L"sqr(-3)", 9}, {L"sqrt(0)", 0},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, Hyperbolic) {
+  const long double e = std::exp(1.0L);
+  const Case cases[] = {
+      {L"sh(0)", 0},          {L"ch(0)", 1},           {L"th(0)", 0},
+      {L"sinh(1)", (e - 1 / e) / 2}, {L"cosh(1)", (e + 1 / e) / 2},
+      {L"tanh(1)", (e - 1 / e) / (e + 1 / e)},       {L"coth(1)", (e + 1 / e) / (e - 1 / e)},
+      {L"sh(1e-20)", 1e-20L},  // no cancellation near zero
+      {L"th(20000)", 1},       {L"th(-20000)", -1},  {L"cth(20000)", 1},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, InvalidOperationsDivisionsByZeroAndOverflows) {
+  for (const wchar_t* text :
+       {L"cot(0)", L"ctg(0)", L"ln(0)", L"ln(-1)", L"lg(0)", L"log2(-2)", L"sqrt(-1)", L"arcsin(2)",
+        L"arccos(-1.5)", L"exp(100000)", L"sh(20000)", L"ch(-20000)", L"cth(0)", L"sqr(1e3000)",
+        L"1e4000*1e4000", L"-1e4000*1e4000", L"exp(exp(10))", L"1e4932+1e4932"}) {
+    ExpectArithmeticFailure(text);
+  }
+}
+
+TEST_P(FormulaFunctions, ZeroDivisorIsDivideByZeroEvenFromAFunction) {
+  const EvalResult r = Evaluate(L"1/tan(0)", GetParam().locale);
+  EXPECT_EQ(r.errCode, 3);
+  EXPECT_EQ(r.errPos, 9);
+}
+
+TEST_P(FormulaFunctions, Power) {
+  const Case cases[] = {
+      {L"(-8)^3", -512},  {L"0^0", 1},        {L"0^5", 0},          {L"2^0.5", std::sqrt(2.0L)},
+      {L"2^10", 1024},    {L"2^(-2)", 0.25L}, {L"(-2)^(-3)", -0.125L}, {L"1^2147483647", 1},
+      {L"(-1)^2147483647", -1}, {L"2^63", 9223372036854775808.0L}, {L"10^(-3)", 0.001L},
+      {L"4^0.5", 2},      {L"x^0: x=0", 1},   {L"1.5^3", 3.375L},   {L"(-0.5)^(-2)", 4},
+  };
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+}
+
+TEST_P(FormulaFunctions, PowerFailures) {
+  for (const wchar_t* text :
+       {L"(-8)^0.5", L"0^(-1)", L"0^(-0.5)", L"(-2)^1e10", L"10^5000", L"2^2147483647", L"0.5^(-20000)"}) {
+    ExpectArithmeticFailure(text);
+  }
+}
+
+TEST(FormulaFunctionTable, EveryNameFindsItsKind) {
+  const struct {
+    const wchar_t* name;
+    int kind;
+  } names[] = {
+      {L"cos", formula::kCos},     {L"sin", formula::kSin},         {L"tg", formula::kTan},
+      {L"tan", formula::kTan},     {L"ctg", formula::kCot},         {L"cot", formula::kCot},
+      {L"abs", formula::kAbs},     {L"sgn", formula::kSign},        {L"sign", formula::kSign},
+      {L"sqrt", formula::kSqrt},   {L"ln", formula::kLn},           {L"exp", formula::kExp},
+      {L"arcsin", formula::kArcSin}, {L"arccos", formula::kArcCos}, {L"arctg", formula::kArcTan},
+      {L"arctan", formula::kArcTan}, {L"arcctg", formula::kArcCot}, {L"arccot", formula::kArcCot},
+      {L"sh", formula::kSinh},     {L"sinh", formula::kSinh},       {L"ch", formula::kCosh},
+      {L"cosh", formula::kCosh},   {L"th", formula::kTanh},         {L"tanh", formula::kTanh},
+      {L"cth", formula::kCoth},    {L"coth", formula::kCoth},       {L"heaviside", formula::kHeaviside},
+      {L"h", formula::kHeaviside}, {L"ceil", formula::kCeil},       {L"frac", formula::kFrac},
+      {L"int", formula::kInt},     {L"round", formula::kRound},     {L"log10", formula::kLog10},
+      {L"lg", formula::kLog10},    {L"log2", formula::kLog2},       {L"sqr", formula::kSqr},
+      {L"floor", formula::kFloor},
+  };
+  for (const auto& n : names) {
+    EXPECT_EQ(formula::FindFunction(n.name), n.kind) << Show(n.name);
+    EXPECT_TRUE(formula::IsFunctionKind(n.kind)) << Show(n.name);
+  }
+  for (const wchar_t* other : {L"", L"si", L"sinus", L"pi", L"e", L"log", L"x", L"SIN"}) {
+    EXPECT_EQ(formula::FindFunction(other), 0) << Show(other);
+  }
+}
+
+TEST(FormulaConstants, PiIsTheNearestExtendedValue) {
+  // The next extended values on either side are farther from pi than kPi is.
+  const long double piAbove = 3.14159265358979323846264338327950288L;
+  EXPECT_EQ(formula::kPi, piAbove);
+  EXPECT_EQ(formula::kHalfPi * 2, formula::kPi);
+}
+
+TEST(FormulaFloatingPoint, CallerStateIsRestored) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+  EXPECT_EQ(Evaluate(L"ln(0)", Locale::English()).errCode, 7);
+  EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
+
+  // A flag the caller left raised neither fails a sound formula nor disappears.
+  std::feraiseexcept(FE_DIVBYZERO);
+  const EvalResult r = Evaluate(L"2+2", Locale::English());
+  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.value, 4);
+  EXPECT_NE(std::fetestexcept(FE_DIVBYZERO), 0);
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+TEST(FormulaFloatingPoint, RoundingIsToNearestWhateverTheCallerSet) {
+  const int saved = std::fegetround();
+  std::fesetround(FE_UPWARD);
+  const EvalResult r = Evaluate(L"round(2.5)+1/3", Locale::English());
+  std::fesetround(saved);
+  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(std::fegetround(), saved);
+  EXPECT_TRUE(Near(r.value, 2 + 1.0L / 3));
+}
+
+}  // namespace
+}  // namespace tallyman
