@@ -94,10 +94,11 @@ bool IniFile::HasSection(TextView section) const {
   return false;
 }
 
-const IniFile::Line* IniFile::FindKey(TextView section, TextView key) const {
-  for (const Section& s : m_sections) {
+template <class Self>
+auto IniFile::FindKey(Self& self, TextView section, TextView key) -> decltype(&self.m_sections[0].lines[0]) {
+  for (auto& s : self.m_sections) {
     if (!SameName(s.name, section)) continue;
-    for (const Line& line : s.lines) {
+    for (auto& line : s.lines) {
       if (line.IsKey() && SameName(line.Key(), key)) return &line;
     }
   }
@@ -105,7 +106,7 @@ const IniFile::Line* IniFile::FindKey(TextView section, TextView key) const {
 }
 
 std::optional<Text> IniFile::Value(TextView section, TextView key) const {
-  const Line* line = FindKey(section, key);
+  const Line* line = FindKey(*this, section, key);
   if (!line) return std::nullopt;
   return line->text.substr(line->valueBegin);
 }
@@ -131,9 +132,8 @@ IniFile::Section* IniFile::FindSection(TextView name) {
 void IniFile::SetValue(TextView section, TextView key, TextView value) {
   const Text cleanKey = WithoutLineBreaks(TrimBlanks(key));
   const Text cleanValue = WithoutLineBreaks(value);
-  if (const Line* found = FindKey(section, cleanKey)) {
-    Line& line = const_cast<Line&>(*found);
-    line.text.replace(line.valueBegin, Text::npos, cleanValue);
+  if (Line* line = FindKey(*this, section, cleanKey)) {
+    line->text.replace(line->valueBegin, Text::npos, cleanValue);
     return;
   }
   Section* target = FindSection(section);

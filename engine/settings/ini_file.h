@@ -53,7 +53,9 @@ class IniFile {
 
   static Line MakeLine(Text text);
   Section* FindSection(TextView name);
-  const Line* FindKey(TextView section, TextView key) const;
+  // The first key line of that name in any section of that name; works for const and non-const.
+  template <class Self>
+  static auto FindKey(Self& self, TextView section, TextView key) -> decltype(&self.m_sections[0].lines[0]);
 
   std::vector<Text> m_preamble;  // lines before the first section
   std::vector<Section> m_sections;
