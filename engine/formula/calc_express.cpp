@@ -11,10 +11,9 @@ namespace tallyman {
 using formula::ExpressionNode;
 using formula::NodePtr;
 
-TCalcExpress::TCalcExpress(const Locale& locale)
-    : m_locale(WithUsableThousandsSeparator(locale)) {
-  SetFormula(L"0");
-}
+TCalcExpress::TCalcExpress(const Locale& locale) : TCalcExpress(formula::UsableSeparators(locale)) {}
+
+TCalcExpress::TCalcExpress(formula::Separators separators) : m_separators(separators) { SetFormula(L"0"); }
 
 TCalcExpress::~TCalcExpress() = default;
 
@@ -30,7 +29,7 @@ void TCalcExpress::SetFormula(TextView text) {
   m_formula = formula::LowerText(text);
   m_depth = 0;
   m_nesting = 0;
-  formula::Scanner scanner(m_formula, m_locale, m_variables, m_errors);
+  formula::Scanner scanner(m_formula, m_separators, m_variables, m_errors);
   m_scanner = &scanner;
   try {
     NodePtr tree = ParseExpression();

@@ -19,6 +19,7 @@
 #include "engine/core/text.h"
 #include "engine/formula/error_state.h"
 #include "engine/formula/expression_node.h"
+#include "engine/formula/number_literal.h"
 #include "engine/formula/variable_list.h"
 
 namespace tallyman {
@@ -35,6 +36,7 @@ class TCalcExpress {
 
   // The locale supplies the decimal and thousands separators of numbers in formulas.
   explicit TCalcExpress(const Locale& locale);
+  explicit TCalcExpress(formula::Separators separators);
   ~TCalcExpress();
   TCalcExpress(const TCalcExpress&) = delete;
   TCalcExpress& operator=(const TCalcExpress&) = delete;
@@ -63,7 +65,7 @@ class TCalcExpress {
   formula::NodePtr MakeOperator(int kind, formula::NodePtr left, formula::NodePtr right);
   [[noreturn]] void Fail(int code);
 
-  Locale m_locale;
+  formula::Separators m_separators;
   Text m_formula;
   formula::VariableList m_variables;
   formula::NodePtr m_tree;

@@ -8,10 +8,10 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
-#include "engine/core/number_text.h"
 #include "engine/formula/calc_express.h"
 #include "engine/formula/functions.h"
 #include "engine/formula/letter_case.h"
+#include "engine/formula/number_literal.h"
 
 namespace tallyman {
 namespace {
@@ -30,21 +30,26 @@ std::vector<TextView> SplitItems(TextView list) {
 }
 
 // A plain decimal number with optional sign and exponent, and at least one digit.
-std::optional<Number> ReadValue(const NumberText& numbers, TextView text) {
+std::optional<Number> ReadValue(TextView text, formula::Separators separators) {
   const size_t mantissaEnd = std::min(text.find_first_of(L"eE"), text.size());
   if (std::none_of(text.begin(), text.begin() + static_cast<long>(mantissaEnd),
                    [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
     return std::nullopt;
   }
-  return numbers.ReadFloat(text);
+  return formula::ReadNumberLiteral(text, separators);
+}
+
+Number EulerNumber() {
+  static const Number e = std::exp(Number{1});
+  return e;
 }
 
 EvalResult Failure(int code, int position) { return EvalResult{0, position, code}; }
 
 EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
-  const Locale locale = WithUsableThousandsSeparator(givenLocale);
-  const wchar_t decimal = locale.decimalSeparator;
-  const wchar_t thousands = locale.thousandsSeparator;
+  const formula::Separators separators = formula::UsableSeparators(givenLocale);
+  const wchar_t decimal = separators.decimal;
+  const wchar_t thousands = separators.thousands;
   Text s = formula::LowerText(text);
   // Both "." and "," are decimal marks unless one of them groups thousands.
   if (decimal == L',' && thousands != L'.') {
@@ -54,14 +59,13 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   }
 
   std::vector<Text> names = {L"pi", L"e"};
-  std::vector<Number> values = {formula::kPi, std::exp(Number{1})};
+  std::vector<Number> values = {formula::kPi, EulerNumber()};
   const size_t colon = s.find(L':');
   if (colon != Text::npos) {
-    const NumberText numbers(locale);
     for (TextView item : SplitItems(TrimBlanks(TextView(s).substr(colon + 1)))) {
       const size_t equals = item.find(L'=');
       const TextView valueText = TrimBlanks(equals == TextView::npos ? item : item.substr(equals + 1));
-      const auto value = ReadValue(numbers, StripBlanks(valueText, thousands));
+      const auto value = ReadValue(StripBlanks(valueText, thousands), separators);
       if (value) {
         names.emplace_back(equals == TextView::npos ? TextView() : TrimBlanks(item.substr(0, equals)));
         values.push_back(*value);
@@ -77,7 +81,7 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   // Positions count from the start of the given text, blanks in front of the formula included.
   const int lead = static_cast<int>(formulaText.empty() ? 0 : formulaText.data() - whole.data());
 
-  TCalcExpress calc(locale);
+  TCalcExpress calc(separators);
   calc.SetVariables(std::move(names));
   calc.SetFormula(formulaText);
   Number value = 0;

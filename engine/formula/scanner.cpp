@@ -1,7 +1,5 @@
 #include "engine/formula/scanner.h"
 
-#include <array>
-
 #include "engine/formula/functions.h"
 #include "engine/formula/token_kind.h"
 
@@ -18,29 +16,13 @@ bool IsIdentifierStart(wchar_t c) {
 
 bool IsIdentifierChar(wchar_t c) { return IsDigit(c) || IsIdentifierStart(c); }
 
-// Exact powers of ten: 10^k is representable in 64 significand bits up to k = 27.
-constexpr std::array<Number, 19> kPowersOfTen = [] {
-  std::array<Number, 19> p{};
-  Number v = 1;
-  for (Number& x : p) {
-    x = v;
-    v *= 10;
-  }
-  return p;
-}();
-
 }  // namespace
 
-Scanner::Scanner(TextView formula, const Locale& locale, VariableList& variables, ErrorState& errors)
-    : m_text(formula),
-      m_decimal(locale.decimalSeparator),
-      m_thousands(locale.thousandsSeparator),
-      m_numbers(locale),
-      m_variables(variables),
-      m_errors(errors) {}
+Scanner::Scanner(TextView formula, Separators separators, VariableList& variables, ErrorState& errors)
+    : m_text(formula), m_separators(separators), m_variables(variables), m_errors(errors) {}
 
 bool Scanner::IsSkipped(wchar_t c) const {
-  return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == m_thousands;
+  return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == m_separators.thousands;
 }
 
 void Scanner::SkipBlanks() {
@@ -108,24 +90,19 @@ void Scanner::ReadNumber(bool negative) {
   for (wchar_t c = At(m_pos); m_pos < m_text.size(); c = At(m_pos)) {
     if (IsDigit(c)) {
       m_literal.push_back(c);
-    } else if (c != L' ' && c != m_thousands) {
+    } else if (c != L' ' && c != m_separators.thousands) {
       break;
     }
     ++m_pos;
   }
-  bool plain = true;
-  size_t decimals = 0;
-  if (At(m_pos) == m_decimal && m_pos < m_text.size()) {
-    m_literal.push_back(m_decimal);
+  if (At(m_pos) == m_separators.decimal && m_pos < m_text.size()) {
+    m_literal.push_back(m_separators.decimal);
     ++m_pos;
-    while (m_pos < m_text.size() && (At(m_pos) == L' ' || At(m_pos) == m_thousands)) ++m_pos;
+    while (m_pos < m_text.size() && (At(m_pos) == L' ' || At(m_pos) == m_separators.thousands)) ++m_pos;
     if (!IsDigit(At(m_pos))) Fail(1);
-    const size_t before = m_literal.size();
     AppendDigits();
-    decimals = m_literal.size() - before;
   }
   if (At(m_pos) == L'e' || At(m_pos) == L'E') {
-    plain = false;
     m_literal.push_back(L'e');
     ++m_pos;
     if (m_pos >= m_text.size()) Fail(1);
@@ -134,21 +111,8 @@ void Scanner::ReadNumber(bool negative) {
     AppendDigits();
   }
   m_token.kind = kNumber;
-  // Up to 18 digits without exponent are exact integers; one division by an exact power of ten
-  // then rounds exactly as a full decimal conversion would.
-  const size_t digitCount = m_literal.size() - (negative ? 1 : 0) - (decimals > 0 ? 1 : 0);
-  if (plain && digitCount <= 18) {
-    unsigned long long whole = 0;
-    for (wchar_t d : m_literal) {
-      if (IsDigit(d)) whole = whole * 10 + static_cast<unsigned long long>(d - L'0');
-    }
-    Number value = static_cast<Number>(whole);
-    if (decimals > 0) value /= kPowersOfTen[decimals];
-    m_token.value = negative ? -value : value;
-    return;
-  }
   // The literal is checked here but reported only if it is ever evaluated.
-  const auto value = m_numbers.ReadFloat(m_literal);
+  const auto value = ReadNumberLiteral(m_literal, m_separators);
   m_token.valid = value.has_value();
   m_token.value = value.value_or(0);
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The scanner of formulas: one token per call of GetToken. Blanks and thousands separators
 // between tokens and inside numbers are skipped; "%" marks are reported through PercentPending.
-#include "engine/core/locale.h"
-#include "engine/core/number_text.h"
 #include "engine/core/text.h"
 #include "engine/formula/error_state.h"
+#include "engine/formula/number_literal.h"
 #include "engine/formula/variable_list.h"
 
 namespace tallyman::formula {
@@ -18,8 +17,8 @@ struct Token {
 
 class Scanner {
  public:
-  // The formula must outlive the scanner; separators come from the locale (already usable).
-  Scanner(TextView formula, const Locale& locale, VariableList& variables, ErrorState& errors);
+  // The formula must outlive the scanner.
+  Scanner(TextView formula, Separators separators, VariableList& variables, ErrorState& errors);
 
   // Reads the next token; failures (a wrong number, an unbound identifier, a stray character at
   // the start of a bracket level) are recorded and thrown.
@@ -45,9 +44,7 @@ class Scanner {
   [[noreturn]] void Fail(int code) { m_errors.Fail(code, Position()); }
 
   TextView m_text;
-  wchar_t m_decimal;
-  wchar_t m_thousands;
-  NumberText m_numbers;
+  Separators m_separators;
   VariableList& m_variables;
   ErrorState& m_errors;
   size_t m_pos = 0;
