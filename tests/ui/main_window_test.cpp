@@ -51,6 +51,8 @@ class MainWindowTest : public QObject {
     QTest::newRow("ru: pending sign dropped by =") << ru << "5+=" << QStringList{"\t=5"} << "=" << "" << "5";
     QTest::newRow("ru: q w e r are the four signs") << ru << "8q2w1e3r2=" << QStringList{"\t=8", "+2\t=10", "-1\t=9", "*3\t=27", "/2\t=13,5"}
                                                      << "=" << "" << "13,5";
+    QTest::newRow("ru: Russian letters are the four signs") << ru << "8й2ц1у3к2б5=" << QStringList{"\t=8", "+2\t=10", "-1\t=9", "*3\t=27", "/2,5\t=10,8"}
+                                                             << "=" << "" << "10,8";
     QTest::newRow("ru: percentage of a sum") << ru << "200+15 =" << QStringList{"\t=200", "+30\t=230"} << "=" << "" << "230";
     QTest::newRow("en: percentage of a product") << en << "200*15%=" << QStringList{"\t=200", "*0.15\t=30"} << "=" << "" << "30";
     QTest::newRow("ru: sign after = continues") << ru << "2+3=*4=" << QStringList{"\t=2", "+3\t=5", "*4\t=20"} << "=" << "" << "20";

@@ -72,13 +72,27 @@ inline std::unique_ptr<FormTallyman> MakeWindow(const ProgramFolder& folder, con
   return window;
 }
 
+// Types any text, Cyrillic included, key by key as the keyboard would deliver it.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 128) {
+      QTest::keyClicks(widget, QString(c));
+      continue;
+    }
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
 // Types text into the entry line key by key; "\n" is Enter.
 inline void Type(FormTallyman& window, const QString& keys) {
   for (const QChar c : keys) {
     if (c == QLatin1Char('\n')) {
       QTest::keyClick(window.Ed(), Qt::Key_Return);
     } else {
-      QTest::keyClicks(window.Ed(), QString(c));
+      TypeText(window.Ed(), QString(c));
     }
   }
 }
