@@ -213,16 +213,16 @@ std::optional<Text> NumberText::Format(Number value, int decimals) const {
     const bool up = fraction[static_cast<size_t>(decimals)] >= '5';
     fraction.resize(static_cast<size_t>(decimals));
     if (up) {
-      std::string digits = integer + fraction;
-      int k = static_cast<int>(digits.size()) - 1;
-      while (k >= 0 && digits[static_cast<size_t>(k)] == '9') digits[static_cast<size_t>(k--)] = '0';
+      std::string rounded = integer + fraction;
+      int k = static_cast<int>(rounded.size()) - 1;
+      while (k >= 0 && rounded[static_cast<size_t>(k)] == '9') rounded[static_cast<size_t>(k--)] = '0';
       if (k >= 0) {
-        ++digits[static_cast<size_t>(k)];
+        ++rounded[static_cast<size_t>(k)];
       } else {
-        digits.insert(digits.begin(), '1');
+        rounded.insert(rounded.begin(), '1');
       }
-      integer = digits.substr(0, digits.size() - fraction.size());
-      fraction = digits.substr(digits.size() - fraction.size());
+      integer = rounded.substr(0, rounded.size() - fraction.size());
+      fraction = rounded.substr(rounded.size() - fraction.size());
     }
   }
   while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();

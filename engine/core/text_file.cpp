@@ -1,14 +1,8 @@
 #include "engine/core/text_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <random>
 #include <system_error>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define TALLYMAN_HAVE_FSYNC 1
-#endif
 
 #include "engine/core/codepage.h"
 
@@ -57,10 +51,15 @@ Text JoinLinesCrLf(const std::vector<Text>& lines) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  size_t read = 0;
+  while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
+  const bool failed = std::ferror(file) != 0;  // a folder opens but does not read
+  std::fclose(file);
+  if (failed) return std::nullopt;
   return bytes;
 }
 
@@ -78,11 +77,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = std::fflush(file) == 0 && ok;
-#ifdef TALLYMAN_HAVE_FSYNC
-  ok = ::fsync(::fileno(file)) == 0 && ok;
-#endif
   ok = std::fclose(file) == 0 && ok;
   std::error_code error;
+  // The new file keeps the permissions the user gave the old one.
+  const auto old = std::filesystem::status(path, error);
+  if (ok && !error && std::filesystem::is_regular_file(old)) {
+    std::filesystem::permissions(temp, old.permissions(), error);
+  }
+  error.clear();
   if (ok) std::filesystem::rename(temp, path, error);
   if (!ok || error) {
     std::filesystem::remove(temp, error);

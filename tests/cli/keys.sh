@@ -2,6 +2,7 @@
 # tallyman-cli keys / tape, driven as a script would drive them.
 set -u
 cli=$1
+[ -x "$cli" ] || { echo "FAIL: no tallyman-cli at $cli"; exit 1; }
 fail=0
 tab=$'\t'
 nbsp=$'\u00a0'

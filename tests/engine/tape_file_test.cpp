@@ -177,3 +177,24 @@ TEST(TextFile, Utf8RoundTripAndMalformedInput) {
 
 }  // namespace
 }  // namespace tallyman
+
+namespace tallyman {
+namespace {
+
+TEST(TextFile, AFolderIsNoFileToRead) {
+  EXPECT_FALSE(ReadFileBytes(std::filesystem::temp_directory_path()).has_value());
+  EXPECT_FALSE(ReadTextLines(std::filesystem::temp_directory_path() / "tallyman-absent").has_value());
+}
+
+TEST(TextFile, RewriteKeepsThePermissions) {
+  const auto path = std::filesystem::temp_directory_path() / "tallyman-permissions.txt";
+  ASSERT_TRUE(WriteTextLines(path, {L"a"}));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  ASSERT_TRUE(WriteTextLines(path, {L"b"}));
+  EXPECT_EQ(std::filesystem::status(path).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace tallyman
