@@ -5,6 +5,7 @@ set -euo pipefail
 what=${1:-test}
 
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
+[ "$what" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh
 if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   packages+=(qt6-base-dev libx11-dev libxtst-dev fonts-liberation)
   if [ "$what" = test ]; then
