@@ -21,8 +21,4 @@ if [ "${TALLYMAN_SKIP_FUZZ:-}" != 1 ] && command -v clang++ >/dev/null 2>&1; the
   echo "== formula fuzz target under the sanitizers"
   "$root/scripts/fuzz.sh" "${TALLYMAN_FUZZ_SECONDS:-60}" || status=1
 fi
-if [ "${TALLYMAN_SKIP_FUZZ:-}" != 1 ] && command -v clang++ >/dev/null 2>&1; then
-  echo "== formula fuzz target under the sanitizers"
-  "$root/scripts/fuzz.sh" "${TALLYMAN_FUZZ_SECONDS:-60}" || status=1
-fi
 exit $status
