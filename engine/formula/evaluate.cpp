@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 #include <optional>
 #include <vector>
@@ -95,6 +96,8 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
 }  // namespace
 
 EvalResult Evaluate(TextView text, const Locale& locale) {
+  // Positions are int: a text too long for them is refused before anything is read.
+  if (text.size() >= static_cast<size_t>(std::numeric_limits<int>::max() / 2)) return Failure(kEvalSyntaxError, 0);
   try {
     return EvaluateUnguarded(text, locale);
   } catch (const std::bad_alloc&) {
