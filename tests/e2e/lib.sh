@@ -1,0 +1,239 @@
+# Shared helpers for the end-to-end scripts: sourced, never run.
+# A private virtual X server with openbox, a private home, and a portable copy of the program in a
+# fresh folder, so its settings and text files land there. Every wait is bounded; everything this
+# file starts is ended by the EXIT trap, also when a check fails.
+#
+# Usage in a script:  source "$(dirname "$0")/lib.sh" "$1"; e2e_setup; e2e_start; ...; e2e_pass
+
+E2E_SOURCE_PROGRAM=${1:-}
+E2E_DIR=""           # temporary folder of this run
+E2E_APP=""           # the portable copy of the program
+E2E_DISPLAY=""       # ":N"
+E2E_XVFB_PID=""
+E2E_WM_PID=""
+E2E_PID=""           # the running program
+E2E_WINDOW=""        # its main window
+E2E_FAILED=0
+
+e2e_log() { echo "e2e: $*" >&2; }
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  E2E_FAILED=1
+}
+
+# A check that later steps depend on: stop here.
+e2e_abort() {
+  e2e_fail "$*"
+  exit 1
+}
+
+e2e_pass() {
+  exit $((E2E_FAILED != 0))
+}
+
+# Polls a command every 50 ms until it succeeds or the time (in seconds) is up.
+e2e_poll() {
+  local seconds=$1
+  shift
+  local tries=$((seconds * 20))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+e2e_stop_pid() {  # pid: TERM, up to 2 s, then KILL
+  local pid=$1
+  [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null || return 0
+  kill "$pid" 2>/dev/null
+  e2e_poll 2 e2e_gone "$pid" || kill -9 "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  return 0
+}
+
+e2e_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+e2e_cleanup() {
+  local status=$?
+  e2e_stop_pid "$E2E_PID"
+  e2e_stop_pid "$E2E_WM_PID"
+  e2e_stop_pid "$E2E_XVFB_PID"
+  if [[ -n "$E2E_DIR" && -d "$E2E_DIR" ]]; then
+    if ((status != 0)); then
+      local log
+      for log in program openbox xvfb; do
+        [[ -s "$E2E_DIR/$log.log" ]] || continue
+        e2e_log "$log output:"
+        sed 's/^/  | /' "$E2E_DIR/$log.log" >&2
+      done
+    fi
+    if [[ -n "${E2E_KEEP:-}" ]]; then e2e_log "kept $E2E_DIR"; else rm -rf "$E2E_DIR"; fi
+  fi
+  exit "$status"
+}
+
+e2e_require_tools() {
+  local tool
+  for tool in Xvfb openbox xdotool xclip xprop; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"
+      exit 77
+    fi
+  done
+  if [[ -z "$E2E_SOURCE_PROGRAM" || ! -x "$E2E_SOURCE_PROGRAM" ]]; then
+    echo "usage: $0 <path of tallyman>" >&2
+    exit 2
+  fi
+}
+
+# Xvfb on a free display number; a number taken between the check and the start is retried.
+# -noreset: otherwise the server resets when its last client leaves (the readiness probe), and a
+# client connecting during that reset is refused.
+e2e_start_x() {
+  local attempt n
+  for attempt in $(seq 1 20); do
+    n=$((50 + RANDOM % 201))
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    if e2e_poll 10 e2e_x_ready "$n"; then
+      E2E_DISPLAY=":$n"
+      export DISPLAY=$E2E_DISPLAY
+      return 0
+    fi
+    e2e_stop_pid "$E2E_XVFB_PID"
+    E2E_XVFB_PID=""
+  done
+  e2e_abort "no virtual X server could be started"
+}
+
+e2e_x_ready() {
+  kill -0 "$E2E_XVFB_PID" 2>/dev/null || return 1
+  [[ -S /tmp/.X11-unix/X$1 ]] && DISPLAY=":$1" xprop -root >/dev/null 2>&1
+}
+
+# The window manager is ready once it has set its check window on the root.
+e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+e2e_setup() {
+  e2e_require_tools
+  E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tallyman-e2e.XXXXXX") || exit 1
+  trap e2e_cleanup EXIT
+  trap 'exit 1' INT TERM HUP
+  mkdir -p "$E2E_DIR/home" "$E2E_DIR/config" "$E2E_DIR/data" "$E2E_DIR/cache" "$E2E_DIR/runtime" "$E2E_DIR/app"
+  chmod 700 "$E2E_DIR/runtime"
+  export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data"
+  export XDG_CACHE_HOME="$E2E_DIR/cache" XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+  export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+  unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+  cp "$E2E_SOURCE_PROGRAM" "$E2E_DIR/app/tallyman" || e2e_abort "cannot copy the program"
+  E2E_APP="$E2E_DIR/app/tallyman"
+
+  e2e_start_x
+  openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  e2e_poll 10 e2e_wm_ready || e2e_abort "openbox did not start"
+}
+
+# The visible windows of the running program, one id a line.
+e2e_windows() { xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null; }
+
+e2e_find_main_window() {
+  E2E_WINDOW=$(e2e_windows | head -n 1)
+  [[ -n "$E2E_WINDOW" ]]
+}
+
+# Starts the portable copy (from its own folder) and waits for its window, then focuses it.
+e2e_start() {
+  (cd "$E2E_DIR/app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
+  E2E_PID=$!
+  E2E_WINDOW=""
+  e2e_poll 15 e2e_find_main_window || e2e_abort "the program showed no window"
+  e2e_focus "$E2E_WINDOW"
+}
+
+e2e_is_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]; }
+
+e2e_focus() {
+  local window=$1
+  timeout 5 xdotool windowactivate "$window" >/dev/null 2>&1
+  e2e_poll 5 e2e_is_active "$window" || e2e_abort "window $window did not become active"
+}
+
+# Presses keys one by one (xdotool key names: 1 plus equal space Escape alt+e ...).
+e2e_keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key" || e2e_abort "xdotool could not press $key"
+    sleep 0.02
+  done
+}
+
+# The id of a visible window of the program whose title is exactly $1, polled for up to $2 s.
+E2E_FOUND=""
+e2e_has_window_named() {
+  local window
+  for window in $(e2e_windows); do
+    if [[ "$(xdotool getwindowname "$window" 2>/dev/null)" == "$1" ]]; then
+      E2E_FOUND=$window
+      return 0
+    fi
+  done
+  return 1
+}
+
+e2e_wait_window_named() {
+  E2E_FOUND=""
+  e2e_poll "${2:-5}" e2e_has_window_named "$1"
+}
+
+e2e_window_closed() { ! e2e_windows | grep -qx "$1"; }
+
+# Reads the clipboard while the program owns it.
+e2e_clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null; }
+
+E2E_CLIP=""
+e2e_clipboard_is() {
+  E2E_CLIP=$(e2e_clipboard)
+  [[ "$E2E_CLIP" == "$1" ]]
+}
+
+# Checks that the clipboard comes to hold exactly $1 within a few seconds.
+e2e_expect_clipboard() {
+  if e2e_poll 5 e2e_clipboard_is "$1"; then return 0; fi
+  e2e_fail "clipboard holds [$E2E_CLIP], expected [$1] ($2)"
+  return 1
+}
+
+e2e_program_exited() { e2e_gone "$E2E_PID"; }
+
+# Closes the program with Escape (its default action) and answers the close question with Enter.
+# $1: the question's expected title ("Подтверждение" in Russian, "Confirm" in English).
+e2e_close() {
+  local title=$1
+  e2e_focus "$E2E_WINDOW"
+  e2e_keys Escape
+  if ! e2e_wait_window_named "$title" 5; then
+    e2e_program_exited && e2e_abort "the program closed without asking \"$title\""
+    e2e_abort "no close question titled \"$title\"; windows: $(e2e_describe_windows)"
+  fi
+  e2e_focus "$E2E_FOUND"
+  e2e_keys Return
+  e2e_poll 10 e2e_program_exited || e2e_abort "the program still runs after the close question was answered Yes"
+  wait "$E2E_PID" 2>/dev/null
+  local status=$?
+  E2E_PID=""
+  ((status == 0)) || e2e_fail "the program exited with status $status"
+}
+
+e2e_describe_windows() {
+  local window
+  for window in $(e2e_windows); do printf '%s "%s"; ' "$window" "$(xdotool getwindowname "$window" 2>/dev/null)"; done
+}
+
+# The settings file of the portable copy, as UTF-8 without CR (it is kept in Windows-1251).
+e2e_settings() {
+  iconv -f CP1251 -t UTF-8 "$E2E_DIR/app/tallyman.ini" | tr -d '\r'
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Percentage and the letter keys left of the top row: Q W E R act as + - * /, space, "%" and
+# PageUp take a percentage, and the window closes with Alt+F4 after the close question.
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_setup
+e2e_start
+
+# key sequence | expected clipboard after C | what it shows
+cases=(
+  "2 0 0 q 1 5 space equal|230|200 q 15 space = adds 15 % of 200"
+  "2 0 0 e 1 5 percent equal|30|200 e 15 % = multiplies by 15 %"
+  "5 0 w 1 0 Prior equal|45|50 w 10 PageUp = subtracts 10 % of 50"
+  "9 0 r 3 0 equal|3|90 r 30 = divides"
+  "8 Q 2 E 3 W 1 R 2 equal|14.5|capital Q E W R work as well"
+  "1 2 q 5 space Return|12.6|Enter after a percentage uses it as the operand"
+)
+for entry in "${cases[@]}"; do
+  IFS='|' read -r keys want what <<<"$entry"
+  # shellcheck disable=SC2086  # the keys are separate words on purpose
+  e2e_keys $keys c
+  e2e_expect_clipboard "$want" "$what"
+done
+
+# Alt+F4 asks the same question as Escape; the answer No keeps the program and its tape.
+e2e_keys alt+F4
+e2e_wait_window_named "Подтверждение" 5 || e2e_abort "Alt+F4 asked no close question; windows: $(e2e_describe_windows)"
+e2e_focus "$E2E_FOUND"
+e2e_keys Escape
+e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
+e2e_program_exited && e2e_abort "the program closed although the close question was answered No"
+e2e_focus "$E2E_WINDOW"
+e2e_keys plus 1 equal c
+e2e_expect_clipboard 13.6 "the tape survives a close question answered No"
+
+e2e_close "Подтверждение"
+[[ -f "$E2E_DIR/app/tallyman.ini" ]] || e2e_fail "no settings file after closing"
+e2e_pass
