@@ -11,9 +11,12 @@ namespace tallyman {
 using formula::ExpressionNode;
 using formula::NodePtr;
 
-TCalcExpress::TCalcExpress(const Locale& locale) : TCalcExpress(formula::UsableSeparators(locale)) {}
+TCalcExpress::TCalcExpress(const Locale& locale) : TCalcExpress(formula::UsableSeparators(locale), {}) {}
 
-TCalcExpress::TCalcExpress(formula::Separators separators) : m_separators(separators) { SetFormula(L"0"); }
+TCalcExpress::TCalcExpress(formula::Separators separators, std::vector<Text> names) : m_separators(separators) {
+  m_variables.Assign(std::move(names));
+  SetFormula(L"0");
+}
 
 TCalcExpress::~TCalcExpress() = default;
 

@@ -36,7 +36,8 @@ class TCalcExpress {
 
   // The locale supplies the decimal and thousands separators of numbers in formulas.
   explicit TCalcExpress(const Locale& locale);
-  explicit TCalcExpress(formula::Separators separators);
+  // Created with its variable names already in place, as SetVariables would leave them.
+  TCalcExpress(formula::Separators separators, std::vector<Text> names);
   ~TCalcExpress();
   TCalcExpress(const TCalcExpress&) = delete;
   TCalcExpress& operator=(const TCalcExpress&) = delete;

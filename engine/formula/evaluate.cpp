@@ -82,8 +82,7 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   // Positions count from the start of the given text, blanks in front of the formula included.
   const int lead = static_cast<int>(formulaText.empty() ? 0 : formulaText.data() - whole.data());
 
-  TCalcExpress calc(separators);
-  calc.SetVariables(std::move(names));
+  TCalcExpress calc(separators, std::move(names));
   calc.SetFormula(formulaText);
   Number value = 0;
   if (calc.ErrorCode() == 0) value = calc.Calc(values);

@@ -1,6 +1,6 @@
 #include "engine/formula/expression_node.h"
 
-#include <vector>
+#include "engine/formula/small_stack.h"
 
 namespace tallyman::formula {
 
@@ -8,7 +8,7 @@ ExpressionNode::~ExpressionNode() {
   if (!left && !right) return;
   // Detach the operands first: every node destroyed in the loop has no children left, so its
   // own destructor returns at once and the stack depth stays constant.
-  std::vector<NodePtr> pending;
+  SmallStack<NodePtr, 16> pending;
   if (left) pending.push_back(std::move(left));
   if (right) pending.push_back(std::move(right));
   while (!pending.empty()) {

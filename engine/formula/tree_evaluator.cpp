@@ -4,15 +4,16 @@
 
 #include "engine/formula/fp_guard.h"
 #include "engine/formula/functions.h"
+#include "engine/formula/small_stack.h"
 #include "engine/formula/token_kind.h"
 
 namespace tallyman::formula {
 namespace {
 
 struct Frame {
-  const ExpressionNode* node;
-  int stage;     // how many operands have been evaluated
-  Number first;  // the operand evaluated first
+  const ExpressionNode* node = nullptr;
+  int stage = 0;     // how many operands have been evaluated
+  Number first = 0;  // the operand evaluated first
 };
 
 bool RightFirst(const ExpressionNode& node) { return node.kind == kDivide || (node.kind == kTimes && node.percent); }
@@ -32,8 +33,7 @@ Number Combine(const ExpressionNode& node, Number l, Number r) {
 
 TreeOutcome EvaluateTree(const ExpressionNode& root, const std::vector<Number>& values) {
   FloatingPointGuard guard;
-  std::vector<Frame> stack;
-  stack.reserve(16);
+  SmallStack<Frame, 32> stack;
   stack.push_back({&root, 0, 0});
   Number result = 0;  // value of the node finished last
   while (!stack.empty()) {
