@@ -76,7 +76,7 @@ e2e_cleanup() {
 
 e2e_require_tools() {
   local tool
-  for tool in Xvfb openbox xdotool xclip xprop; do
+  for tool in Xvfb openbox xdotool xclip xprop xwininfo setxkbmap; do
     if ! command -v "$tool" >/dev/null; then
       echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"
       exit 77
@@ -171,11 +171,20 @@ e2e_keys() {
   done
 }
 
-# The id of a visible window of the program whose title is exactly $1, polled for up to $2 s.
+# Switches the keyboard layout of the virtual display ("us" or "ru"). Keys outside the layout make
+# xdotool remap a spare key code for a moment, and the program may read that key after the mapping
+# is gone; with the layout switched the keys are real. Key names: Cyrillic_shorti, Cyrillic_es, ...
+e2e_layout() {
+  setxkbmap -layout "$1" || e2e_abort "setxkbmap could not switch to the layout $1"
+}
+
+# The id of a visible window of the program, other than the main window, whose title is exactly
+# $1, polled for up to $2 s. (The main window is titled "Calculator" until its clock first ticks.)
 E2E_FOUND=""
 e2e_has_window_named() {
   local window
   for window in $(e2e_windows); do
+    [[ "$window" == "$E2E_WINDOW" ]] && continue
     if [[ "$(xdotool getwindowname "$window" 2>/dev/null)" == "$1" ]]; then
       E2E_FOUND=$window
       return 0

@@ -32,6 +32,22 @@ e2e_focus "$E2E_WINDOW"
 e2e_keys plus 1 equal c
 e2e_expect_clipboard 13.6 "the tape survives a close question answered No"
 
+# On a Russian keyboard the same keys give Й Ц У К, Б and Ю are the decimal separator, and С
+# (the key of C) copies the result.
+e2e_layout ru
+ru_cases=(
+  "1 Cyrillic_be 5 Cyrillic_shorti 2 Cyrillic_yu 5 equal|4|1б5 й 2ю5 = adds with б and ю as separators"
+  "8 Cyrillic_tse 2 Cyrillic_u 3 Cyrillic_ka 4 equal|4.5|8 ц 2 у 3 к 4 = subtracts, multiplies, divides"
+  "5 0 Cyrillic_SHORTI 1 0 space equal|55|capital Й and a percentage"
+)
+for entry in "${ru_cases[@]}"; do
+  IFS='|' read -r keys want what <<<"$entry"
+  # shellcheck disable=SC2086
+  e2e_keys $keys Cyrillic_es
+  e2e_expect_clipboard "$want" "$what"
+done
+e2e_layout us
+
 e2e_close "Подтверждение"
 [[ -f "$E2E_DIR/app/tallyman.ini" ]] || e2e_fail "no settings file after closing"
 e2e_pass

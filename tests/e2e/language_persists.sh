@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The language switch persists: the menu bar's "&Eng" (Alt+E) switches to English, closing stores
+# Lang=1, and the next start speaks English. Dialog titles show the language: the close question
+# is "Подтверждение" in Russian and "Confirm" in English.
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_setup
+
+# Answers the close question of the running program with No (Escape) and checks it keeps running.
+refuse_close() {
+  e2e_focus "$E2E_WINDOW"
+  e2e_keys Escape
+  e2e_wait_window_named "$1" 5 || e2e_abort "no close question titled \"$1\"; windows: $(e2e_describe_windows)"
+  e2e_focus "$E2E_FOUND"
+  e2e_keys Escape
+  e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
+  e2e_program_exited && e2e_abort "the program closed although the close question was answered No"
+  e2e_focus "$E2E_WINDOW"
+}
+
+# An open menu is an override-redirect window (Qt does not always mark its type as a menu).
+e2e_menu_open() {
+  local window
+  for window in $(e2e_windows); do
+    xwininfo -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+  done
+  return 1
+}
+
+# The menu captions carry the mnemonics: $1 opens the File menu, $2 its Load item, whose dialog
+# must be titled $3, typed in the layout $4. Escape cancels the dialog.
+load_through_menu() {
+  e2e_focus "$E2E_WINDOW"
+  e2e_layout "$4"
+  e2e_keys "$1"
+  e2e_poll 3 e2e_menu_open || e2e_abort "$1 opened no menu: the menu bar's File caption is not the expected one"
+  e2e_keys "$2"
+  e2e_wait_window_named "$3" 5 || e2e_abort "$1 $2 opened no dialog \"$3\"; windows: $(e2e_describe_windows)"
+  local dialog=$E2E_FOUND
+  e2e_focus "$dialog"
+  e2e_keys Escape
+  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the load dialog"
+  e2e_layout us
+  e2e_focus "$E2E_WINDOW"
+}
+
+# First run: Russian by default ("&Файл", "&Загрузка..."); switch to English.
+e2e_start
+refuse_close "Подтверждение"
+load_through_menu alt+Cyrillic_ef Cyrillic_ze "Загрузить вычисления из файла" ru
+e2e_keys alt+e
+refuse_close "Confirm"
+load_through_menu alt+f l "Load calculations from file" us
+# The switch does not disturb the calculator.
+e2e_keys 6 asterisk 7 equal c
+e2e_expect_clipboard 42 "6 * 7 = after the language switch"
+e2e_close "Confirm"
+e2e_settings | grep -qx 'Lang=1' || e2e_abort "closing in English did not store Lang=1 in tallyman.ini"
+
+# Second run: English from the start. A zero operand shows the error message (titled
+# "Calculator" in both languages), Enter dismisses it and the result stays 10.
+e2e_start
+e2e_keys 1 0 plus 0 equal
+if e2e_wait_window_named "Calculator" 5; then
+  e2e_focus "$E2E_FOUND"
+  e2e_keys Return
+  e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Enter did not close the error message"
+  e2e_focus "$E2E_WINDOW"
+else
+  e2e_fail "10 + 0 = showed no message; windows: $(e2e_describe_windows)"
+fi
+e2e_keys c
+e2e_expect_clipboard 10 "10 + 0 = keeps 10"
+load_through_menu alt+f l "Load calculations from file" us
+
+# In English the item reads "&Rus": Alt+R switches back, and that is stored as well.
+e2e_keys alt+r
+load_through_menu alt+Cyrillic_ef Cyrillic_ze "Загрузить вычисления из файла" ru
+e2e_close "Подтверждение"
+e2e_settings | grep -qx 'Lang=0' || e2e_fail "closing in Russian did not store Lang=0 in tallyman.ini"
+e2e_pass
