@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
@@ -148,6 +149,11 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   menuBar->addAction(a.mLang);
   menuBar->addMenu(a.mHelp);
 
+  return a;
+}
+
+void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
+  if (a.pm) return;
   // Tape pop-up Pm
   a.pm = new QMenu(owner);
   a.pm->setObjectName(QStringLiteral("Pm"));
@@ -157,12 +163,15 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   a.pm->addActions({a.mpOperand, a.mpResult});
   a.pm->addSeparator();
   a.mpFile = MakeMenu(owner, "mpFile", p::kMenuFile);
+  a.mpFile->setTitle(a.mFile->title());
   a.mpFile->addActions({a.mLoad, a.mSave, a.mPrint});
   a.pm->addMenu(a.mpFile);
   a.mpOperations = MakeMenu(owner, "mpOperations", p::kMenuOperations);
+  a.mpOperations->setTitle(a.mOperations->title());
   a.mpOperations->addActions({a.mSign, a.mResults, a.mClear, a.mNote, a.mForm, a.mListMem, a.mProp, a.mHide});
   a.pm->addMenu(a.mpOperations);
   a.mpSets = MakeMenu(owner, "mpSets", p::kMenuSets);
+  a.mpSets->setTitle(Lang(p::kMenuSets, english));
   a.mpSets->addActions({a.mFont, a.mPrecision, a.mTray, a.mHideOnMin, a.mConfirm, a.mTop, a.mOnlyOne});
   a.pm->addMenu(a.mpSets);
   a.pm->addAction(a.pmMenu);
@@ -181,12 +190,15 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   a.pm2->setObjectName(QStringLiteral("Pm2"));
   a.pm2->addActions({a.mpRestore, a.mpCopyResult, a.mpClose});
   a.pm2->setDefaultAction(a.mpRestore);
-  return a;
+  for (QMenu* menu : {a.pm, a.mpFile, a.mpOperations, a.mpSets, a.pmEdit, a.pm2}) {
+    menu->setFont(QApplication::font("QMenu"));
+  }
 }
 
 void ApplyMainCaptions(MainActions& a, bool english, int hotKey) {
   const auto set = [english](QAction* action, const wchar_t* pair) { action->setText(Lang(pair, english)); };
   const auto setMenu = [english](QMenu* menu, QMenu* twin, const wchar_t* pair) {
+    if (!menu) return;  // a pop-up menu not built yet takes its caption when it is built
     menu->setTitle(Lang(pair, english));
     if (twin) twin->setTitle(menu->title());
   };

@@ -87,9 +87,12 @@ struct MainActions {
   QActionGroup* escapeActions = nullptr;
 };
 
-// Creates every action and menu with its designed (Russian) caption, shortcut and check mark,
+// Creates every action and the menu bar's menus with their designed (Russian) caption, shortcut and check mark,
 // and fills the menu bar. The actions belong to `owner` and act wherever the focus is in it.
 MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
+
+// The pop-up menus Pm (with its submenus), PmEdit and Pm2, built the first time one is needed.
+void BuildPopupMenus(MainActions& actions, QWidget* owner, bool english);
 
 // Captions every item of the caption table in the language given.
 void ApplyMainCaptions(MainActions& actions, bool english, int hotKey);

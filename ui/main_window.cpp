@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QThread>
@@ -65,6 +66,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   base.mainWindow = {x(), y(), height(), width()};
   m_settings = LoadSettings(m_paths.settingsFile, m_locale, base);
   ApplySettings(m_settings);
+  m_ed->setFocus();
   m_tim.start();
 }
 
@@ -125,6 +127,9 @@ void FormTallyman::BuildWidgets() {
   setCentralWidget(central);
 
   m_actions = BuildMainActions(this, menuBar());
+  // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
+  menuBar()->setFont(QApplication::font("QMenuBar"));
+  for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
   for (QAction* later : {m_actions.mPrint, m_actions.mNote, m_actions.mForm, m_actions.mListMem,
                          m_actions.mProp, m_actions.mAbout}) {
     later->setEnabled(false);  // their windows are not part of this program yet

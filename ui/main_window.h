@@ -54,6 +54,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   const ProgramPaths& Paths() const { return m_paths; }
   const Settings& LoadedSettings() const { return m_settings; }
 
+  // The pop-up menus are built on first use, off the start-up path.
+  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
+
   // Shows the model's state: S1, S2, the entry line, the results total and selections.
   void SyncFromModel();
   // Runs an operation of the model and shows the outcome.

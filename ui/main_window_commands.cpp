@@ -92,6 +92,7 @@ void FormTallyman::ConnectCommands() {
 }
 
 void FormTallyman::PopupTapeMenu(const QPoint& global) {
+  EnsurePopupMenus();
   MainActions& a = m_actions;
   const RowList& tape = m_calc->Tape();
   const long selected = tape.Selected();
@@ -113,6 +114,7 @@ void FormTallyman::PopupTapeMenu(const QPoint& global) {
 }
 
 void FormTallyman::PopupEntryMenu(const QPoint& global) {
+  EnsurePopupMenus();
   MainActions& a = m_actions;
   const bool selection = m_ed->hasSelectedText();
   a.pmDelete->setEnabled(selection);

@@ -1,5 +1,6 @@
 #include "ui/message_dialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -137,6 +138,7 @@ QString DialogTitle(DialogKind kind, bool english) {
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind,
                                DialogButtons buttons, bool english) {
   auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons));
+  dialog->setFont(QApplication::font("QMessageBox"));  // the desktop's message font, not the tape's
   dialog->setWindowTitle(DialogTitle(kind, english));
   const DialogUnits units = MeasureUnits(dialog->font());
   QScreen* screen = ScreenOf(parent);
@@ -236,6 +238,7 @@ bool InputText(QWidget* parent, const QString& title, const QString& prompt, QSt
   }
 
   auto* dialog = new LocalizedDialog(parent, kResultCancel);
+  dialog->setFont(QApplication::font("QMessageBox"));
   dialog->setWindowTitle(title);
   const DialogUnits units = MeasureUnits(dialog->font());
   auto* outer = new QVBoxLayout(dialog);

@@ -1,5 +1,6 @@
 #include "ui/precision_dialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,6 +32,7 @@ TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, bool eng
   setObjectName(QStringLiteral("TFormPrec"));
   setWindowTitle(Lang(pairs::kMenuPrecision, english).remove(QLatin1Char('&')));
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setFont(QApplication::font("QDialog"));
   if (digits >= 19) digits = 8;
   if (resOut >= 19) resOut = 2;
   digits = std::max(digits, 0);

@@ -88,6 +88,8 @@ void TFormRes::EnsureContents() {
   setCentralWidget(central);
 
   BuildMenus();
+  menuBar()->setFont(QApplication::font("QMenuBar"));
+  for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
   for (QObject* watched : {static_cast<QObject*>(m_lm), static_cast<QObject*>(m_lm->viewport()),
                            static_cast<QObject*>(m_edRes), static_cast<QObject*>(m_panRes)}) {
     watched->installEventFilter(this);
@@ -244,7 +246,6 @@ void TFormRes::SetMenuVisible(bool visible) {
 void TFormRes::TakeFont(const QFont& font) {
   m_font = font;
   if (!m_lm) return;
-  setFont(font);
   m_lm->setFont(font);
   m_edRes->setFont(font);
   m_delegate->SetRowHeight(QFontMetrics(font).height() + 3);

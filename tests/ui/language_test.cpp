@@ -42,6 +42,7 @@ class LanguageTest : public QObject {
     QTest::newRow("mFile") << "main.mFile" << "&File";
     QTest::newRow("mpFile") << "main.mpFile" << "&File";
     QTest::newRow("mOperations") << "main.mOperations" << "Commands";
+    QTest::newRow("mpOperations") << "main.mpOperations" << "Commands";
     QTest::newRow("mHelp") << "main.mHelp" << "&Help";
     QTest::newRow("mLoad") << "main.mLoad" << "&Load...";
     QTest::newRow("mExit") << "main.mExit" << "E&xit";
@@ -76,6 +77,7 @@ class LanguageTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     window->Results()->EnsureContents();
+    window->EnsurePopupMenus();
     window->Actions().mLang->trigger();
     QVERIFY(window->English());
     QCOMPARE(Captions(*window).value(name), english);
@@ -86,6 +88,7 @@ class LanguageTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     window->Results()->EnsureContents();
+    window->EnsurePopupMenus();
     window->ApplyLanguage();  // the Russian captions as the language layer sets them
     const QMap<QString, QString> russian = Captions(*window);
     QCOMPARE(russian.value("main.mFile"), QString("&Файл"));
