@@ -2,7 +2,7 @@
 # The language switch persists: the menu bar's "&Eng" (Alt+E) switches to English, closing stores
 # Lang=1, and the next start speaks English. Dialog titles show the language: the close question
 # is "Подтверждение" in Russian and "Confirm" in English.
-source "$(dirname "$0")/lib.sh" "$1"
+source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 
 # Answers the close question of the running program with No (Escape) and checks it keeps running.
