@@ -71,9 +71,13 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
 }
 
 FormTallyman::~FormTallyman() {
-  // The models observe the calculator; detach them before either goes.
+  // The models observe the calculator and read its lists: part them before the calculator goes,
+  // since the child widgets outlive this destructor's body.
   m_calc->SetTapeObserver(nullptr);
   m_calc->SetResultsObserver(nullptr);
+  m_lb->setModel(nullptr);
+  delete m_res;
+  m_res = nullptr;
 }
 
 void FormTallyman::BuildWidgets() {
