@@ -15,6 +15,8 @@ E2E_XVFB_PID=""
 E2E_WM_PID=""
 E2E_PID=""           # the running program
 E2E_WINDOW=""        # its main window
+E2E_XCLIP_PIDS=()    # clipboard owners started by e2e_set_clipboard
+E2E_PROGRAM_LOCALE=C.UTF-8  # the program's locale: its decimal and thousands separators
 E2E_FAILED=0
 
 e2e_log() { echo "e2e: $*" >&2; }
@@ -58,7 +60,8 @@ e2e_stop_pid() {  # pid: TERM, up to 2 s, then KILL
 e2e_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 e2e_cleanup() {
-  local status=$?
+  local status=$? pid
+  for pid in "${E2E_XCLIP_PIDS[@]}"; do e2e_stop_pid "$pid"; done
   e2e_stop_pid "$E2E_PID"
   e2e_stop_pid "$E2E_WM_PID"
   e2e_stop_pid "$E2E_XVFB_PID"
@@ -149,7 +152,9 @@ e2e_find_main_window() {
 
 # Starts the portable copy (from its own folder) and waits for its window, then focuses it.
 e2e_start() {
-  (cd "$E2E_DIR/app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
+  # Qt takes the locale from these names even when the C library has not generated it.
+  (cd "$E2E_DIR/app" && exec env LC_ALL="$E2E_PROGRAM_LOCALE" LANG="$E2E_PROGRAM_LOCALE" ./tallyman) \
+    >>"$E2E_DIR/program.log" 2>&1 &
   E2E_PID=$!
   E2E_WINDOW=""
   e2e_poll 15 e2e_find_main_window || e2e_abort "the program showed no window"
@@ -209,6 +214,14 @@ E2E_CLIP=""
 e2e_clipboard_is() {
   E2E_CLIP=$(e2e_clipboard)
   [[ "$E2E_CLIP" == "$1" ]]
+}
+
+# Puts $1 on the clipboard, owned by an xclip in the foreground until another client takes the
+# selection (the program does when it copies); cleanup ends it otherwise.
+e2e_set_clipboard() {
+  printf '%s' "$1" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
+  E2E_XCLIP_PIDS+=("$!")
+  e2e_poll 5 e2e_clipboard_is "$1" || e2e_abort "xclip could not take the clipboard"
 }
 
 # Checks that the clipboard comes to hold exactly $1 within a few seconds.
