@@ -125,6 +125,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->Ed()->text(), QString("1234.5"));
   }
 
+  void memorySlotWithCtrlDigit() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->Calc().Memory()[2] = MemorySlot{5, L'*', L"five"};
+    Type(*window, "10");
+    QTest::keyClick(window->Ed(), Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*5\t=50"}));
+    QCOMPARE(window->Ed()->text(), QString("50"));
+  }
+
   void signChangeWithF9() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
