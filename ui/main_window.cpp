@@ -62,8 +62,11 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   m_tim.setInterval(1000);
   connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
 
+  // Window places are kept as Qt's window geometry (position of the frame, size inside it): the
+  // frame's size is the window manager's and is not known before the window is shown.
   Settings base;
   base.mainWindow = {x(), y(), height(), width()};
+  base.resultsWindow = {m_res->x(), m_res->y(), m_res->height(), m_res->width()};
   m_settings = LoadSettings(m_paths.settingsFile, m_locale, base);
   ApplySettings(m_settings);
   m_ed->setFocus();

@@ -44,7 +44,8 @@ Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
 TFormRes::TFormRes(FormTallyman* main) : QMainWindow(main, Qt::Window), m_main(main) {
   setObjectName(QStringLiteral("TFormRes"));
   setWindowTitle(Lang(pairs::kResults, false));
-  resize(kClientWidth, kClientHeight);
+  // The designed client area lies below a menu bar as tall as the main window's.
+  resize(kClientWidth, kClientHeight + main->menuBar()->sizeHint().height());
   move(131, 306);
 }
 
