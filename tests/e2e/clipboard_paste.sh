@@ -5,16 +5,6 @@
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 
-# Dismisses the message box (titled "Calculator") that $1 must have brought.
-expect_message() {
-  e2e_wait_window_named "Calculator" 5 || { e2e_fail "$1 showed no message"; return; }
-  local box=$E2E_FOUND
-  e2e_focus "$box"
-  e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
-  e2e_focus "$E2E_WINDOW"
-}
-
 # English number format: "." decimal, "," grouping.
 e2e_start
 e2e_set_clipboard " 1,234.5 "
@@ -23,7 +13,7 @@ e2e_expect_clipboard 1235 "pasted \" 1,234.5 \" + 0.5 ="
 
 e2e_set_clipboard "12 apples"
 e2e_keys ctrl+v
-expect_message "pasting \"12 apples\""
+e2e_dismiss_message "pasting \"12 apples\""
 e2e_keys c
 e2e_expect_clipboard 1235 "a refused paste leaves the result alone"
 

@@ -60,14 +60,7 @@ e2e_settings | grep -qx 'Lang=1' || e2e_abort "closing in English did not store 
 # "Calculator" in both languages), Enter dismisses it and the result stays 10.
 e2e_start
 e2e_keys 1 0 plus 0 equal
-if e2e_wait_window_named "Calculator" 5; then
-  e2e_focus "$E2E_FOUND"
-  e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Enter did not close the error message"
-  e2e_focus "$E2E_WINDOW"
-else
-  e2e_fail "10 + 0 = showed no message; windows: $(e2e_describe_windows)"
-fi
+e2e_dismiss_message "10 + 0 ="
 e2e_keys c
 e2e_expect_clipboard 10 "10 + 0 = keeps 10"
 load_through_menu alt+f l "Load calculations from file" us

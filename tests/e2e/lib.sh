@@ -257,6 +257,53 @@ e2e_describe_windows() {
   for window in $(e2e_windows); do printf '%s "%s"; ' "$window" "$(xdotool getwindowname "$window" 2>/dev/null)"; done
 }
 
+# In window $1, keys $2 (one word each) open a file dialog titled $3; $4 is typed into it.
+e2e_file_dialog() {
+  local window=$1 keys=$2
+  e2e_focus "$window"
+  # shellcheck disable=SC2086  # one key a word
+  e2e_keys $keys
+  e2e_fill_file_dialog "$3" "$4"
+}
+
+# Waits for the file dialog titled $1, types the full path $2 into it and accepts it with Enter.
+e2e_fill_file_dialog() {
+  local title=$1 path=$2
+  e2e_wait_window_named "$title" 5 || e2e_abort "no dialog titled \"$title\" opened; windows: $(e2e_describe_windows)"
+  local dialog=$E2E_FOUND
+  e2e_focus "$dialog"
+  xdotool type --delay 40 "$path"
+  e2e_keys Return
+  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
+}
+
+# Dismisses with Enter the message box (titled "Calculator") that $1 must have brought, then
+# focuses the main window again.
+e2e_dismiss_message() {
+  if e2e_wait_window_named "Calculator" 5; then
+    local box=$E2E_FOUND
+    e2e_focus "$box"
+    e2e_keys Return
+    e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
+  else
+    e2e_fail "$1 showed no message; windows: $(e2e_describe_windows)"
+  fi
+  e2e_focus "$E2E_WINDOW"
+}
+
+# Checks that file $1 holds exactly the bytes printf makes of $2.
+e2e_expect_file() {
+  local file=$1 expected
+  expected=$(mktemp "$E2E_DIR/expected.XXXXXX")
+  # shellcheck disable=SC2059  # $2 is a printf format on purpose (\t, \r\n)
+  printf "$2" >"$expected"
+  if [[ ! -f "$file" ]]; then
+    e2e_fail "no file $file ($3)"
+  elif ! cmp -s "$file" "$expected"; then
+    e2e_fail "$file differs ($3): $(od -c "$file" | head -4)"
+  fi
+}
+
 # The settings file of the portable copy, as UTF-8 without CR (it is kept in Windows-1251).
 e2e_settings() {
   iconv -f CP1251 -t UTF-8 "$E2E_DIR/app/tallyman.ini" | tr -d '\r'

@@ -14,30 +14,7 @@ printf '+5\t=15\r\n+1\t=0\r\n' >"$tapes/starts with an operation.txt"
 printf '\t=12\r\n+0\t=12\r\n' >"$tapes/zero operand.txt"
 printf 'hello\r\n' >"$tapes/not a tape.txt"
 
-# Opens a file dialog with $1 (keys), expects the title $2 and types the full path $3 into it.
-through_dialog() {
-  local keys=$1 title=$2 path=$3
-  e2e_focus "$E2E_WINDOW"
-  e2e_keys "$keys"
-  e2e_wait_window_named "$title" 5 || e2e_abort "$keys opened no dialog titled \"$title\"; windows: $(e2e_describe_windows)"
-  local dialog=$E2E_FOUND
-  e2e_focus "$dialog"
-  xdotool type --delay 40 "$path"
-  e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
-}
-
-load() { through_dialog ctrl+l "Загрузить вычисления из файла" "$tapes/$1"; }
-
-# Dismisses the one message box (titled "Calculator") that a refused file must bring.
-expect_message() {
-  e2e_wait_window_named "Calculator" 5 || { e2e_fail "$1 showed no message"; return; }
-  local box=$E2E_FOUND
-  e2e_focus "$box"
-  e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
-  e2e_focus "$E2E_WINDOW"
-}
+load() { e2e_file_dialog "$E2E_WINDOW" ctrl+l "Загрузить вычисления из файла" "$tapes/$1"; }
 
 e2e_start
 
@@ -49,7 +26,7 @@ e2e_expect_clipboard 35 "a loaded tape continues with + after it"
 
 for broken in "not a tape.txt" "zero operand.txt"; do
   load "$broken"
-  expect_message "loading \"$broken\""
+  e2e_dismiss_message "loading \"$broken\""
   e2e_keys c
   e2e_expect_clipboard 35 "the tape is unchanged after \"$broken\" was refused"
 done
@@ -75,13 +52,8 @@ e2e_expect_clipboard 16 "a cancelled load keeps the tape"
 
 # Save a fresh tape and compare the bytes.
 e2e_keys 2 0 0 slash 8 equal
-through_dialog ctrl+s "Запись вычислений в файл" "$tapes/saved.txt"
-printf '\t=200\r\n/8\t=25\r\n' >"$E2E_DIR/expected.txt"
-if [[ ! -f "$tapes/saved.txt" ]]; then
-  e2e_fail "Ctrl+S wrote no file"
-elif ! cmp -s "$tapes/saved.txt" "$E2E_DIR/expected.txt"; then
-  e2e_fail "the saved tape differs: $(od -c "$tapes/saved.txt" | head -3)"
-fi
+e2e_file_dialog "$E2E_WINDOW" ctrl+s "Запись вычислений в файл" "$tapes/saved.txt"
+e2e_expect_file "$tapes/saved.txt" '\t=200\r\n/8\t=25\r\n' "a saved tape"
 
 # The saved file loads back to the same result.
 e2e_keys 1 equal
