@@ -166,7 +166,8 @@ e2e_is_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]; }
 e2e_focus() {
   local window=$1
   timeout 5 xdotool windowactivate "$window" >/dev/null 2>&1
-  e2e_poll 5 e2e_is_active "$window" || e2e_abort "window $window did not become active"
+  e2e_poll 5 e2e_is_active "$window" ||
+    e2e_abort "window $window did not become active; windows: $(e2e_describe_windows)"
 }
 
 # Presses keys one by one (xdotool key names: 1 plus equal space Escape alt+e ...).
@@ -277,18 +278,27 @@ e2e_fill_file_dialog() {
   e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
 }
 
-# Dismisses with Enter the message box (titled "Calculator") that $1 must have brought, then
-# focuses the main window again.
-e2e_dismiss_message() {
-  if e2e_wait_window_named "Calculator" 5; then
-    local box=$E2E_FOUND
+# Dismisses with Enter every message box (titled "Calculator") that comes up, one after another,
+# and counts them in E2E_MESSAGES; then focuses the main window again.
+E2E_MESSAGES=0
+e2e_dismiss_messages() {
+  local wait=5 box
+  E2E_MESSAGES=0
+  while e2e_wait_window_named "Calculator" "$wait"; do
+    box=$E2E_FOUND
     e2e_focus "$box"
     e2e_keys Return
     e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
-  else
-    e2e_fail "$1 showed no message; windows: $(e2e_describe_windows)"
-  fi
+    E2E_MESSAGES=$((E2E_MESSAGES + 1))
+    wait=1
+  done
   e2e_focus "$E2E_WINDOW"
+}
+
+# Expects exactly one message box, brought by $1.
+e2e_dismiss_message() {
+  e2e_dismiss_messages
+  ((E2E_MESSAGES == 1)) || e2e_fail "$1 showed $E2E_MESSAGES messages, expected one"
 }
 
 # Checks that file $1 holds exactly the bytes printf makes of $2.
