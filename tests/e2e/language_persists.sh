@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The language switch persists: the menu bar's "&Eng" (Alt+E) switches to English, closing stores
-# Lang=1, and the next start speaks English. Dialog titles show the language: the close question
-# is "Подтверждение" in Russian and "Confirm" in English.
+# Settings persist: the menu bar's "&Eng" (Alt+E) switches to English, closing stores Lang=1 and
+# the window's place, and the next start speaks English in the same place. Dialog titles and
+# menu mnemonics show the language: the close question is "Подтверждение" or "Confirm".
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 
@@ -43,6 +43,14 @@ load_through_menu() {
   e2e_focus "$E2E_WINDOW"
 }
 
+# Position and size of the main window's client area: "x y width height".
+geometry() {
+  xwininfo -id "$E2E_WINDOW" |
+    awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+         END {print x, y, w, h}'
+}
+e2e_moved_to() { [[ "$(geometry)" == "$1" ]]; }
+
 # First run: Russian by default ("&Файл", "&Загрузка..."); switch to English.
 e2e_start
 refuse_close "Подтверждение"
@@ -53,12 +61,19 @@ load_through_menu alt+f l "Load calculations from file" us
 # The switch does not disturb the calculator.
 e2e_keys 6 asterisk 7 equal c
 e2e_expect_clipboard 42 "6 * 7 = after the language switch"
+# The window's place and size are stored as well.
+before=$(geometry)
+xdotool windowmove "$E2E_WINDOW" 100 150 windowsize "$E2E_WINDOW" 300 180
+e2e_poll 5 eval '[[ "$(geometry)" != "$before" && "$(geometry)" == *" 300 180" ]]' ||
+  e2e_fail "openbox did not move and resize the window: $(geometry)"
+placed=$(geometry)
 e2e_close "Confirm"
 e2e_settings | grep -qx 'Lang=1' || e2e_abort "closing in English did not store Lang=1 in tallyman.ini"
 
-# Second run: English from the start. A zero operand shows the error message (titled
-# "Calculator" in both languages), Enter dismisses it and the result stays 10.
+# Second run: English from the start, in the same place. A zero operand shows the error message
+# (titled "Calculator" in both languages), Enter dismisses it and the result stays 10.
 e2e_start
+e2e_poll 3 e2e_moved_to "$placed" || e2e_fail "the window came back at $(geometry), not where it was closed ($placed)"
 e2e_keys 1 0 plus 0 equal
 e2e_dismiss_message "10 + 0 ="
 e2e_keys c
