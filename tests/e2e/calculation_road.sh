@@ -2,6 +2,7 @@
 # The road of one calculation typed into the running program: 12 + 5 = and C puts 17 on the
 # clipboard; "+" after "=" continues the tape, a digit starts a new one; Escape asks the close
 # question and a clean close writes the settings file beside the program.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 e2e_start

@@ -2,6 +2,7 @@
 # Pasting from another program's clipboard (Ctrl+V, Shift+Insert) and the locale's separators:
 # a pasted number is cleaned of grouping and blanks, a non-number is refused with a message, and
 # under a Russian locale results use the decimal comma while "." and "," both type it.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 
@@ -30,6 +31,7 @@ e2e_expect_clipboard 25 "21 +, select all, paste 4, ="
 e2e_close "Подтверждение"
 
 # Russian number format: "," decimal, a non-breaking space groups thousands.
+# shellcheck disable=SC2034  # read by e2e_start
 E2E_PROGRAM_LOCALE=ru_RU.UTF-8
 e2e_start
 e2e_keys 1 comma 5 plus 2 period 5 equal c

@@ -3,6 +3,7 @@
 # dropped, decimal separators, F9, Ctrl+Del, refused letters, Ctrl+C / Ctrl+Insert, the numeric
 # keypad; the 18-digit limit message; a click on the left sign display copies the result and
 # shows the results window.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 e2e_start

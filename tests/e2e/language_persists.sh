@@ -2,6 +2,7 @@
 # Settings persist: the menu bar's "&Eng" (Alt+E) switches to English, closing stores Lang=1 and
 # the window's place, and the next start speaks English in the same place. Dialog titles and
 # menu mnemonics show the language: the close question is "Подтверждение" or "Confirm".
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 
@@ -63,9 +64,9 @@ e2e_keys 6 asterisk 7 equal c
 e2e_expect_clipboard 42 "6 * 7 = after the language switch"
 # The window's place and size are stored as well.
 before=$(geometry)
+moved() { local now; now=$(geometry); [[ "$now" != "$before" && "$now" == *" 300 180" ]]; }
 xdotool windowmove "$E2E_WINDOW" 100 150 windowsize "$E2E_WINDOW" 300 180
-e2e_poll 5 eval '[[ "$(geometry)" != "$before" && "$(geometry)" == *" 300 180" ]]' ||
-  e2e_fail "openbox did not move and resize the window: $(geometry)"
+e2e_poll 5 moved || e2e_fail "openbox did not move and resize the window: $(geometry)"
 placed=$(geometry)
 e2e_close "Confirm"
 e2e_settings | grep -qx 'Lang=1' || e2e_abort "closing in English did not store Lang=1 in tallyman.ini"

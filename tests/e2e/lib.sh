@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end scripts.
 # A private virtual X server with openbox, a private home, and a portable copy of the program in a
 # fresh folder, so its settings and text files land there. Every wait is bounded; everything this
@@ -9,7 +10,6 @@
 
 E2E_SOURCE_PROGRAM=${1:-}
 E2E_DIR=""           # temporary folder of this run
-E2E_APP=""           # the portable copy of the program
 E2E_DISPLAY=""       # ":N"
 E2E_XVFB_PID=""
 E2E_WM_PID=""
@@ -97,8 +97,8 @@ e2e_require_tools() {
 # -noreset: otherwise the server resets when its last client leaves (the readiness probe), and a
 # client connecting during that reset is refused.
 e2e_start_x() {
-  local attempt n
-  for attempt in $(seq 1 20); do
+  local n
+  for _ in $(seq 1 20); do
     n=$((50 + RANDOM % 201))
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
@@ -134,7 +134,6 @@ e2e_setup() {
   export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
   unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
   cp "$E2E_SOURCE_PROGRAM" "$E2E_DIR/app/tallyman" || e2e_abort "cannot copy the program"
-  E2E_APP="$E2E_DIR/app/tallyman"
 
   e2e_start_x
   openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &

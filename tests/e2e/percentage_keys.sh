@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Percentage and the letter keys left of the top row: Q W E R act as + - * /, space, "%" and
 # PageUp take a percentage, and the window closes with Alt+F4 after the close question.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 e2e_start

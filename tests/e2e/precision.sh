@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The precision dialog (Commands menu, "Точность..."): the decimals of the calculation and of
 # the result recompute the tape at once, Escape cancels, and both persist to the next start.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 

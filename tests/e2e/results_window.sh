@@ -2,6 +2,7 @@
 # The results window: F2 shows it with one entry per calculation, Ctrl+C in its total field copies
 # the sum, F7 takes an entry's value into the entry line, F8 brings a calculation back (changing
 # it rewrites that entry), Delete removes an entry, and Ctrl+S / "Save all" write the files.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 out="$E2E_DIR/out"

@@ -2,6 +2,7 @@
 # Row editing on the tape: F5 and Enter change the selected row's sign and operand through the
 # row dialog, Insert adds a row before the selected one, Delete removes one; every change
 # recomputes the later rows. A zero operand is refused by the dialog.
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 

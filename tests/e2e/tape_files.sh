@@ -3,6 +3,7 @@
 # refused with a message and leaves the tape alone, Ctrl+S writes the tape back as Windows-1251
 # text with CR LF line ends. (The program takes no file on its command line, so a file given
 # there is not tested; dropping a file needs a drag source, which xdotool cannot be.)
+# shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
 tapes="$E2E_DIR/tapes"
