@@ -6,7 +6,7 @@
 #
 # Usage in a script:  source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 #                     e2e_setup; e2e_start; e2e_keys ...; e2e_expect_clipboard ...; e2e_pass
-# Run directly (bash lib.sh <path of tallyman>), it checks its own clean-up (end of this file).
+# Its clean-up is checked by harness_cleanup.sh.
 
 E2E_SOURCE_PROGRAM=${1:-}
 E2E_DIR=""           # temporary folder of this run
@@ -317,51 +317,3 @@ e2e_expect_file() {
 e2e_settings() {
   iconv -f CP1251 -t UTF-8 "$E2E_DIR/app/tallyman.ini" | tr -d '\r'
 }
-
-# Self-check: a run that aborts half-way, and one terminated from outside (as a test runner's
-# timeout does), leave no Xvfb, openbox, program or temporary folder behind.
-e2e_self_check() {
-  local record status fail=0
-  record=$(mktemp) || exit 1
-  (
-    e2e_setup
-    e2e_start
-    echo "$E2E_XVFB_PID $E2E_WM_PID $E2E_PID $E2E_DIR" >"$record"
-    [[ "${1:-}" == hold ]] && e2e_poll 60 false  # short sleeps: the TERM trap runs at once
-    e2e_abort "deliberate failure of the self-check"
-  ) 2>/dev/null &
-  local child=$!
-  if [[ "${1:-}" == hold ]]; then
-    e2e_poll 30 test -s "$record"
-    kill -TERM "$child" 2>/dev/null
-  fi
-  wait "$child"
-  status=$?
-  ((status == 77)) && { rm -f "$record"; exit 77; }
-  local xvfb wm program dir
-  read -r xvfb wm program dir <"$record"
-  rm -f "$record"
-  if [[ -z "$program" ]]; then
-    echo "FAIL: the self-check (${1:-abort}) did not get as far as a running program (exit $status)"
-    return 1
-  fi
-  ((status == 1)) || { echo "FAIL: the ${1:-aborted} run exits $status, expected 1"; fail=1; }
-  local pid
-  for pid in "$xvfb" "$wm" "$program"; do
-    if kill -0 "$pid" 2>/dev/null; then
-      echo "FAIL: process $pid ($(ps -o comm= -p "$pid")) outlived the ${1:-aborted} run"
-      kill -9 "$pid" 2>/dev/null
-      fail=1
-    fi
-  done
-  [[ ! -e "$dir" ]] || { echo "FAIL: $dir outlived the ${1:-aborted} run"; rm -rf "$dir"; fail=1; }
-  return "$fail"
-}
-
-if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
-  e2e_require_tools
-  failures=0
-  e2e_self_check || failures=1
-  e2e_self_check hold || failures=1
-  exit "$failures"
-fi
