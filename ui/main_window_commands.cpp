@@ -244,6 +244,8 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  // The automatic copy also takes the last changes, which the timer may not have written yet.
+  WriteAutomaticCopy();
   SaveSettingsFile();  // errors are ignored: closing goes on
   m_res->close();
   m_tim.stop();

@@ -196,7 +196,11 @@ void Calculator::OperationKey(wchar_t key) {
 
   if (closing) {
     if (IsSign(m_s1) && !m_entry.text.empty()) {
-      if (!AppendOperand(x)) Message(pairs::kError);
+      if (!AppendOperand(x)) {
+        Message(pairs::kError);
+        Close(false);  // without that operand: trying it again would only repeat the messages
+        return;
+      }
     } else if (m_s1 == L'=' || m_s1 == L'\0') {
       DropPendingSign();
       const auto r = m_tape.Empty() ? std::nullopt : m_numbers.RowValue(m_tape.Last(), L'=');

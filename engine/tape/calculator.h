@@ -131,6 +131,8 @@ class Calculator {
   // A value taken after "=" starts a new calculation.
   void StartNewIfClosed();
   void NextResultSlot();
+  void Close(bool appendEntry);
+  void EmptyEntryIfOperandStarts();
   void TakeRowValue(wchar_t delimiter);
   void ReplaceEntrySelection(const Text& text);
   std::optional<Number> EntryNumber() const { return m_numbers.TextToNumber(m_entry.text); }

@@ -8,8 +8,10 @@
 
 namespace tallyman {
 
-void Calculator::CloseCalculation() {
-  if (IsSign(m_s1) && !m_entry.text.empty()) {
+void Calculator::CloseCalculation() { Close(true); }
+
+void Calculator::Close(bool appendEntry) {
+  if (appendEntry && IsSign(m_s1) && !m_entry.text.empty()) {
     const auto x = EntryNumber();
     if (x && *x != 0) AppendOperand(*x);
   }
@@ -108,7 +110,14 @@ void Calculator::PasteByKey() {
   }
   m_host.SetText(cleaned);
   if (!m_entryWriting) StartNewIfClosed();
+  EmptyEntryIfOperandStarts();
   ReplaceEntrySelection(cleaned);
+}
+
+// Just after a sign the entry still shows the previous number: a pasted operand replaces it, as
+// a typed one does, instead of being joined to it.
+void Calculator::EmptyEntryIfOperandStarts() {
+  if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text());
 }
 
 void Calculator::EditCut() {
@@ -133,6 +142,7 @@ void Calculator::EditPaste() {
     }
     SetEntryText(cleaned);
   } else {
+    EmptyEntryIfOperandStarts();
     ReplaceEntrySelection(cleaned);
   }
 }

@@ -164,6 +164,28 @@ TEST(CalculatorClipboard, CopyAndPaste) {
   EXPECT_EQ(f.calc.Entry().text, L"1000,25");
 }
 
+TEST(CalculatorClipboard, PasteAfterASignIsTheOperand) {
+  Fixture f;
+  f.Keys(L"21+");
+  f.host.SetClipboard(L"4");
+  f.calc.PasteByKey();
+  EXPECT_EQ(f.calc.Entry().text, L"4");
+  EXPECT_EQ(f.Signs(), L"+_");
+  f.Keys(L"*");
+  f.host.SetClipboard(L"2");
+  f.calc.EditPaste();
+  f.Keys(L"=");
+  EXPECT_EQ(f.Tape(), L"\t=21|+4\t=25|*2\t=50|");
+}
+
+TEST(CalculatorKeys, OperandPastTheLimitWarnsOnce) {
+  Fixture f;
+  f.Keys(L"999999999*999999999*999999999=");
+  EXPECT_EQ(f.host.Messages(), (std::vector<Text>{L"Limit = 18 digits!", L"Error!"}));
+  EXPECT_EQ(f.Tape(), L"\t=999\u00A0999\u00A0999|*999\u00A0999\u00A0999\t=999\u00A0999\u00A0998\u00A0000\u00A0000\u00A0001|");
+  EXPECT_EQ(f.Signs(), L"=_");
+}
+
 TEST(CalculatorClipboard, ExponentPasteIsNoOperand) {
   Fixture f;
   f.Keys(L"5+");
