@@ -1,18 +1,8 @@
 #!/usr/bin/env bash
 # calc: what the notebook inserts behind a formula or a whole number.
 cli="$1"
-failures=0
-check() {  # expected-exit expected-output command...
-  local want_rc="$1" want="$2"
-  shift 2
-  local got rc
-  got="$("$@")"
-  rc=$?
-  if [[ "$rc" != "$want_rc" || "$got" != "$want" ]]; then
-    echo "FAIL: $* -> [$got] (exit $rc), expected [$want] (exit $want_rc)"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=lib/check.sh
+source "$(dirname "$0")/lib/check.sh"
 
 check 0 "=36" "$cli" --locale ru calc "12*3"
 check 0 "36" "$cli" --locale ru calc "12*3="

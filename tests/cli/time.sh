@@ -2,18 +2,8 @@
 # time: durations, dates and the clock given with --now.
 cli="$1"
 now="2026-07-15 14:30:00"
-failures=0
-check() {  # expected-exit expected-output command...
-  local want_rc="$1" want="$2"
-  shift 2
-  local got rc
-  got="$("$@")"
-  rc=$?
-  if [[ "$rc" != "$want_rc" || "$got" != "$want" ]]; then
-    echo "FAIL: $* -> [$got] (exit $rc), expected [$want] (exit $want_rc)"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=lib/check.sh
+source "$(dirname "$0")/lib/check.sh"
 
 check 0 "1:15:00" "$cli" --locale ru time "8:45 - 7:30"
 check 0 "25:30" "$cli" --locale ru time "23:00 + 2:30"

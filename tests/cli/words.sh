@@ -1,18 +1,8 @@
 #!/usr/bin/env bash
 # words: the money amount in words behind a number, both engines, overrides and refusals.
 cli="$1"
-failures=0
-check() {  # expected-exit expected-output command...
-  local want_rc="$1" want="$2"
-  shift 2
-  local got rc
-  got="$("$@")"
-  rc=$?
-  if [[ "$rc" != "$want_rc" || "$got" != "$want" ]]; then
-    echo "FAIL: $* -> [$got] (exit $rc), expected [$want] (exit $want_rc)"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=lib/check.sh
+source "$(dirname "$0")/lib/check.sh"
 
 check 0 " руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)" "$cli" --locale ru words 1234,5
 check 0 " руб. (минус Двенадцать рублей 30 копеек)" "$cli" --locale ru words -12,30

@@ -1,0 +1,16 @@
+# Shared by the command-line test scripts: source it, call check, and exit $((failures > 0)).
+failures=0
+
+# check EXIT OUTPUT COMMAND...: runs COMMAND and compares its exit code and standard output.
+check() {
+  local want_rc="$1" want="$2"
+  shift 2
+  local got rc
+  got="$("$@")"
+  rc=$?
+  if [[ "$rc" != "$want_rc" || "$got" != "$want" ]]; then
+    echo "FAIL: $* -> [$got] (exit $rc), expected [$want] (exit $want_rc)"
+    failures=$((failures + 1))
+  fi
+}
+
