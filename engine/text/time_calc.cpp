@@ -48,6 +48,13 @@ const wchar_t* RussianCountWord(int n, const wchar_t* one, const wchar_t* few, c
   return many;
 }
 
+// Years 1 to 9999 are the calendar's; a result outside them is no date and is not written.
+bool InCalendar(DateTime value) {
+  static const DateTime first = *EncodeDate(1, 1, 1);
+  static const DateTime end = *EncodeDate(9999, 12, 31) + 1;
+  return value >= first && value < end;
+}
+
 }  // namespace
 
 size_t FindOperator(TextView text, int operatorClass) {
@@ -230,11 +237,13 @@ Text TimeCalculator::TrailingSign(const Operand& a, wchar_t op) const {
       const Number d = a.value - Today();
       return DateDiffText(a.value, Today()) + L"=" + Decimal(d, 2);
     }
-    case OperandType::Time:
-      return FormatDateTime(m_now + sign * a.value, m_locale);
+    case OperandType::Time: {
+      const DateTime moment = m_now + sign * a.value;
+      return InCalendar(moment) ? FormatDateTime(moment, m_locale) : Text();
+    }
     case OperandType::Numeric: {
       const DateTime date = Today() + sign * a.value;
-      if (!std::isfinite(date)) return Text();
+      if (!InCalendar(date)) return Text();
       return a.value == std::trunc(a.value) ? FormatShortDate(date, m_locale) : FormatDateTime(date, m_locale);
     }
   }
@@ -252,7 +261,7 @@ Text TimeCalculator::TwoOperands(const Operand& a, const Operand& b, wchar_t op)
   if (a.type == T::Date || b.type == T::Date) {
     if (!additive) return Text();
     const DateTime result = a.value + sign * b.value;
-    return std::isfinite(result) ? FormatDateTime(result, m_locale) : Text();
+    return InCalendar(result) ? FormatDateTime(result, m_locale) : Text();
   }
   if (a.type == T::Time && b.type == T::Time) {
     return additive ? FormatDuration(a.value + sign * b.value) : Text();

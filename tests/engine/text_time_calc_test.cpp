@@ -85,6 +85,25 @@ TEST(TimeCalc, DatesInRussianLocale) {
   for (const auto& c : cases) ExpectCalc(calc, c);
 }
 
+// A date beyond the calendar's years 1 to 9999 is no date: nothing is written.
+TEST(TimeCalc, DatesOutsideTheCalendarGiveNothing) {
+  const CalcCase cases[] = {
+      {L"31.12.9999 - 1", L"30.12.9999"},
+      {L"02.01.0001 - 1", L"01.01.0001"},
+      {L"31.12.9999 + 1", L""},
+      {L"01.01.0001 - 1", L""},
+      {L"25.12.2026 + 10000000", L""},
+      {L"01.01.2026 - 3000000", L""},
+      {L"01.01.2026 + 1000000000000000000000000", L""},
+      {L"1000000000000000000000000 + 01.01.2026", L""},
+      {L"1000000000000000000000-", L""},
+      {L"1000000000000000000000,5+", L""},
+      {L"999999999999999999:00-", L""},
+  };
+  const TimeCalculator calc(Locale::Russian(), Now(), false);
+  for (const auto& c : cases) ExpectCalc(calc, c);
+}
+
 TEST(TimeCalc, RelativeToTheClock) {
   const CalcCase cases[] = {
       {L"5-", L"10.07.2026"},
