@@ -51,13 +51,16 @@ Text JoinLinesCrLf(const std::vector<Text>& lines) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  // Only regular files: a folder reads as missing, and a pipe or a device could block forever.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[65536];
   size_t read = 0;
   while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
-  const bool failed = std::ferror(file) != 0;  // a folder opens but does not read
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) return std::nullopt;
   return bytes;

@@ -22,6 +22,7 @@ std::vector<Text> SplitLines(TextView text);
 // Every line followed by CR LF.
 Text JoinLinesCrLf(const std::vector<Text>& lines);
 
+// nullopt for anything that is not a readable regular file (missing, a folder, a device).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path);
 

@@ -3,7 +3,6 @@
 #include <system_error>
 
 #include "engine/core/text_file.h"
-#include "engine/settings/safe_read.h"
 
 namespace tallyman {
 namespace {
@@ -62,7 +61,7 @@ void FormulaHistory::Remove(size_t index) {
 }
 
 bool FormulaHistory::Load(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadRegularFile(file);
+  const std::optional<std::string> bytes = ReadFileBytes(file);
   if (!bytes) {
     m_lines.clear();
     return false;

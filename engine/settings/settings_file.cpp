@@ -8,7 +8,6 @@
 
 #include "engine/core/number_text.h"
 #include "engine/core/text_file.h"
-#include "engine/settings/safe_read.h"
 #include "engine/settings/settings_keys.h"
 #include "engine/settings/slot_text.h"
 
@@ -60,7 +59,7 @@ std::optional<int> ParseInteger(TextView text) {
 }
 
 IniFile ReadIniFile(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadRegularFile(file);
+  const std::optional<std::string> bytes = ReadFileBytes(file);
   if (!bytes) return IniFile();
   return IniFile::Parse(DecodeTextFile(*bytes));
 }
@@ -131,7 +130,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& settings, c
   IniFile ini;
   std::error_code error;
   if (std::filesystem::exists(target, error)) {
-    const std::optional<std::string> bytes = ReadRegularFile(target);
+    const std::optional<std::string> bytes = ReadFileBytes(target);
     // A file that exists but cannot be read is not replaced: its hand-written sections would go.
     if (!bytes) return false;
     ini = IniFile::Parse(DecodeTextFile(*bytes));

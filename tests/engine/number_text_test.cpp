@@ -1,4 +1,5 @@
 #include "engine/core/number_text.h"
+#include "tests/engine/preset_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,8 @@
 namespace tallyman {
 namespace {
 
-const NumberText& Ru() {
-  static const NumberText n(Locale::Russian());
-  return n;
-}
-const NumberText& En() {
-  static const NumberText n(Locale::English());
-  return n;
-}
+using test::En;
+using test::Ru;
 
 struct CleanCase {
   const wchar_t* input;

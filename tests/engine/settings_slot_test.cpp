@@ -2,18 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/settings/slot_text.h"
+#include "tests/engine/preset_numbers.h"
 
 namespace tallyman {
 namespace {
 
-const NumberText& Ru() {
-  static const NumberText n(Locale::Russian());
-  return n;
-}
-const NumberText& En() {
-  static const NumberText n(Locale::English());
-  return n;
-}
+using test::En;
+using test::Ru;
 
 struct ParseCase {
   const wchar_t* ru;  // the same text written for each locale
