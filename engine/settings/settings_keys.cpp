@@ -43,6 +43,12 @@ constexpr SettingsKey Integer(const wchar_t* section, const wchar_t* name, int d
   return access;
 }
 
+constexpr SettingsKey ResetAbove(SettingsKey key, int value) {
+  key.hasAboveMax = true;
+  key.aboveMax = value;
+  return key;
+}
+
 constexpr SettingsKey Boolean(const wchar_t* section, const wchar_t* name, bool def, SettingsKey access) {
   access.section = section;
   access.name = name;
@@ -62,8 +68,8 @@ constexpr SettingsKey String(const wchar_t* section, const wchar_t* name, const 
 }
 
 constexpr std::array kKeys = {
-    Integer(kSets, L"Digits", 8, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(digits)}),
-    Integer(kSets, L"ResOut", 4, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(resOut)}),
+    ResetAbove(Integer(kSets, L"Digits", 8, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(digits)}), 8),
+    ResetAbove(Integer(kSets, L"ResOut", 4, 0, 18, OutOfRange::Clamp, {TALLYMAN_INT(resOut)}), 2),
     [] {
       SettingsKey key = Integer(kSets, L"TabDelta", 0, -1000, 1000, OutOfRange::Clamp, {TALLYMAN_INT(tabDelta)});
       key.write = WriteRule::WhenNotZero;
@@ -123,6 +129,7 @@ std::span<const SettingsKey> SettingsKeys() {
 int ApplyRange(const SettingsKey& key, int value) {
   if (key.kind == KeyKind::Boolean) return value != 0 ? 1 : 0;
   if (value >= key.min && value <= key.max) return value;
+  if (value > key.max && key.hasAboveMax) return key.aboveMax;
   if (key.outOfRange == OutOfRange::UseDefault) return key.defaultValue;
   return std::clamp(value, key.min, key.max);
 }

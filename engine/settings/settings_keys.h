@@ -24,6 +24,10 @@ struct SettingsKey {
   int min = 0;
   int max = 0;
   OutOfRange outOfRange = OutOfRange::Clamp;
+  // A value above max becomes aboveMax instead of following outOfRange (the precision keys take
+  // what the precision dialog would reset them to).
+  bool hasAboveMax = false;
+  int aboveMax = 0;
   WriteRule write = WriteRule::Always;
   // The field behind the key: integers and Booleans through get/set, text through getText/setText.
   int (*get)(const Settings&) = nullptr;

@@ -70,6 +70,7 @@ class Calculator {
   void TakeMemoryCell(int slot);             // Ctrl+0..9
   void CopyResult();                         // C, Ctrl+C, Ctrl+Ins in the entry
   void PasteByKey();                         // Ctrl+V, Shift+Ins in the entry
+  void PasteSelection(const Text& text);     // a middle click: the desktop's selected text
   void EditCut();                            // the entry's pop-up menu
   void EditCopy();
   void EditPaste();
@@ -81,7 +82,8 @@ class Calculator {
   // The value the row dialog opens with (operand, or start value for the first row).
   std::optional<Number> SelectedRowDialogValue() const;
   // The row dialog was confirmed with `sign` and the operand text; false when the text is zero or
-  // no number (the dialog then says "The zero is not meaningful!" and stays open).
+  // no number ("The zero is not meaningful!") or past the 18-digit limit: the dialog stays open.
+  // Nothing happens unless a row longer than one character is selected.
   bool ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText);
   void DeleteSelectedRow();                  // Delete in the tape
   void TakeOperand();                        // F6
@@ -135,6 +137,7 @@ class Calculator {
   void EmptyEntryIfOperandStarts();
   void TakeRowValue(wchar_t delimiter);
   void ReplaceEntrySelection(const Text& text);
+  void PasteNumber(const Text& cleaned);  // by key or selection: a new calculation after "="
   std::optional<Number> EntryNumber() const { return m_numbers.TextToNumber(m_entry.text); }
 
   CalculatorHost& m_host;

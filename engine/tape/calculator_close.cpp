@@ -109,6 +109,17 @@ void Calculator::PasteByKey() {
     return;
   }
   m_host.SetText(cleaned);
+  PasteNumber(cleaned);
+}
+
+// The selection is whatever was last highlighted anywhere, and a middle click is easily made by
+// chance: text that is no number is passed over without a message.
+void Calculator::PasteSelection(const Text& text) {
+  const Text cleaned = m_numbers.CleanNumber(text);
+  if (m_numbers.ReadFloat(cleaned)) PasteNumber(cleaned);
+}
+
+void Calculator::PasteNumber(const Text& cleaned) {
   if (!m_entryWriting) StartNewIfClosed();
   EmptyEntryIfOperandStarts();
   ReplaceEntrySelection(cleaned);

@@ -22,10 +22,16 @@ std::optional<Number> Calculator::SelectedRowDialogValue() const {
 }
 
 bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText) {
+  // A pending sign (or no row at all) is not a row to edit or insert before, whoever asks.
+  if (!CanEditSelectedRow()) return true;
   const Text cleaned = m_numbers.CleanNumber(operandText);
   const auto typed = m_numbers.ReadFloat(cleaned);
   if (!typed || *typed == 0 || cleaned.find_first_of(L"eE") != Text::npos) {
     Message(pairs::kZeroNotMeaningful);
+    return false;
+  }
+  if (m_numbers.FormatCalc(*typed).empty()) {
+    LimitMessage();
     return false;
   }
   const auto value = m_numbers.TextToNumber(operandText);
@@ -103,7 +109,7 @@ void Calculator::LoadTapeFile(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path, error)) return;
   CloseCalculation();
   auto rows = ReadTapeFile(path);
-  if (!rows || !RecalcTape(*rows, m_numbers)) {
+  if (!rows || !GroupingFits(*rows, m_numbers.ThousandsSeparator()) || !RecalcTape(*rows, m_numbers)) {
     Message(pairs::kFileError);
     return;
   }

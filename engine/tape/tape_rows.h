@@ -26,4 +26,9 @@ bool RecalcTape(std::vector<Text>& rows, const NumberText& numbers);
 std::optional<std::vector<Text>> ReadTapeFile(const std::filesystem::path& path);
 bool WriteTapeFile(const std::filesystem::path& path, const std::vector<Text>& rows);
 
+// Whether every thousands separator in the rows begins a group of exactly three digits. A file
+// written where that character is the decimal separator ("1234,5" read where "," groups) would
+// otherwise read as another number. Blanks are never taken for a misplaced separator.
+bool GroupingFits(const std::vector<Text>& rows, wchar_t thousands);
+
 }  // namespace tallyman

@@ -184,7 +184,7 @@ Text TimeCalculator::DateDiffText(DateTime a, DateTime b) const {
   const Text y = std::to_wstring(years), m = std::to_wstring(months), d = std::to_wstring(days);
   if (m_english) return y + L" years " + m + L" months " + d + L" days";
   return y + RussianCountWord(years, L" год ", L" года ", L" лет ") + m + L" мес. " + d +
-         RussianCountWord(days, L" день", L" дня", L" дней");
+         RussianCountWord(days, L" день ", L" дня ", L" дней");
 }
 
 TimeCalculator::Operand TimeCalculator::ReadOperand(TextView text) const {

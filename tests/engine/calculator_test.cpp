@@ -178,6 +178,33 @@ TEST(CalculatorClipboard, PasteAfterASignIsTheOperand) {
   EXPECT_EQ(f.Tape(), L"\t=21|+4\t=25|*2\t=50|");
 }
 
+TEST(CalculatorClipboard, SelectionPasteFollowsThePasteRules) {
+  struct Case {
+    const wchar_t* keys;
+    const wchar_t* selection;
+    const wchar_t* entry;
+    const wchar_t* signs;
+    const wchar_t* tape;
+  };
+  const Case cases[] = {
+      {L"12+5=", L"9 9", L"99", L"__", L""},     // after "=": a new calculation
+      {L"21+", L"4", L"4", L"+_", L"\t=21|+|"},  // after a sign: the operand
+      {L"123", L"abc", L"123", L"__", L""},      // no number: passed over
+      {L"12+5=", L"", L"17", L"=_", L"\t=12|+5\t=17|"},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    f.Keys(c.keys);
+    f.host.SetClipboard(L"7");
+    f.calc.PasteSelection(c.selection);
+    EXPECT_EQ(f.calc.Entry().text, c.entry) << c.keys << c.selection;
+    EXPECT_EQ(f.Signs(), c.signs) << c.keys << c.selection;
+    EXPECT_EQ(f.Tape(), c.tape) << c.keys << c.selection;
+    EXPECT_TRUE(f.host.Messages().empty()) << c.keys << c.selection;
+    EXPECT_EQ(f.host.GetText().value(), L"7") << "the clipboard stays as it was";
+  }
+}
+
 TEST(CalculatorKeys, OperandPastTheLimitWarnsOnce) {
   Fixture f;
   f.Keys(L"999999999*999999999*999999999=");
@@ -232,6 +259,12 @@ TEST(CalculatorModify, RowChangesRecomputeTheTape) {
        L"Error in calculations!"},
       {L"zero operand refused by the dialog", 1, L'e', L'+', L"0", L"\t=10|+5\t=15|*2\t=30|",
        L"The zero is not meaningful!"},
+      {L"operand past the limit refused", 1, L'e', L'+', L"1234567890123456789", L"\t=10|+5\t=15|*2\t=30|",
+       L"Limit = 18 digits!"},
+      {L"18 digits taken", 1, L'e', L'+', L"123456789012345678",
+       L"\t=10|+123\u00A0456\u00A0789\u00A0012\u00A0345\u00A0678\t=123\u00A0456\u00A0789\u00A0012\u00A0345\u00A0688|"
+       L"*2\t=246\u00A0913\u00A0578\u00A0024\u00A0691\u00A0376|",
+       L""},
   };
   for (const ModifyCase& c : cases) {
     Fixture f;
@@ -247,6 +280,20 @@ TEST(CalculatorModify, RowChangesRecomputeTheTape) {
     EXPECT_EQ(messages.empty() ? Text() : messages.back(), c.message) << c.name;
     // Every change after "=" rewrites the same results entry.
     EXPECT_EQ(f.calc.ResultsList().Count(), 1) << c.name;
+  }
+}
+
+TEST(CalculatorModify, PendingSignRowIsNotOfferedToTheRowDialog) {
+  for (const bool insert : {true, false}) {
+    Fixture f;
+    f.Keys(L"10+5*");
+    f.calc.SelectRow(2);
+    EXPECT_FALSE(f.calc.CanEditSelectedRow());
+    EXPECT_TRUE(f.calc.ConfirmRowDialog(insert, L'+', L"1"));
+    EXPECT_EQ(f.Tape(), L"\t=10|+5\t=15|*|") << insert;
+    EXPECT_EQ(f.Signs(), L"_*") << insert;
+    EXPECT_TRUE(f.host.Messages().empty()) << insert;
+    EXPECT_EQ(f.calc.ResultsList().Count(), 0) << insert;
   }
 }
 

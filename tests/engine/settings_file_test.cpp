@@ -243,8 +243,12 @@ TEST(SettingsRead, DamagedValuesAreClampedOrForgotten) {
   };
   const Case cases[] = {
       {"[SETS]\nDigits=-3", [](const Settings& s) { return s.digits; }, 0},
-      {"[SETS]\nDigits=40", [](const Settings& s) { return s.digits; }, 18},
+      {"[SETS]\nDigits=40", [](const Settings& s) { return s.digits; }, 8},
+      {"[SETS]\nDigits=19", [](const Settings& s) { return s.digits; }, 8},
+      {"[SETS]\nDigits=18", [](const Settings& s) { return s.digits; }, 18},
       {"[SETS]\nResOut=-1", [](const Settings& s) { return s.resOut; }, 0},
+      {"[SETS]\nResOut=19", [](const Settings& s) { return s.resOut; }, 2},
+      {"[SETS]\nResOut=18", [](const Settings& s) { return s.resOut; }, 18},
       {"[SETS]\nHot=-5", [](const Settings& s) { return s.hotKey; }, kHotKeyPause},
       {"[SETS]\nHot=65", [](const Settings& s) { return s.hotKey; }, 65},
       {"[SETS]\nHot=145", [](const Settings& s) { return s.hotKey; }, kHotKeyScrollLock},

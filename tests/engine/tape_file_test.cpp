@@ -108,6 +108,29 @@ TEST_F(TapeFileTest, AcrossLocalesOnlyUngroupedNumbersLoad) {
   EXPECT_EQ(Rows(en2), "");
 }
 
+TEST_F(TapeFileTest, GroupingSeparatorOutsideAGroupOfThreeRefusesTheFile) {
+  const LoadCase cases[] = {
+      {"decimal comma of another locale", "\t=1234,5\r\n+1\t=0\r\n", "", 0, "", "File error!"},
+      {"two digits after it", "\t=12,34\r\n", "", 0, "", "File error!"},
+      {"four digits after it", "\t=1,2345\r\n", "", 0, "", "File error!"},
+      {"at the end", "\t=12,\r\n", "", 0, "", "File error!"},
+      {"in an operand", "\t=5\r\n+1000,5\t=0\r\n", "", 0, "", "File error!"},
+      {"in a result", "\t=5\r\n+1\t=6,5\r\n", "", 0, "", "File error!"},
+      {"correct groups", "\t=1,234,567.5\r\n+1,000\t=0\r\n", "\t=1,234,567.5|+1,000\t=1,235,567.5|", '=', "1,235,567.5",
+       ""},
+  };
+  for (const LoadCase& c : cases) {
+    RecordingHost host;
+    Calculator calc(Locale::English(), host);
+    calc.SetEnglish(true);
+    calc.LoadTapeFile(Write("tape.txt", c.bytes));
+    EXPECT_EQ(Rows(calc), c.tape) << c.name;
+    EXPECT_EQ(ToUtf8(calc.Entry().text), c.entry) << c.name;
+    const auto messages = host.Messages();
+    EXPECT_EQ(messages.empty() ? std::string() : ToUtf8(messages.back()), c.message) << c.name;
+  }
+}
+
 TEST_F(TapeFileTest, LoadingRecordsTheCurrentCalculationAndGetsAnEntryOfItsOwn) {
   Calculator calc(Locale::Russian(), m_host);
   for (wchar_t k : Text(L"2+2")) calc.KeyPress(k);
