@@ -7,7 +7,8 @@ what=${1:-test}
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
 [ "$what" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh
 if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
-  packages+=(qt6-base-dev libx11-dev libxtst-dev fonts-liberation)
+  # qt6-translations-l10n: Qt's own dialogs (files, fonts) in Russian
+  packages+=(qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev fonts-liberation)
   if [ "$what" = test ]; then
     packages+=(xvfb openbox xdotool xclip x11-utils)
   fi

@@ -5,12 +5,14 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QThread>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -62,18 +64,23 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   m_tim.setInterval(1000);
   connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
 
-  // Window places are kept as Qt's window geometry (position of the frame, size inside it): the
-  // frame's size is the window manager's and is not known before the window is shown.
+  // Window places are kept as the client areas' geometry: the frame is the window manager's and is
+  // not known before the window is shown.
   Settings base;
-  base.mainWindow = {x(), y(), height(), width()};
-  base.resultsWindow = {m_res->x(), m_res->y(), m_res->height(), m_res->width()};
+  base.mainWindow = {geometry().x(), geometry().y(), height(), width()};
+  base.resultsWindow = {m_res->geometry().x(), m_res->geometry().y(), m_res->height(), m_res->width()};
+  const QPoint rowDialog = DefaultRowDialogPlace();
+  base.rowEditDialog.left = rowDialog.x();
+  base.rowEditDialog.top = rowDialog.y();
   m_settings = LoadSettings(m_paths.settingsFile, m_locale, base);
   ApplySettings(m_settings);
+  ApplyQtTranslation();
   m_ed->setFocus();
   m_tim.start();
 }
 
 FormTallyman::~FormTallyman() {
+  if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
   // The models observe the calculator and read its lists: part them before the calculator goes,
   // since the child widgets outlive this destructor's body.
   m_calc->SetTapeObserver(nullptr);
@@ -103,12 +110,12 @@ void FormTallyman::BuildWidgets() {
   m_lb->setContextMenuPolicy(Qt::CustomContextMenu);
   m_lb->setAcceptDrops(true);
   m_lb->viewport()->setAcceptDrops(true);
-  m_lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   m_tapeModel = new RowListModel(m_calc->Tape(), this);
   m_calc->SetTapeObserver(m_tapeModel);
   m_lb->setModel(m_tapeModel);
   m_tapeDelegate = new TabStopDelegate(this);
   m_tapeDelegate->SetRowHeight(kTapeRowHeight);
+  m_tapeDelegate->FollowWidths(m_tapeModel);
   m_lb->setItemDelegate(m_tapeDelegate);
   layout->addWidget(m_lb, 1);
 
@@ -244,11 +251,26 @@ void FormTallyman::mLangClick() {
 }
 
 void FormTallyman::ApplyLanguage() {
+  ApplyQtTranslation();
   m_calc->SetEnglish(m_english);
   ApplyMainCaptions(m_actions, m_english, m_hotKey);
   setWindowTitle(Lang(pairs::kCalculator, m_english));
   update();
   m_res->ApplyLanguage(m_actions, m_english);
+}
+
+void FormTallyman::ApplyQtTranslation() {
+  if (m_english) {
+    if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
+    return;
+  }
+  if (!m_qtTranslation) {
+    auto translation = std::make_unique<QTranslator>();
+    // Without Debian's qt6-translations-l10n Qt's dialogs simply stay in English.
+    if (!translation->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    m_qtTranslation = std::move(translation);
+  }
+  QCoreApplication::installTranslator(m_qtTranslation.get());
 }
 
 void FormTallyman::SetTabStops(bool resultsList) {

@@ -18,6 +18,7 @@
 class QLabel;
 class QLineEdit;
 class QListView;
+class QTranslator;
 
 namespace tallyman::ui {
 
@@ -69,6 +70,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   // --- language ---
   void mLangClick();
   void ApplyLanguage();
+  // Qt's own dialogs and buttons (file and font dialogs) speak the program's language.
+  void ApplyQtTranslation();
 
   // --- layout ---
   void SetTabStops(bool resultsList);
@@ -102,6 +105,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   // --- settings (main_window_settings.cpp) ---
   void ApplySettings(const Settings& settings);  // in the order the settings file is read
   Settings CollectSettings() const;
+  // The row dialog's first place: centred for its designed 235 x 100 on the primary screen.
+  QPoint DefaultRowDialogPlace() const;
   bool SaveSettingsFile() const;
 
   // --- CalculatorHost ---
@@ -130,6 +135,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   bool WindowKey(QKeyEvent* event);
   bool SignMouse(QObject* watched, QEvent* event);
   bool TapeDrag(QEvent* event);
+  void PasteSelection();  // a middle click in the entry line
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
   void PopupEntryMenu(const QPoint& global);
@@ -150,6 +156,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   RowListModel* m_tapeModel = nullptr;
   TabStopDelegate* m_tapeDelegate = nullptr;
   TFormRes* m_res = nullptr;
+  std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's Russian texts, loaded on first use
   MainActions m_actions;
   QTimer m_tim;
 

@@ -21,6 +21,7 @@
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_dialog.h"
+#include "ui/window_places.h"
 
 namespace tallyman::ui {
 
@@ -159,15 +160,19 @@ void FormTallyman::EditRow(bool insert) {
     operand = ToQString(numbers.CleanNumber(formatted));
   }
   dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
+  // The model changes the tape, or says why not and keeps the dialog open.
+  dialog.SetConfirm([this, insert](wchar_t chosenSign, const QString& operandText) {
+    const Text text = FromQString(operandText);
+    bool done = false;
+    Forward([&](Calculator& c) { done = c.ConfirmRowDialog(insert, chosenSign, text); });
+    return done;
+  });
   const WindowPlace& place = m_settings.rowEditDialog;
-  dialog.move(place.left, place.top);
-  const bool confirmed = dialog.exec() == QDialog::Accepted;
-  m_settings.rowEditDialog.left = dialog.x();
-  m_settings.rowEditDialog.top = dialog.y();
-  if (!confirmed) return;
-  const wchar_t chosenSign = dialog.Sign();
-  const Text text = FromQString(dialog.OperandText());
-  Forward([insert, chosenSign, &text](Calculator& c) { c.ConfirmRowDialog(insert, chosenSign, text); });
+  dialog.adjustSize();
+  PlaceOnScreen(&dialog, QPoint(place.left, place.top), DefaultRowDialogPlace());
+  dialog.exec();
+  m_settings.rowEditDialog.left = dialog.geometry().x();
+  m_settings.rowEditDialog.top = dialog.geometry().y();
 }
 
 void FormTallyman::ShowOrCloseResults() {
@@ -191,6 +196,7 @@ void FormTallyman::ShowResultsOrFocus() {
 void FormTallyman::RunPrecisionDialog() {
   const NumberText& numbers = m_calc->Numbers();
   TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_english, StaysOnTop(), this);
+  CentreOnScreen(&dialog, ScreenOf(this));
   if (dialog.exec() != QDialog::Accepted) return;
   const int digits = dialog.Digits();
   const int resOut = dialog.ResOut();

@@ -2,6 +2,7 @@
 // controls: window keys first, then the entry line's and the tape's own keys.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -25,6 +26,10 @@ Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
 }
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+bool IsPrintable(const QString& text) {
+  return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
+}
 
 QString DragSource(const QMimeData* data) {
   if (!data || !data->hasFormat(QString::fromLatin1(kDragMimeType))) return {};
@@ -68,6 +73,11 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
       if (watched == m_s1 || watched == m_s2) return SignMouse(watched, event);
+      if (watched == m_ed && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+        // The edit would insert the selection as it stands; it goes through the paste rules.
+        if (event->type() == QEvent::MouseButtonRelease) PasteSelection();
+        return true;
+      }
       if (watched == m_lb->viewport()) return TapeDrag(event);
       break;
     case QEvent::DragEnter:
@@ -151,7 +161,9 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
     Forward([](Calculator& c) { c.PasteByKey(); });
     return true;
   }
-  if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
+  // Alt or Meta with a character is a menu mnemonic that matched no menu: the edit would type the
+  // character past every rule of the entry line, so it does nothing.
+  if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return IsPrintable(event->text());
   if (key == Qt::Key_PageUp) {
     Forward([](Calculator& c) { c.Percentage(); });
     return true;
@@ -162,12 +174,19 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
     return true;
   }
   const QString text = event->text();
-  if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
+  if (!IsPrintable(text)) return false;
   for (const QChar c : text) {
     const wchar_t typed = static_cast<wchar_t>(c.unicode());
     Forward([typed](Calculator& model) { model.KeyPress(typed); });
   }
   return true;
+}
+
+void FormTallyman::PasteSelection() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard->supportsSelection()) return;
+  const Text selected = FromQString(clipboard->text(QClipboard::Selection));
+  Forward([&selected](Calculator& c) { c.PasteSelection(selected); });
 }
 
 bool FormTallyman::TapeKey(QKeyEvent* event) {

@@ -4,11 +4,13 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 
 #include "engine/settings/settings_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/window_places.h"
 
 namespace tallyman::ui {
 namespace {
@@ -24,12 +26,18 @@ int ColourValue(const QColor& colour) {
   return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
+// A place whose title bar is on no screen (damaged values, a monitor since removed) is passed
+// over: the window keeps its own default place. No size is taken larger than the screen.
 void PlaceWindow(QWidget* window, const WindowPlace& place) {
-  if (place.width > 0 && place.height > 0) window->resize(place.width, place.height);
-  window->move(place.left, place.top);
+  const QPoint topLeft(place.left, place.top);
+  if (place.width > 0 && place.height > 0) window->resize(FitToScreen(QSize(place.width, place.height), topLeft));
+  PlaceOnScreen(window, topLeft, window->geometry().topLeft());
 }
 
-WindowPlace PlaceOf(const QWidget* window) { return {window->x(), window->y(), window->height(), window->width()}; }
+WindowPlace PlaceOf(const QWidget* window) {
+  const QRect client = window->geometry();
+  return {client.x(), client.y(), client.height(), client.width()};
+}
 
 }  // namespace
 
@@ -109,6 +117,13 @@ Settings FormTallyman::CollectSettings() const {
                                                : EscapeAction::Close;
   s.memory = m_calc->Memory();
   return s;
+}
+
+QPoint FormTallyman::DefaultRowDialogPlace() const {
+  const QSize screen = ScreenOf(this) ? ScreenOf(this)->geometry().size() : QSize(1024, 768);
+  Settings centred;
+  CenterRowEditDialog(centred, screen.width(), screen.height());
+  return {centred.rowEditDialog.left, centred.rowEditDialog.top};
 }
 
 bool FormTallyman::SaveSettingsFile() const {

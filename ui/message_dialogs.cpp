@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/window_places.h"
+
 namespace tallyman::ui {
 namespace {
 
@@ -75,18 +77,6 @@ DialogUnits MeasureUnits(const QFont& font) {
   const double letters = metrics.horizontalAdvance(
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return {letters / 52.0 / 4.0, metrics.height() / 8.0};
-}
-
-QScreen* ScreenOf(QWidget* widget) {
-  if (widget && widget->screen()) return widget->screen();
-  return QGuiApplication::primaryScreen();
-}
-
-void CentreOnScreen(QWidget* dialog, QScreen* screen) {
-  dialog->adjustSize();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
 }
 
 QStyle::StandardPixmap IconOf(DialogKind kind) {
@@ -186,7 +176,7 @@ QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind 
       QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
     }
     button->setDefault(result == defaultResult);
-    button->setAutoDefault(result == defaultResult);
+    button->setAutoDefault(true);  // Enter answers the focused button, else the default one
     row->addWidget(button);
     made.push_back(button);
   }
@@ -202,6 +192,7 @@ QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind 
     if (button->isDefault()) button->setFocus();
   }
   outer->addLayout(row);
+  outer->addStrut(TitleWidth(dialog->windowTitle(), dialog));  // no narrow box cuts its title
   return dialog;
 }
 
@@ -274,7 +265,6 @@ bool InputText(QWidget* parent, const QString& title, const QString& prompt, QSt
   row->addStretch(1);
   outer->addLayout(row);
   ok->setDefault(true);
-  cancel->setAutoDefault(false);
   QString typed = text;
   QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
     typed = edit->text();

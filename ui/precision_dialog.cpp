@@ -64,7 +64,6 @@ TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, bool eng
   ok->setDefault(true);
   auto* cancel = new QPushButton(Lang(pairs::kCancel, english), this);
   cancel->setObjectName(QStringLiteral("ButCancel"));
-  cancel->setAutoDefault(false);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   grid->addLayout(buttons, 4, 0, 1, 2);

@@ -71,11 +71,11 @@ void TFormRes::EnsureContents() {
   m_lm->setSelectionMode(QAbstractItemView::SingleSelection);
   m_lm->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_lm->setContextMenuPolicy(Qt::CustomContextMenu);
-  m_lm->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   m_model = new RowListModel(m_main->Calc().ResultsList().List(), this);
   m_main->Calc().SetResultsObserver(m_model);
   m_lm->setModel(m_model);
   m_delegate = new TabStopDelegate(this);
+  m_delegate->FollowWidths(m_model);
   m_lm->setItemDelegate(m_delegate);
   layout->addWidget(m_lm, 1);
 
@@ -209,6 +209,13 @@ void TFormRes::Sync() {
   if (!m_edRes) return;
   const QString total = ToQString(m_main->Calc().ResultsList().Total());
   if (m_edRes->text() != total) m_edRes->setText(total);
+  // Commands on an empty list have nothing to work on.
+  const bool any = m_main->Calc().ResultsList().Count() > 0;
+  const Actions& a = m_actions;
+  for (QAction* command :
+       {a.mSave, a.mSaveAll, a.mEdit, a.mpEdit, a.mDelete, a.mResult, a.mpResult, a.mGoTo, a.mpGoTo, a.mClearAll}) {
+    command->setEnabled(any);
+  }
 }
 
 void TFormRes::ApplyLanguage(const MainActions&, bool english) {

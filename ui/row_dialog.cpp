@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "engine/core/lang_pairs.h"
-#include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
+#include "ui/window_places.h"
 
 namespace tallyman::ui {
 namespace {
@@ -28,7 +28,7 @@ bool IsSeparatorKey(QChar c, wchar_t decimal) {
 }  // namespace
 
 TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent)
-    : QDialog(parent), m_numbers(numbers), m_english(english), m_onTop(onTop) {
+    : QDialog(parent), m_numbers(numbers), m_english(english) {
   setObjectName(QStringLiteral("TFormRow"));
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (parent) setFont(parent->font());
@@ -60,7 +60,7 @@ TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget*
   m_butChange->setDefault(true);
   m_butCancel = new QPushButton(Lang(pairs::kCancel, english), this);
   m_butCancel->setObjectName(QStringLiteral("ButCancel"));
-  m_butCancel->setAutoDefault(false);
+  m_butCancel->setAutoDefault(true);  // Enter answers the focused button
   buttons->addWidget(m_butChange);
   buttons->addWidget(m_butCancel);
   outer->addLayout(buttons);
@@ -80,6 +80,7 @@ void TFormRow::SetupRowEditing(bool showSign, wchar_t sign, const QString& opera
   const QString kind = Lang(operand.isEmpty() ? pairs::kInsertBefore : pairs::kChange, m_english);
   setWindowTitle(kind + Lang(pairs::kLineOf, m_english) + QString::number(row) + QLatin1Char('/') +
                  QString::number(count));
+  setMinimumWidth(TitleWidth(windowTitle(), this));
 }
 
 wchar_t TFormRow::Sign() const {
@@ -90,12 +91,10 @@ wchar_t TFormRow::Sign() const {
 QString TFormRow::OperandText() const { return m_edOp->text(); }
 
 void TFormRow::ButChangeClick() {
-  const std::optional<Number> value = m_numbers.TextToNumber(FromQString(m_edOp->text()));
-  if (value && *value != 0) {
+  if (!m_confirm || m_confirm(Sign(), m_edOp->text())) {
     accept();
     return;
   }
-  ShowMessageBox(this, Lang(pairs::kZeroNotMeaningful, m_english), m_onTop, m_english);
   m_edOp->setFocus();
 }
 

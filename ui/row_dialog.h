@@ -2,6 +2,7 @@
 // The row dialog: the operand and sign of a tape row, edited or inserted before the selected row.
 // Only digits and one decimal separator can be typed; a sign key sets the sign instead.
 #include <QDialog>
+#include <functional>
 
 #include "engine/core/number_text.h"
 
@@ -21,6 +22,10 @@ class TFormRow : public QDialog {
   // row is 1-based; the caption tells editing (operand given) from inserting.
   void SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count);
 
+  // OK asks `confirm` with the sign and the operand text; the dialog closes when it agrees (it
+  // says why not itself). Without one, OK closes the dialog.
+  void SetConfirm(std::function<bool(wchar_t sign, const QString& operand)> confirm) { m_confirm = std::move(confirm); }
+
   wchar_t Sign() const;
   QString OperandText() const;
   QLabel* Lab() const { return m_lab; }
@@ -38,12 +43,12 @@ class TFormRow : public QDialog {
 
   const NumberText& m_numbers;
   bool m_english;
-  bool m_onTop;
   QLabel* m_lab = nullptr;
   QLineEdit* m_edOp = nullptr;
   QPushButton* m_butChange = nullptr;
   QPushButton* m_butCancel = nullptr;
   bool m_cleaning = false;
+  std::function<bool(wchar_t, const QString&)> m_confirm;
 };
 
 }  // namespace tallyman::ui

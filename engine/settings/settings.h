@@ -11,7 +11,7 @@
 
 namespace tallyman {
 
-// Left, top, height and width of a window's outer frame, in screen pixels.
+// Left, top, height and width of a window's client area, in screen pixels.
 struct WindowPlace {
   int left = 0;
   int top = 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Row editing on the tape: F5 and Enter change the selected row's sign and operand through the
 # row dialog, Insert adds a row before the selected one, Delete removes one; every change
-# recomputes the later rows. A zero operand is refused by the dialog.
+# recomputes the later rows. A zero operand is refused by the dialog. The dialog reopens where it
+# was left.
 # shellcheck source=tests/e2e/lib.sh
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 e2e_setup
@@ -61,6 +62,32 @@ e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the r
 e2e_focus "$E2E_WINDOW"
 e2e_keys c
 e2e_expect_clipboard 21 "a refused zero and a cancelled dialog leave the tape alone"
+
+# The row dialog reopens exactly where it was left, also after the user moved it.
+dialog_place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}'; }
+open_row_dialog() {
+  e2e_focus "$E2E_WINDOW"
+  e2e_keys Tab End F5
+  e2e_wait_window_named "Изменение:  стр. 3/3" 5 || e2e_abort "F5 opened no dialog; windows: $(e2e_describe_windows)"
+  dialog=$E2E_FOUND
+  e2e_focus "$dialog"
+}
+close_row_dialog() {
+  e2e_keys Escape
+  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the row dialog"
+}
+open_row_dialog
+first=$(dialog_place "$dialog")
+close_row_dialog
+open_row_dialog
+[[ "$(dialog_place "$dialog")" == "$first" ]] || e2e_fail "the row dialog moved from $first to $(dialog_place "$dialog") when reopened"
+xdotool windowmove "$dialog" 200 150
+e2e_poll 2 test "$(dialog_place "$dialog")" != "$first"
+moved=$(dialog_place "$dialog")
+close_row_dialog
+open_row_dialog
+[[ "$(dialog_place "$dialog")" == "$moved" ]] || e2e_fail "the row dialog left at $moved reopened at $(dialog_place "$dialog")"
+close_row_dialog
 
 e2e_close "Подтверждение"
 e2e_pass

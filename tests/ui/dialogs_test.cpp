@@ -85,6 +85,28 @@ class DialogsTest : public QObject {
     QCOMPARE(QString(QChar(static_cast<char16_t>(dialog.Sign()))), sign);
   }
 
+  void rowDialogEnterAnswersTheFocusedButton_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("result");
+    QTest::newRow("in the operand: OK") << 0 << int(QDialog::Accepted);
+    QTest::newRow("on OK") << 1 << int(QDialog::Accepted);
+    QTest::newRow("on Cancel") << 2 << int(QDialog::Rejected);
+  }
+
+  void rowDialogEnterAnswersTheFocusedButton() {
+    QFETCH(int, tabs);
+    QFETCH(int, result);
+    const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
+    TFormRow dialog(numbers, false, false, nullptr);
+    dialog.SetupRowEditing(true, L'+', "5", 2, 3);
+    QTimer::singleShot(0, &dialog, [&dialog, tabs] {
+      for (int i = 0; i < tabs; ++i) QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      if (dialog.isVisible()) dialog.done(-1);  // Enter answered nothing
+    });
+    QCOMPARE(dialog.exec(), result);
+  }
+
   void rowDialogF9AndCopy() {
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
     TFormRow dialog(numbers, true, false, nullptr);

@@ -101,6 +101,19 @@ class LanguageTest : public QObject {
     QCOMPARE(Captions(*window), russian);
   }
 
+  // Qt's own dialogs (file and font dialogs, their questions) follow the program's language.
+  void qtDialogsFollowTheLanguage() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
+    if (open() == "&Open") QSKIP("Qt's Russian translation (qt6-translations-l10n) is not installed");
+    QCOMPARE(open(), QString("&Открыть"));
+    window->Actions().mLang->trigger();
+    QCOMPARE(open(), QString("&Open"));
+    window->Actions().mLang->trigger();
+    QCOMPARE(open(), QString("&Открыть"));
+  }
+
   void messagesFollowTheLanguage() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;

@@ -2,11 +2,13 @@
 // displays, the results list, row editing and the window keys.
 #include <QClipboard>
 #include <QComboBox>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 
 #include "engine/core/lang_pairs.h"
 #include "ui/precision_dialog.h"
@@ -253,20 +255,70 @@ class MainWindowTest : public QObject {
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*3\t=30", "+5\t=35"}));
   }
 
-  void rowDialogRefusesZero() {
+  void rowDialogRefusesAndStaysOpen_data() {
+    QTest::addColumn<QString>("operand");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("zero") << "0"
+                          << "Ноль вводить не имеет смысла!";
+    QTest::newRow("19 digits") << "1234567890123456789"
+                               << "Limit = 18 digits!";
+  }
+
+  void rowDialogRefusesAndStaysOpen() {
+    QFETCH(QString, operand);
+    QFETCH(QString, message);
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::English());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
-    WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
-      dialog->EdOp()->setText("0");
+    WhenDialogOpens<TFormRow>([operand](TFormRow* dialog) {
+      dialog->EdOp()->setText(operand);
       QTest::mouseClick(dialog->ButChange(), Qt::LeftButton);
       QVERIFY(dialog->isVisible());  // stays open after the message
       QTest::mouseClick(dialog->ButCancel(), Qt::LeftButton);
     });
     window->EditRow(false);
-    QCOMPARE(m_answerer->Texts(), QStringList{"Ноль вводить не имеет смысла!"});
+    QCOMPARE(m_answerer->Texts(), QStringList{message});
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "+5\t=15"}));
+  }
+
+  // First centred on the real screen; then where the user left it, unless that is off the screen.
+  void rowDialogReopensWhereItWasLeft() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "10+5=");
+    window->Calc().SelectRow(1);
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QPoint centred((screen.width() - 235) / 2, (screen.height() - 100) / 2);
+    // Opens the dialog, moves it (by its frame, as the user does) and closes it; returns where it
+    // opened: the frame's place and the client area's.
+    const auto openAndLeaveAt = [&window](const QPoint& leave) {
+      std::pair<QPoint, QPoint> opened;
+      WhenDialogOpens<TFormRow>([&opened, leave](TFormRow* dialog) {
+        opened = {dialog->pos(), dialog->geometry().topLeft()};
+        dialog->move(leave);
+        dialog->reject();
+      });
+      window->EditRow(false);
+      return opened;
+    };
+    QCOMPARE(openAndLeaveAt(QPoint(-5000, 100)).second, centred);
+    QCOMPARE(openAndLeaveAt(QPoint(150, 170)).second, centred);  // the place off every screen was passed over
+    QCOMPARE(openAndLeaveAt(QPoint(150, 170)).first, QPoint(150, 170));
+    QCOMPARE(openAndLeaveAt(QPoint(150, 170)).first, QPoint(150, 170));
+  }
+
+  void tapeScrollsSidewaysRatherThanCutAValue() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    QScrollBar* sideways = window->Lb()->horizontalScrollBar();
+    Type(*window, "1+2=");
+    QTest::qWait(1);
+    QCOMPARE(sideways->maximum(), 0);
+    Type(*window, "+123456789012345678=");
+    QTRY_VERIFY(sideways->maximum() > 0);
+    window->Forward([](Calculator& c) { c.ClearTape(); });
+    QTRY_COMPARE(sideways->maximum(), 0);
   }
 
   void precisionChangeRecomputesTheTape() {
@@ -274,6 +326,16 @@ class MainWindowTest : public QObject {
     auto window = MakeWindow(folder, Locale::Russian());
     Type(*window, "10/3=");
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "/3\t=3,33333333"}));
+    window->move(0, 0);  // centred on the screen, not on the main window
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QPoint dialogCentre;
+    WhenDialogOpens<TFormPrec>([&dialogCentre](TFormPrec* dialog) {
+      dialogCentre = dialog->geometry().center();
+      dialog->reject();
+    });
+    window->RunPrecisionDialog();
+    QVERIFY2((dialogCentre - centre).manhattanLength() <= 2,
+             qPrintable(QString("%1,%2").arg(dialogCentre.x()).arg(dialogCentre.y())));
     WhenDialogOpens<TFormPrec>([](TFormPrec* dialog) {
       dialog->CbPrec()->setCurrentIndex(2);
       dialog->CbRes()->setCurrentIndex(1);

@@ -69,6 +69,9 @@ class MessageDialogsTest : public QObject {
     QTest::newRow("Enter answers ok") << unsigned(kButtonOk) << int(Qt::Key_Return) << kResultOk;
     QTest::newRow("Escape on ok only") << unsigned(kButtonOk) << int(Qt::Key_Escape) << kResultOk;
     QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << kResultRetry;
+    QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << kResultNo;
+    QTest::newRow("Tab then Enter answers cancel")
+        << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << kResultCancel;
   }
 
   void keysAndCloseBoxAnswer() {
@@ -76,7 +79,12 @@ class MessageDialogsTest : public QObject {
     QFETCH(int, key);
     QFETCH(int, result);
     QDialog* dialog = CreateLocalizedDialog(nullptr, "Закрыть калькулятор?", DialogKind::Confirmation, buttons, false);
-    QCOMPARE(Run(dialog, [key](QDialog* shown) { QTest::keyClick(shown->focusWidget(), static_cast<Qt::Key>(key)); }),
+    // Tab moves the focus to the next button, and Enter then answers with the focused one.
+    QCOMPARE(Run(dialog,
+                 [key](QDialog* shown) {
+                   QTest::keyClick(shown->focusWidget(), static_cast<Qt::Key>(key));
+                   if (key == Qt::Key_Tab) QTest::keyClick(shown->focusWidget(), Qt::Key_Return);
+                 }),
              result);
   }
 
@@ -108,6 +116,26 @@ class MessageDialogsTest : public QObject {
     for (QPushButton* button : other->findChildren<QPushButton*>()) {
       QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
     }
+  }
+
+  void narrowBoxesShowTheirWholeTitle_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Calculator") << int(DialogKind::Custom) << true;
+    QTest::newRow("Предупреждение") << int(DialogKind::Warning) << false;
+    QTest::newRow("Подтверждение") << int(DialogKind::Confirmation) << false;
+  }
+
+  void narrowBoxesShowTheirWholeTitle() {
+    QFETCH(int, kind);
+    QFETCH(bool, english);
+    std::unique_ptr<QDialog> dialog(
+        CreateLocalizedDialog(nullptr, "1", static_cast<DialogKind>(kind), kButtonOk, english));
+    dialog->adjustSize();
+    // The title's text, and beside it the window manager's icon and three buttons.
+    const int title =
+        QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(dialog->windowTitle());
+    QVERIFY2(dialog->width() >= title + 4 * 20, qPrintable(QString::number(dialog->width())));
   }
 
   void longMessagesWrapWithinHalfTheScreen() {

@@ -37,6 +37,25 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(window->Results()->EdRes()->text(), total);
   }
 
+  void commandsAreDisabledOnAnEmptyList() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->Results()->ShowWindow();
+    const QStringList commands{"mSave", "mSaveAll", "mEdit", "mDelete", "mResult", "mGoTo", "mClearAll"};
+    const auto enabled = [&window, &commands] {
+      QStringList on;
+      for (const QString& name : commands) {
+        if (window->Results()->findChild<QAction*>(name)->isEnabled()) on << name;
+      }
+      return on;
+    };
+    QCOMPARE(enabled(), QStringList());
+    Type(*window, "1+2=");
+    QCOMPARE(enabled(), commands);
+    window->Forward([](Calculator& c) { c.ClearAllResults(); });
+    QCOMPARE(enabled(), QStringList());
+  }
+
   void pressingEqualsTwiceRecordsOnce() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());

@@ -3,7 +3,9 @@
 #include <QActionGroup>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 
+#include "engine/settings/settings_file.h"
 #include "ui_test_support.h"
 
 using namespace tallyman;
@@ -82,6 +84,41 @@ class SettingsRoundTripTest : public QObject {
     QVERIFY(window->Actions().mEscClose->isChecked());
     for (QAction* item : window->Actions().hotKeys->actions()) QVERIFY(!item->isChecked());
     QCOMPARE(window->Actions().mHide->text(), QString("Спрятат&ь"));
+  }
+
+  // Damaged or stale places: a title bar off every screen falls back to the window's own default
+  // place, a size larger than the screen is cut to it, and the mended place is what is saved.
+  void placesFromTheFileFitTheScreen_data() {
+    QTest::addColumn<QByteArray>("place");
+    QTest::addColumn<QPoint>("pos");
+    QTest::newRow("on the screen") << QByteArray("Left=100\r\nTop=120\r\n") << QPoint(100, 120);
+    QTest::newRow("left of every screen") << QByteArray("Left=-5000\r\nTop=120\r\n") << QPoint(333, 239);
+    QTest::newRow("below every screen") << QByteArray("Left=100\r\nTop=5000\r\n") << QPoint(333, 239);
+    QTest::newRow("title bar at the top edge") << QByteArray("Left=100\r\nTop=20\r\n") << QPoint(100, 20);
+    QTest::newRow("title bar above the screen") << QByteArray("Left=100\r\nTop=0\r\n") << QPoint(333, 239);
+  }
+
+  void placesFromTheFileFitTheScreen() {
+    QFETCH(QByteArray, place);
+    QFETCH(QPoint, pos);
+    ScriptedAnswerer answerer;
+    answerer.defaultAnswer = kResultYes;
+    ProgramFolder folder;
+    QFile ini(folder.File("tallyman.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[PLACE]\r\n" + place + "Width=100000\r\nHeight=300\r\n");
+    ini.close();
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    {
+      auto window = MakeWindow(folder, Locale::Russian());
+      QCOMPARE(window->geometry().topLeft(), pos);  // places are the client area's
+      QCOMPARE(window->width(), screen.width());
+      QCOMPARE(window->height(), 300);
+      QVERIFY(window->close());
+    }
+    const Settings saved = LoadSettings(folder.Paths().settingsFile, Locale::Russian());
+    QCOMPARE(QPoint(saved.mainWindow.left, saved.mainWindow.top), pos);
+    QCOMPARE(saved.mainWindow.width, screen.width());
   }
 };
 
