@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,6 +67,7 @@ TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget*
   outer->addLayout(buttons);
 
   m_edOp->installEventFilter(this);
+  m_edOp->setAcceptDrops(false);  // dropped text would pass by the operand's keys
   connect(m_butChange, &QPushButton::clicked, this, &TFormRow::ButChangeClick);
   connect(m_butCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_edOp, &QLineEdit::textChanged, this, &TFormRow::OperandChanged);
@@ -117,7 +119,20 @@ void TFormRow::OperandChanged() {
 
 bool TFormRow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_edOp && event->type() == QEvent::KeyPress) return OperandKey(static_cast<QKeyEvent*>(event));
+  if (watched == m_edOp && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+    if (event->type() == QEvent::MouseButtonRelease) PasteSelection();
+    return true;
+  }
   return QDialog::eventFilter(watched, event);
+}
+
+// A middle click takes the selection only when it is a number: other text would empty the operand.
+void TFormRow::PasteSelection() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard->supportsSelection()) return;
+  const Text cleaned = m_numbers.CleanNumber(FromQString(clipboard->text(QClipboard::Selection)));
+  if (m_numbers.ReadFloat(cleaned)) m_edOp->insert(ToQString(cleaned));
 }
 
 bool TFormRow::OperandKey(QKeyEvent* event) {
@@ -132,7 +147,9 @@ bool TFormRow::OperandKey(QKeyEvent* event) {
     QGuiApplication::clipboard()->setText(ToQString(m_numbers.CleanNumber(FromQString(m_edOp->text()))));
     return true;
   }
-  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  if (modifiers & Qt::ControlModifier) return false;
+  // Alt with a character is a mnemonic that matched nothing: the edit would type it.
+  if (modifiers & Qt::AltModifier) return !event->text().isEmpty() && event->text().at(0).isPrint();
   const QString text = event->text();
   if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
   const QChar c = text.at(0);

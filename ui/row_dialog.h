@@ -40,6 +40,7 @@ class TFormRow : public QDialog {
   void ButChangeClick();
   void OperandChanged();
   bool OperandKey(QKeyEvent* event);
+  void PasteSelection();
 
   const NumberText& m_numbers;
   bool m_english;

@@ -107,6 +107,16 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog.exec(), result);
   }
 
+  void rowDialogTypesNothingWithAlt() {
+    const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
+    TFormRow dialog(numbers, false, false, nullptr);
+    dialog.SetupRowEditing(true, L'+', "5", 2, 3);
+    dialog.EdOp()->end(false);
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_7, Qt::Key_Plus}) QTest::keyClick(dialog.EdOp(), key, Qt::AltModifier);
+    QCOMPARE(dialog.OperandText(), QString("5"));
+    QCOMPARE(dialog.Sign(), L'+');
+  }
+
   void rowDialogF9AndCopy() {
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
     TFormRow dialog(numbers, true, false, nullptr);
