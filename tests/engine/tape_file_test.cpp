@@ -11,6 +11,15 @@
 namespace tallyman {
 namespace {
 
+struct LoadCase {
+  const char* name;
+  std::string bytes;
+  std::string tape;  // rows joined with "|" after each, empty when refused
+  char s1;
+  std::string entry;
+  std::string message;
+};
+
 class TapeFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -32,18 +41,25 @@ class TapeFileTest : public ::testing::Test {
     return out;
   }
 
+  // Loads the case's bytes under the locale and checks the tape, S1, the entry and the message.
+  void ExpectLoad(const Locale& locale, const LoadCase& c);
+
   std::filesystem::path m_dir;
   RecordingHost m_host;
 };
 
-struct LoadCase {
-  const char* name;
-  std::string bytes;
-  std::string tape;  // rows joined with "|" after each, empty when refused
-  char s1;
-  std::string entry;
-  std::string message;
-};
+
+void TapeFileTest::ExpectLoad(const Locale& locale, const LoadCase& c) {
+  RecordingHost host;
+  Calculator calc(locale, host);
+  calc.SetEnglish(true);
+  calc.LoadTapeFile(Write("tape.txt", c.bytes));
+  EXPECT_EQ(Rows(calc), c.tape) << c.name;
+  EXPECT_EQ(calc.S1(), static_cast<wchar_t>(c.s1)) << c.name;
+  EXPECT_EQ(ToUtf8(calc.Entry().text), c.entry) << c.name;
+  const auto messages = host.Messages();
+  EXPECT_EQ(messages.empty() ? std::string() : ToUtf8(messages.back()), c.message) << c.name;
+}
 
 TEST_F(TapeFileTest, LoadsEveryLineEndAndRefusesBrokenFiles) {
   const LoadCase cases[] = {
@@ -63,17 +79,7 @@ TEST_F(TapeFileTest, LoadsEveryLineEndAndRefusesBrokenFiles) {
       {"a letter as the pending sign", "\t=10\r\nx\r\n", "", 0, "", "File error!"},
       {"result past the limit", "\t=999999999999999999\r\n*10\t=1\r\n", "", 0, "", "File error!"},
   };
-  for (const LoadCase& c : cases) {
-    RecordingHost host;
-    Calculator calc(Locale::Russian(), host);
-    calc.SetEnglish(true);
-    calc.LoadTapeFile(Write("tape.txt", c.bytes));
-    EXPECT_EQ(Rows(calc), c.tape) << c.name;
-    EXPECT_EQ(calc.S1(), static_cast<wchar_t>(c.s1)) << c.name;
-    EXPECT_EQ(ToUtf8(calc.Entry().text), c.entry) << c.name;
-    const auto messages = host.Messages();
-    EXPECT_EQ(messages.empty() ? std::string() : ToUtf8(messages.back()), c.message) << c.name;
-  }
+  for (const LoadCase& c : cases) ExpectLoad(Locale::Russian(), c);
 }
 
 TEST_F(TapeFileTest, SaveThenLoadGivesTheSameTape) {
@@ -119,16 +125,7 @@ TEST_F(TapeFileTest, GroupingSeparatorOutsideAGroupOfThreeRefusesTheFile) {
       {"correct groups", "\t=1,234,567.5\r\n+1,000\t=0\r\n", "\t=1,234,567.5|+1,000\t=1,235,567.5|", '=', "1,235,567.5",
        ""},
   };
-  for (const LoadCase& c : cases) {
-    RecordingHost host;
-    Calculator calc(Locale::English(), host);
-    calc.SetEnglish(true);
-    calc.LoadTapeFile(Write("tape.txt", c.bytes));
-    EXPECT_EQ(Rows(calc), c.tape) << c.name;
-    EXPECT_EQ(ToUtf8(calc.Entry().text), c.entry) << c.name;
-    const auto messages = host.Messages();
-    EXPECT_EQ(messages.empty() ? std::string() : ToUtf8(messages.back()), c.message) << c.name;
-  }
+  for (const LoadCase& c : cases) ExpectLoad(Locale::English(), c);
 }
 
 TEST_F(TapeFileTest, LoadingRecordsTheCurrentCalculationAndGetsAnEntryOfItsOwn) {
