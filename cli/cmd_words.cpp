@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "cli/text_message_sink.h"
 #include "engine/core/text_file.h"
+#include "engine/settings/settings_file.h"
 #include "engine/text/number_words.h"
 
 namespace tallyman::cli {
@@ -13,7 +14,7 @@ namespace {
 
 // Override lines key=value: UTF-8 (with or without a byte-order mark) or Windows-1251.
 std::vector<Text> ReadNumString(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, kMaxSettingsFileBytes);
   if (!bytes) throw UsageError{"cannot read the NUMSTRING file " + path};
   Text text = FromUtf8(*bytes);
   if (text.find(L'\uFFFD') != Text::npos) text = DecodeTextFile(*bytes);

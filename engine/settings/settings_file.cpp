@@ -59,17 +59,9 @@ std::optional<int> ParseInteger(TextView text) {
 }
 
 IniFile ReadIniFile(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadFileBytes(file);
+  const std::optional<std::string> bytes = ReadFileBytes(file, kMaxSettingsFileBytes);
   if (!bytes) return IniFile();
   return IniFile::Parse(DecodeTextFile(*bytes));
-}
-
-// Writing through a symbolic link replaces its target, not the link.
-std::filesystem::path WriteTarget(const std::filesystem::path& file) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(file, error)) return file;
-  const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
-  return error ? file : target;
 }
 
 }  // namespace
@@ -130,7 +122,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& settings, c
   IniFile ini;
   std::error_code error;
   if (std::filesystem::exists(target, error)) {
-    const std::optional<std::string> bytes = ReadFileBytes(target);
+    const std::optional<std::string> bytes = ReadFileBytes(target, kMaxSettingsFileBytes);
     // A file that exists but cannot be read is not replaced: its hand-written sections would go.
     if (!bytes) return false;
     ini = IniFile::Parse(DecodeTextFile(*bytes));
