@@ -172,6 +172,16 @@ TEST(TimeChain, LeadingAndTrailingOperators) {
   EXPECT_EQ(calc.TimeOperation(L"1:30", L"0:30", L""), L"");
 }
 
+// A long column: every term counts once, in order, whatever the operators around it.
+TEST(TimeCalc, LongColumnsAddUpTermByTerm) {
+  const TimeCalculator calc(Locale::Russian(), Now(), false);
+  Text column = L"0:01";
+  for (int i = 1; i < 30000; ++i) column += i % 3 == 0 ? L" - 0:01" : L" + 0:02 * 1";
+  RecordingSink sink;
+  // 0:01, 20,000 times 0:02 (each read as 0,0333 hours: 120 seconds), 9,999 times -0:01.
+  EXPECT_EQ(calc.TimeCalc(column, sink), L"500:02");
+}
+
 TEST(FindOperator, Classes) {
   EXPECT_EQ(FindOperator(L"1:30 * 2 + 1", 0), 6u);
   EXPECT_EQ(FindOperator(L"1:30 * 2 + 1", 1), 10u);
