@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/text_message_sink.h"
 #include "engine/core/text_file.h"
 #include "engine/settings/settings_file.h"
@@ -45,7 +46,7 @@ int RunWords(const Options& options, const std::vector<std::string>& args, std::
   PrintingSink sink(out);
   const Text appended = words.NumberToText(FromUtf8(number), options.english, sink);
   if (sink.Shown()) return 1;
-  out << ToUtf8(appended) << '\n';
+  out << Printable(appended) << '\n';
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/system_locale.h"
 
 namespace tallyman::cli {
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
   try {
     return tallyman::cli::Run(argc, argv);
   } catch (const tallyman::cli::UsageError& error) {
-    std::cerr << "tallyman-cli: " << error.message << '\n';
+    std::cerr << "tallyman-cli: " << tallyman::cli::Printable(tallyman::FromUtf8(error.message)) << '\n';
     return 2;
   } catch (const std::bad_alloc&) {
     std::cerr << "tallyman-cli: not enough memory\n";
