@@ -169,8 +169,8 @@ void FormTallyman::ConnectEntry() {
     if (m_syncing) return;
     const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
     const long length = static_cast<long>(m_ed->selectedText().size());
-    m_calc->SetEntryFromEditor(FromQString(m_ed->text()), start, length);
-    SyncFromModel();
+    const Text text = FromQString(m_ed->text());
+    Forward([&text, start, length](Calculator& c) { c.SetEntryFromEditor(text, start, length); });
   });
   const auto selection = [this] {
     if (m_syncing) return;

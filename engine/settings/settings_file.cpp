@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <string>
 #include <system_error>
 
@@ -64,6 +65,21 @@ IniFile ReadIniFile(const std::filesystem::path& file) {
   return IniFile::Parse(DecodeTextFile(*bytes));
 }
 
+// The save itself; SaveSettings turns running out of memory into a failed save.
+bool SaveSettingsUnguarded(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
+  const std::filesystem::path target = WriteTarget(file);
+  IniFile ini;
+  std::error_code error;
+  if (std::filesystem::exists(target, error)) {
+    const std::optional<std::string> bytes = ReadFileBytes(target, kMaxSettingsFileBytes);
+    // A file that exists but cannot be read is not replaced: its hand-written sections would go.
+    if (!bytes) return false;
+    ini = IniFile::Parse(DecodeTextFile(*bytes));
+  }
+  WriteSettings(ini, settings, locale);
+  return WriteFileAtomically(target, EncodeTextFile(ini.Serialize()));
+}
+
 }  // namespace
 
 Settings ReadSettings(const IniFile& ini, const Locale& locale, const Settings& base) {
@@ -114,21 +130,19 @@ void WriteSettings(IniFile& ini, const Settings& settings, const Locale& locale)
 }
 
 Settings LoadSettings(const std::filesystem::path& file, const Locale& locale, const Settings& base) {
-  return ReadSettings(ReadIniFile(file), locale, base);
+  try {
+    return ReadSettings(ReadIniFile(file), locale, base);
+  } catch (const std::bad_alloc&) {
+    return base;  // as if the file were absent
+  }
 }
 
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
-  const std::filesystem::path target = WriteTarget(file);
-  IniFile ini;
-  std::error_code error;
-  if (std::filesystem::exists(target, error)) {
-    const std::optional<std::string> bytes = ReadFileBytes(target, kMaxSettingsFileBytes);
-    // A file that exists but cannot be read is not replaced: its hand-written sections would go.
-    if (!bytes) return false;
-    ini = IniFile::Parse(DecodeTextFile(*bytes));
+  try {
+    return SaveSettingsUnguarded(file, settings, locale);
+  } catch (const std::bad_alloc&) {
+    return false;
   }
-  WriteSettings(ini, settings, locale);
-  return WriteFileAtomically(target, EncodeTextFile(ini.Serialize()));
 }
 
 bool ReadOnlyOne(const std::filesystem::path& file) {
