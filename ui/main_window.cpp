@@ -288,7 +288,9 @@ void FormTallyman::WriteAutomaticCopy() {
   m_calc->AutoSave(m_paths.TapeCopyFile());  // write errors are ignored
 }
 
-void FormTallyman::ReportOutOfMemory() { ShowMessage(LangText(pairs::kNotEnoughMemory, m_english)); }
+void FormTallyman::ReportOutOfMemory() {
+  ShowMessage(LangText(pairs::kNotEnoughMemory, m_english));
+}
 
 void FormTallyman::ShowMessage(const Text& text) {
   ShowMessageBox(this, ToQString(text), StaysOnTop(), m_english);

@@ -90,9 +90,12 @@ const ReverseTable& ReverseOf(CodePage page) {
   static constexpr ReverseTable kCp866Bytes = Reverse(kCp866);
   static constexpr ReverseTable kKoi8RBytes = Reverse(kKoi8R);
   switch (page) {
-    case CodePage::Cp866: return kCp866Bytes;
-    case CodePage::Koi8R: return kKoi8RBytes;
-    case CodePage::Windows1251: break;
+    case CodePage::Cp866:
+      return kCp866Bytes;
+    case CodePage::Koi8R:
+      return kKoi8RBytes;
+    case CodePage::Windows1251:
+      break;
   }
   return kWindows1251Bytes;
 }

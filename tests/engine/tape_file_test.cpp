@@ -183,7 +183,8 @@ namespace {
 
 TEST(TextFile, AFolderIsNoFileToRead) {
   EXPECT_FALSE(ReadFileBytes(std::filesystem::temp_directory_path(), kMaxTapeFileBytes).has_value());
-  EXPECT_FALSE(ReadTextLines(std::filesystem::temp_directory_path() / "tallyman-absent", kMaxTapeFileBytes).has_value());
+  EXPECT_FALSE(
+      ReadTextLines(std::filesystem::temp_directory_path() / "tallyman-absent", kMaxTapeFileBytes).has_value());
 }
 
 TEST(TextFile, RewriteKeepsThePermissions) {
