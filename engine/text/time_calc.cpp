@@ -1,5 +1,6 @@
 #include "engine/text/time_calc.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -23,8 +24,10 @@ bool IsOperator(wchar_t c, int operatorClass) {
   return additive || multiplicative;
 }
 
-// A whole number of digits; unreadable, empty or absurdly long text counts as 0.
+// A whole number of digits; unreadable, empty or absurdly long text counts as 0. Leading zeros,
+// any number of them, are no digits.
 Number WholeOrZero(TextView text) {
+  text.remove_prefix(std::min(text.find_first_not_of(L'0'), text.size()));
   if (text.empty() || text.size() > 18) return 0;
   long long n = 0;
   for (wchar_t c : text) {
