@@ -1,5 +1,6 @@
 #include "engine/settings/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -33,6 +34,8 @@ std::optional<int> ParseInteger(TextView text) {
     base = 16;
     text.remove_prefix(2);
   }
+  // Leading zeros are no digits, however many there are.
+  if (!text.empty()) text.remove_prefix(std::min(text.find_first_not_of(L'0'), text.size() - 1));
   if (text.empty() || text.size() > 20) return std::nullopt;
   std::string ascii;
   for (wchar_t c : text) {
