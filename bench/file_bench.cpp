@@ -6,31 +6,14 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 
+#include "bench/bench_folder.h"
 #include "engine/core/text_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::random_device entropy;
-    m_path = fs::current_path() / ("tallyman-file-bench-" + std::to_string(entropy()));
-    fs::create_directories(m_path);
-  }
-  ~BenchFolder() {
-    std::error_code error;
-    fs::remove_all(m_path, error);
-  }
-  fs::path File() const { return m_path / "~Calc.txt"; }
-
- private:
-  fs::path m_path;
-};
 
 // A tape of `rows` rows as it is written to disk.
 std::string TapeBytes(int64_t rows) {
@@ -40,10 +23,11 @@ std::string TapeBytes(int64_t rows) {
 }
 
 void BM_DurableWrite(benchmark::State& state) {
-  const BenchFolder folder;
+  const tallyman::bench::BenchFolder folder(fs::current_path());
+  const fs::path file = folder / "~Calc.txt";
   const std::string bytes = TapeBytes(state.range(0));
   for (auto _ : state) {
-    if (!tallyman::WriteFileAtomically(folder.File(), bytes)) state.SkipWithError("write failed");
+    if (!tallyman::WriteFileAtomically(file, bytes)) state.SkipWithError("write failed");
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
@@ -51,13 +35,14 @@ BENCHMARK(BM_DurableWrite)->Arg(20)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The reference: the same temporary file and rename, nothing flushed.
 void BM_WriteWithoutFlush(benchmark::State& state) {
-  const BenchFolder folder;
+  const tallyman::bench::BenchFolder folder(fs::current_path());
+  const fs::path file = folder / "~Calc.txt";
   const std::string bytes = TapeBytes(state.range(0));
-  const std::string temp = folder.File().string() + ".tmp";
+  const std::string temp = file.string() + ".tmp";
   for (auto _ : state) {
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (!file || std::fclose(file) != 0 || !written || std::rename(temp.c_str(), folder.File().c_str()) != 0) {
+    std::FILE* out = std::fopen(temp.c_str(), "wb");
+    const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    if (!out || std::fclose(out) != 0 || !written || std::rename(temp.c_str(), file.c_str()) != 0) {
       state.SkipWithError("write failed");
     }
   }
