@@ -69,6 +69,11 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// Flushed to the disk; a file system that cannot flush (EINVAL and the like) is no failure.
+bool Sync(int fd) {
+  return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOSYS || errno == ENOTSUP;
+}
+
 // The rename is on the disk only once the folder is.
 void SyncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -86,15 +91,15 @@ std::optional<std::filesystem::path> WriteTemporary(const std::filesystem::path&
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   bool ok = WriteAll(fd, bytes);
-  if (old) {
-    // The group of a shared file stays when we may set it; failing that, the file is ours.
-    if (::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
-    }
-    ok = ok && ::fchmod(fd, old->st_mode & 07777) == 0;
-  } else {
-    ok = ok && ::fchmod(fd, 0666 & ~CurrentUmask()) == 0;
+  // Owner and mode are kept where the file system allows it (a FAT stick has neither): the
+  // content matters more than they do, so failing to set them fails no save.
+  if (old && ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
+    // the file stays in our own group
   }
-  ok = ok && ::fsync(fd) == 0;
+  if (::fchmod(fd, old ? old->st_mode & 07777 : 0666 & ~CurrentUmask()) != 0) {
+    // the file keeps the mode of the file system or 0600
+  }
+  ok = ok && Sync(fd);
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     ::unlink(name.c_str());
