@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
+#include "bench/bench_folder.h"
 #include "engine/core/text_file.h"
 #include "engine/settings/settings_file.h"
 
@@ -24,42 +24,27 @@ std::string FileWithUnknownKeys(int count) {
   return text;
 }
 
-class TempFile {
- public:
-  TempFile() {
-    std::random_device entropy;
-    m_folder = fs::temp_directory_path() / ("tallyman-bench-" + std::to_string(entropy()));
-    fs::create_directories(m_folder);
-  }
-  ~TempFile() {
-    std::error_code error;
-    fs::remove_all(m_folder, error);
-  }
-  fs::path File() const { return m_folder / "tallyman.ini"; }
-
- private:
-  fs::path m_folder;
-};
-
 void BM_LoadAndSaveWithUnknownKeys(benchmark::State& state) {
-  TempFile temp;
+  const tallyman::bench::BenchFolder folder(fs::temp_directory_path());
+  const fs::path file = folder / "tallyman.ini";
   const std::string original = FileWithUnknownKeys(static_cast<int>(state.range(0)));
-  tallyman::WriteFileAtomically(temp.File(), original);
+  tallyman::WriteFileAtomically(file, original);
   const tallyman::Locale locale = tallyman::Locale::Russian();
   for (auto _ : state) {
-    tallyman::Settings settings = tallyman::LoadSettings(temp.File(), locale);
+    tallyman::Settings settings = tallyman::LoadSettings(file, locale);
     settings.digits = settings.digits == 6 ? 7 : 6;
-    if (!tallyman::SaveSettings(temp.File(), settings, locale)) state.SkipWithError("save failed");
+    if (!tallyman::SaveSettings(file, settings, locale)) state.SkipWithError("save failed");
     benchmark::DoNotOptimize(settings);
   }
 }
 BENCHMARK(BM_LoadAndSaveWithUnknownKeys)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadWithUnknownKeys(benchmark::State& state) {
-  TempFile temp;
-  tallyman::WriteFileAtomically(temp.File(), FileWithUnknownKeys(static_cast<int>(state.range(0))));
+  const tallyman::bench::BenchFolder folder(fs::temp_directory_path());
+  const fs::path file = folder / "tallyman.ini";
+  tallyman::WriteFileAtomically(file, FileWithUnknownKeys(static_cast<int>(state.range(0))));
   const tallyman::Locale locale = tallyman::Locale::Russian();
-  for (auto _ : state) benchmark::DoNotOptimize(tallyman::LoadSettings(temp.File(), locale));
+  for (auto _ : state) benchmark::DoNotOptimize(tallyman::LoadSettings(file, locale));
 }
 BENCHMARK(BM_LoadWithUnknownKeys)->Arg(1000)->Unit(benchmark::kMillisecond);
 

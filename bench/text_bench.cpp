@@ -48,6 +48,18 @@ void BM_TimeCalcDates(benchmark::State& state) {
 }
 BENCHMARK(BM_TimeCalcDates);
 
+// A long column of times: the calculation must stay linear in the number of terms (target: 100,000
+// terms under 100 ms).
+void BM_TimeCalcManyTerms(benchmark::State& state) {
+  const TimeCalculator calc(Locale::Russian(), 46218.6L, false);
+  NullSink sink;
+  Text text = L"0:01";
+  for (int64_t i = 1; i < state.range(0); ++i) text += i % 2 ? L" + 1:30 * 2" : L" - 0:45";
+  for (auto _ : state) benchmark::DoNotOptimize(calc.TimeCalc(text, sink));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_TimeCalcManyTerms)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void BM_TransliterateBothWays64K(benchmark::State& state) {
   const Text text = LargeRussianText();
   for (auto _ : state) benchmark::DoNotOptimize(TransLitToRus(RusToTransLit(text)));

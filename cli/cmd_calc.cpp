@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/text_message_sink.h"
 #include "engine/text/note_commands.h"
 
@@ -22,7 +23,7 @@ int RunCalc(const Options& options, const std::vector<std::string>& args, std::o
   const NoteContext context{options.locale, numbers, words, 0, options.english, sink};
   const NoteCommandResult result = CalcSelection(text, NoteSelection{text.size(), 0}, false, context);
   if (sink.Shown()) return 1;
-  out << (result.edit ? ToUtf8(result.edit->insert) : std::string()) << '\n';
+  out << (result.edit ? Printable(result.edit->insert) : std::string()) << '\n';
   return 0;
 }
 

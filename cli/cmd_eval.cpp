@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "engine/core/lang_pairs.h"
 #include "engine/core/number_text.h"
 #include "engine/formula/evaluate.h"
@@ -28,7 +29,7 @@ int RunEval(const Options& options, const std::vector<std::string>& args, std::o
     out << "error: " << ToUtf8(pairs::kLimit18Digits) << '\n';
     return 1;
   }
-  out << ToUtf8(shown) << '\n';
+  out << Printable(shown) << '\n';
   return 0;
 }
 

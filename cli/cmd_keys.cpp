@@ -1,27 +1,19 @@
 // keys SEQUENCE and tape FILE: drive a fresh calculator model and print what it showed and holds.
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <ostream>
 #include <string>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "engine/settings/slot_text.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/recording_host.h"
 
 namespace tallyman::cli {
 namespace {
-
-std::string Printable(const Text& text) {
-  Text out;
-  for (wchar_t c : text) {
-    if (c == L'\t') {
-      out += L"\\t";
-    } else {
-      out += c;
-    }
-  }
-  return ToUtf8(out);
-}
 
 void PrintState(const RecordingHost& host, const Calculator& calculator, std::ostream& out) {
   for (const auto& event : host.Events()) {
@@ -32,7 +24,7 @@ void PrintState(const RecordingHost& host, const Calculator& calculator, std::os
     }
   }
   for (const Text& row : calculator.Tape().Rows()) out << "tape: " << Printable(row) << '\n';
-  const auto sign = [](wchar_t c) { return c == L'\0' ? std::string() : ToUtf8(Text(1, c)); };
+  const auto sign = [](wchar_t c) { return c == L'\0' ? std::string() : Printable(Text(1, c)); };
   out << "S1: " << sign(calculator.S1()) << '\n';
   out << "S2: " << sign(calculator.S2()) << '\n';
   out << "entry: " << Printable(calculator.Entry().text) << '\n';
@@ -40,10 +32,13 @@ void PrintState(const RecordingHost& host, const Calculator& calculator, std::os
   out << "total: " << Printable(calculator.ResultsList().Total()) << '\n';
 }
 
+// A whole number from 0 on: row, results entry and slot numbers.
 long ParseIndex(const std::string& word, const std::string& token) {
   char* end = nullptr;
+  errno = 0;
   const long n = std::strtol(word.c_str(), &end, 10);
   if (word.empty() || *end != '\0') throw UsageError{"{" + token + "}: \"" + word + "\" is no number"};
+  if (errno == ERANGE || n < 0) throw UsageError{"{" + token + "}: " + word + " is out of range"};
   return n;
 }
 
@@ -126,13 +121,19 @@ int RunKeys(const Options& options, const std::vector<std::string>& args, std::o
 
 int RunTape(const Options& options, const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() != 1) throw UsageError{"tape takes one FILE argument"};
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(args[0], error)) {
+    std::cerr << "tallyman-cli: no tape file " << Printable(FromUtf8(args[0])) << '\n';
+    return 1;
+  }
   RecordingHost host;
   Calculator calculator(options.locale, host);
   calculator.SetEnglish(options.english);
   calculator.SetPrecision(options.digits, options.resOut);
   calculator.LoadTapeFile(args[0]);
   PrintState(host, calculator, out);
-  return 0;
+  // The only message a load gives is the refusal of the file.
+  return host.Messages().empty() ? 0 : 1;
 }
 
 }  // namespace tallyman::cli

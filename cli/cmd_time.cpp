@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/text_message_sink.h"
 #include "engine/text/time_calc.h"
 
@@ -53,7 +54,7 @@ int RunTime(const Options& options, const std::vector<std::string>& args, std::o
   PrintingSink sink(out);
   const Text result = calculator.TimeCalc(FromUtf8(expression), sink);
   if (sink.Shown()) return 1;
-  out << ToUtf8(result) << '\n';
+  out << Printable(result) << '\n';
   return 0;
 }
 

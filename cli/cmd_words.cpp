@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/text_message_sink.h"
 #include "engine/core/text_file.h"
+#include "engine/settings/settings_file.h"
 #include "engine/text/number_words.h"
 
 namespace tallyman::cli {
@@ -13,7 +15,7 @@ namespace {
 
 // Override lines key=value: UTF-8 (with or without a byte-order mark) or Windows-1251.
 std::vector<Text> ReadNumString(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, kMaxSettingsFileBytes);
   if (!bytes) throw UsageError{"cannot read the NUMSTRING file " + path};
   Text text = FromUtf8(*bytes);
   if (text.find(L'\uFFFD') != Text::npos) text = DecodeTextFile(*bytes);
@@ -44,7 +46,7 @@ int RunWords(const Options& options, const std::vector<std::string>& args, std::
   PrintingSink sink(out);
   const Text appended = words.NumberToText(FromUtf8(number), options.english, sink);
   if (sink.Shown()) return 1;
-  out << ToUtf8(appended) << '\n';
+  out << Printable(appended) << '\n';
   return 0;
 }
 

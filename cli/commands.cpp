@@ -29,9 +29,12 @@ const std::vector<Command>& Commands() {
        "  slot N as the memory editor would) {load FILE} (load a tape file)\n"
        "Output: first the events in order (\"message: TEXT\", \"beep\" for each single beep,\n"
        "\"clipboard: TEXT\"), then the state: \"tape: ROW\" for every row, \"S1: X\", \"S2: X\",\n"
-       "\"entry: TEXT\", \"result: ROW\" for every results entry, \"total: TEXT\". A tab prints as \\t.",
+       "\"entry: TEXT\", \"result: ROW\" for every results entry, \"total: TEXT\". A tab prints as \\t,\n"
+       "other control characters as \\xNN. N of {row N} and {result N} is a whole number from 0.",
        RunKeys},
-      {"tape", "FILE", "Load FILE into a fresh calculator (as the Load command) and print its state as keys does.",
+      {"tape", "FILE",
+       "Load FILE into a fresh calculator (as the Load command) and print its state as keys does.\n"
+       "Exit 1 when the file is missing or refused (\"message: File error!\").",
        RunTape},
       {"words", "TEXT [--numstring FILE]",
        "Print the money amount in words that the notebook appends behind the number TEXT (leading\n"

@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/printable.h"
 #include "cli/system_locale.h"
 
 namespace tallyman::cli {
@@ -84,7 +86,8 @@ int Run(int argc, char** argv) {
   if (i >= argc) throw UsageError{"no command given (see --help)"};
   const std::string name = argv[i];
   for (const Command& command : Commands()) {
-    if (name == command.name) return command.run(options, std::vector<std::string>(argv + i + 1, argv + argc), std::cout);
+    if (name == command.name)
+      return command.run(options, std::vector<std::string>(argv + i + 1, argv + argc), std::cout);
   }
   throw UsageError{"unknown command " + name + " (see --help)"};
 }
@@ -96,7 +99,10 @@ int main(int argc, char** argv) {
   try {
     return tallyman::cli::Run(argc, argv);
   } catch (const tallyman::cli::UsageError& error) {
-    std::cerr << "tallyman-cli: " << error.message << '\n';
+    std::cerr << "tallyman-cli: " << tallyman::cli::Printable(tallyman::FromUtf8(error.message)) << '\n';
     return 2;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "tallyman-cli: not enough memory\n";
+    return 1;
   }
 }

@@ -3,6 +3,7 @@
 // exit with 1 (refused input).
 #include <ostream>
 
+#include "cli/printable.h"
 #include "engine/core/host.h"
 
 namespace tallyman::cli {
@@ -11,7 +12,7 @@ class PrintingSink : public MessageSink {
  public:
   explicit PrintingSink(std::ostream& out) : m_out(out) {}
   void ShowMessage(const Text& text) override {
-    m_out << ToUtf8(text) << '\n';
+    m_out << Printable(text) << '\n';
     m_shown = true;
   }
   bool Shown() const { return m_shown; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the engine, the command line, the windows, the program
 # end to end, the engine tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a short run of the formula fuzz target. Ends with the summary of every test run.
+# and a short run of every fuzz target. Ends with the summary of every test run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" test
@@ -33,7 +33,7 @@ if [ "${TALLYMAN_SKIP_SANITIZE:-}" != 1 ]; then
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "sanitizers" "$build-sanitize" || status=1
 fi
 if [ "${TALLYMAN_SKIP_FUZZ:-}" != 1 ] && command -v clang++ >/dev/null 2>&1; then
-  echo "== formula fuzz target under the sanitizers"
+  echo "== fuzz targets under the sanitizers"
   if "$root/scripts/fuzz.sh" "${TALLYMAN_FUZZ_SECONDS:-60}"; then
     echo "fuzz: no failure found" >>"$summary"
   else

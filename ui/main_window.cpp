@@ -176,8 +176,8 @@ void FormTallyman::ConnectEntry() {
     if (m_syncing) return;
     const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
     const long length = static_cast<long>(m_ed->selectedText().size());
-    m_calc->SetEntryFromEditor(FromQString(m_ed->text()), start, length);
-    SyncFromModel();
+    const Text text = FromQString(m_ed->text());
+    Forward([&text, start, length](Calculator& c) { c.SetEntryFromEditor(text, start, length); });
   });
   const auto selection = [this] {
     if (m_syncing) return;
@@ -308,6 +308,10 @@ void FormTallyman::WriteAutomaticCopy() {
   if (!m_calc->EntryChangedSinceSave() || m_calc->Tape().Empty()) return;
   CreateProgramFolders(m_paths);
   m_calc->AutoSave(m_paths.TapeCopyFile());  // write errors are ignored
+}
+
+void FormTallyman::ReportOutOfMemory() {
+  ShowMessage(LangText(pairs::kNotEnoughMemory, m_english));
 }
 
 void FormTallyman::ShowMessage(const Text& text) {

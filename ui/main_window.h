@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <new>
 
 #include "engine/core/host.h"
 #include "engine/core/locale.h"
@@ -60,12 +61,18 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
 
   // Shows the model's state: S1, S2, the entry line, the results total and selections.
   void SyncFromModel();
-  // Runs an operation of the model and shows the outcome.
+  // Runs an operation of the model and shows the outcome. Memory running out in the middle of a
+  // command is reported; the program, its tape and its results go on.
   template <typename Operation>
   void Forward(Operation operation) {
-    operation(*m_calc);
+    try {
+      operation(*m_calc);
+    } catch (const std::bad_alloc&) {
+      ReportOutOfMemory();
+    }
     SyncFromModel();
   }
+  void ReportOutOfMemory();
 
   // --- language ---
   void mLangClick();

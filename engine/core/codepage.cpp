@@ -74,6 +74,32 @@ const UpperHalf& TableOf(CodePage page) {
   return kWindows1251;
 }
 
+// The byte of every character a code page holds, by character code: a direct look-up keeps
+// encoding a whole file or notebook linear. 0 marks a character the page lacks (code 0 is ASCII).
+constexpr size_t kReverseSize = 0x2600;  // past every character of the three upper halves
+using ReverseTable = std::array<unsigned char, kReverseSize>;
+
+constexpr ReverseTable Reverse(const UpperHalf& half) {
+  ReverseTable table{};
+  for (size_t i = 0; i < half.size(); ++i) table[half[i]] = static_cast<unsigned char>(0x80 + i);
+  return table;
+}
+
+const ReverseTable& ReverseOf(CodePage page) {
+  static constexpr ReverseTable kWindows1251Bytes = Reverse(kWindows1251);
+  static constexpr ReverseTable kCp866Bytes = Reverse(kCp866);
+  static constexpr ReverseTable kKoi8RBytes = Reverse(kKoi8R);
+  switch (page) {
+    case CodePage::Cp866:
+      return kCp866Bytes;
+    case CodePage::Koi8R:
+      return kKoi8RBytes;
+    case CodePage::Windows1251:
+      break;
+  }
+  return kWindows1251Bytes;
+}
+
 }  // namespace
 
 wchar_t DecodeByte(unsigned char byte, CodePage page) {
@@ -83,11 +109,10 @@ wchar_t DecodeByte(unsigned char byte, CodePage page) {
 
 std::optional<unsigned char> EncodeChar(wchar_t c, CodePage page) {
   if (c >= 0 && c < 0x80) return static_cast<unsigned char>(c);
-  const UpperHalf& table = TableOf(page);
-  for (size_t i = 0; i < table.size(); ++i) {
-    if (static_cast<wchar_t>(table[i]) == c) return static_cast<unsigned char>(0x80 + i);
-  }
-  return std::nullopt;
+  if (c < 0 || static_cast<size_t>(c) >= kReverseSize) return std::nullopt;
+  const unsigned char byte = ReverseOf(page)[static_cast<size_t>(c)];
+  if (byte == 0) return std::nullopt;
+  return byte;
 }
 
 Text Decode(std::string_view bytes, CodePage page) {

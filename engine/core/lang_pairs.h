@@ -9,6 +9,7 @@ namespace tallyman::pairs {
 inline constexpr const wchar_t* kError = L"Ошибка!=Error!";
 inline constexpr const wchar_t* kWrongClipboardNumber = L"В буфере не число!=Wrong number in clipboard!";
 inline constexpr const wchar_t* kFileError = L"Ошибка в файле!=File error!";
+inline constexpr const wchar_t* kNotEnoughMemory = L"Недостаточно памяти!=Not enough memory!";
 inline constexpr const wchar_t* kCalculationError = L"Ошибка в расчётах=Error in calculations!";
 inline constexpr const wchar_t* kZeroNotMeaningful = L"Ноль вводить не имеет смысла!=The zero is not meaningful!";
 inline constexpr const wchar_t* kTimeIsOver = L"Время вышло!=The time is over!";

@@ -11,27 +11,27 @@ namespace {
 
 // 10^0 .. 10^27: every one is exact in an 80-bit long double (5^27 < 2^64).
 constexpr int kExactPowers = 28;
-const std::array<long double, kExactPowers>& PowersOfTen() {
-  static const auto powers = [] {
-    std::array<long double, kExactPowers> p{};
-    p[0] = 1;
-    for (int i = 1; i < kExactPowers; ++i) p[i] = p[i - 1] * 10;
-    return p;
-  }();
-  return powers;
-}
+constexpr std::array<long double, kExactPowers> kPowersOfTen = [] {
+  std::array<long double, kExactPowers> p{};
+  p[0] = 1;
+  for (int i = 1; i < kExactPowers; ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
+// Significant digits kept for the general conversion; later ones cannot change an 80-bit value
+// except in the rarest halfway cases.
+constexpr size_t kKeptDigits = 120;
 
 // The 18 significant decimal digits of a > 0, rounded to nearest, and the decimal exponent of the
 // first digit. The quick way scales by an exact power of ten (one rounding, an error below 0.06 in
 // the last place) and defers to the exact conversion whenever that error could change the digit.
 void Significand18(long double a, char (&digits)[18], int& exponent) {
-  const auto& powers = PowersOfTen();
   if (a >= 1e-9L && a < 1e18L) {
     int e = static_cast<int>(std::floor(std::log10(a)));
     for (int attempt = 0; attempt < 2; ++attempt) {
       const int k = 17 - e;
       if (k < 0 || k >= kExactPowers) break;
-      const long double scaled = a * powers[static_cast<size_t>(k)];
+      const long double scaled = a * kPowersOfTen[static_cast<size_t>(k)];
       if (scaled >= 1e18L) {
         ++e;
         continue;
@@ -93,36 +93,35 @@ Text NumberText::CleanNumber(TextView text) const {
   return out;
 }
 
-std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
-  char buffer[128];
-  size_t n = 0;
+std::optional<Number> ReadDecimalNumber(TextView t, wchar_t decimal, bool allowExponent) {
   size_t i = 0;
   bool negative = false;
   if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) negative = t[i++] == L'-';
-  size_t digits = 0;
+  // The value is digits x 10^scale. Leading zeros are no digits: they only move the scale.
+  char digits[kKeptDigits + 32];
+  size_t kept = 0;
+  long scale = 0;
+  bool anyDigit = false;
   bool separator = false;
   for (; i < t.size(); ++i) {
     const wchar_t c = t[i];
     if (c >= L'0' && c <= L'9') {
-      if (n + 8 >= sizeof buffer) {
-        // Digits past what an 80-bit value can hold matter only before the separator, where
-        // they scale the value: keep counting them as an exponent.
-        if (!separator) ++digits;
-        continue;
+      anyDigit = true;
+      if (kept == 0 && c == L'0') {
+        scale -= separator;
+      } else if (kept < kKeptDigits) {
+        digits[kept++] = static_cast<char>(c);
+        scale -= separator;
+      } else if (!separator) {
+        ++scale;  // a digit past those kept still scales the value
       }
-      buffer[n++] = static_cast<char>(c);
-      ++digits;
-    } else if (c == m_decimal && !separator) {
+    } else if (c == decimal && !separator) {
       separator = true;
-      if (n + 8 < sizeof buffer) buffer[n++] = '.';
     } else {
       break;
     }
   }
-  if (digits == 0 && !separator) return std::nullopt;
-  const size_t kept = std::count_if(buffer, buffer + n, [](char c) { return c != '.'; });
-  long extraScale = static_cast<long>(digits) - static_cast<long>(kept);
-  if (n == 0 || (n == 1 && buffer[0] == '.')) buffer[n++] = '0';
+  if (!anyDigit && !separator) return std::nullopt;
   if (i < t.size() && allowExponent && (t[i] == L'e' || t[i] == L'E')) {
     ++i;
     bool negativeExponent = false;
@@ -132,44 +131,40 @@ std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
     for (; i < t.size() && t[i] >= L'0' && t[i] <= L'9'; ++i, ++exponentDigits)
       exponent = std::min(exponent * 10 + (t[i] - L'0'), 100000L);
     if (exponentDigits == 0) return std::nullopt;
-    extraScale += negativeExponent ? -exponent : exponent;
+    scale += negativeExponent ? -exponent : exponent;
   }
   if (i != t.size()) return std::nullopt;
-  if (extraScale != 0) {
-    const std::string e = "e" + std::to_string(extraScale);
-    std::copy(e.begin(), e.end(), buffer + n);
-    n += e.size();
-  }
-  // Up to 19 digits and 27 decimals read exactly as an integer divided by a power of ten (both
-  // exact, so the quotient is correctly rounded); anything else takes the general conversion.
-  if (extraScale == 0 && kept <= 19) {
+  const Number sign = negative ? -1 : 1;
+  if (kept == 0) return sign * 0;
+
+  // Up to 19 digits form an exact integer; divided by an exact power of ten (or scaled up while it
+  // stays a 19-digit integer) the result is correctly rounded. Anything else takes the general
+  // conversion.
+  if (kept <= 19 && scale > -kExactPowers && static_cast<long>(kept) + scale <= 19) {
     unsigned long long mantissa = 0;
-    int decimals = 0;
-    bool afterPoint = false;
-    for (size_t k = 0; k < n; ++k) {
-      if (buffer[k] == '.') {
-        afterPoint = true;
-        continue;
-      }
-      mantissa = mantissa * 10 + static_cast<unsigned>(buffer[k] - '0');
-      decimals += afterPoint;
-    }
-    if (decimals < kExactPowers) {
-      const Number quick = static_cast<Number>(mantissa) / PowersOfTen()[static_cast<size_t>(decimals)];
-      return negative ? -quick : quick;
-    }
+    for (size_t k = 0; k < kept; ++k) mantissa = mantissa * 10 + static_cast<unsigned>(digits[k] - '0');
+    for (long k = 0; k < scale; ++k) mantissa *= 10;
+    const Number whole = static_cast<Number>(mantissa);
+    return sign * (scale < 0 ? whole / kPowersOfTen[static_cast<size_t>(-scale)] : whole);
   }
+  const std::string exponentText = "e" + std::to_string(scale);
+  std::copy(exponentText.begin(), exponentText.end(), digits + kept);
+  const size_t n = kept + exponentText.size();
   Number value = 0;
-  const auto result = std::from_chars(buffer, buffer + n, value, std::chars_format::general);
+  const auto result = std::from_chars(digits, digits + n, value, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
     // Underflow reads as zero; overflow is no usable number.
-    if (extraScale > 0) return std::nullopt;
+    if (scale > 0) return std::nullopt;
     value = 0;
-  } else if (result.ec != std::errc() || result.ptr != buffer + n) {
+  } else if (result.ec != std::errc() || result.ptr != digits + n) {
     return std::nullopt;
   }
   if (!std::isfinite(value)) return std::nullopt;
-  return negative ? -value : value;
+  return sign * value;
+}
+
+std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
+  return ReadDecimalNumber(t, m_decimal, allowExponent);
 }
 
 std::optional<Number> NumberText::ReadFloat(TextView cleaned) const { return Parse(cleaned, true); }

@@ -15,6 +15,11 @@ namespace tallyman {
 
 inline constexpr int kMaxDecimals = 18;
 
+// The one reader of decimal numbers: [+|-]digits[decimal digits][(e|E)[+|-]digits] (the exponent
+// only when allowed), correctly rounded; nullopt for any other text or an overflow (an underflow
+// reads as 0). Leading zeros, any number of them, do not count as digits.
+std::optional<Number> ReadDecimalNumber(TextView text, wchar_t decimal, bool allowExponent);
+
 class NumberText {
  public:
   explicit NumberText(const Locale& locale, int digits = 8, int resOut = 4);
@@ -50,7 +55,7 @@ class NumberText {
   std::optional<Number> RowValue(TextView row, wchar_t delimiter) const;
 
  private:
-  // Parses [+|-]digits[sep digits][e[+|-]digits] of cleaned text into an ASCII buffer.
+  // ReadDecimalNumber with the decimal separator.
   std::optional<Number> Parse(TextView cleaned, bool allowExponent) const;
 
   wchar_t m_decimal;

@@ -1,8 +1,12 @@
+// Encoding, line splitting and reading of text files; writing is in text_file_write.cpp.
 #include "engine/core/text_file.h"
 
-#include <cstdio>
-#include <random>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <new>
 
 #include "engine/core/codepage.h"
 
@@ -11,30 +15,41 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+bool StartsWithBom(std::string_view bytes) {
+  return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+}
+
+// Calls line(piece) for every line of text split at CR, LF or CR LF.
+template <typename Char, typename Line>
+void ForEachLine(std::basic_string_view<Char> text, Line line) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != Char('\r') && text[i] != Char('\n')) continue;
+    line(text.substr(start, i - start));
+    if (text[i] == Char('\r') && i + 1 < text.size() && text[i + 1] == Char('\n')) ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) line(text.substr(start));
+}
+
 }  // namespace
 
 Text DecodeTextFile(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return FromUtf8(bytes.substr(kUtf8Bom.size()));
+  if (StartsWithBom(bytes)) return FromUtf8(bytes.substr(kUtf8Bom.size()));
   return Decode(bytes, CodePage::Windows1251);
 }
 
 std::string EncodeTextFile(TextView text) {
   bool lossless = false;
   std::string bytes = Encode(text, CodePage::Windows1251, &lossless);
-  if (lossless) return bytes;
+  // Windows-1251 bytes that start like a byte-order mark would read back as UTF-8.
+  if (lossless && !StartsWithBom(bytes)) return bytes;
   return std::string(kUtf8Bom) + ToUtf8(text);
 }
 
 std::vector<Text> SplitLines(TextView text) {
   std::vector<Text> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'\r' && text[i] != L'\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  ForEachLine(text, [&lines](TextView line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -50,54 +65,57 @@ Text JoinLinesCrLf(const std::vector<Text>& lines) {
   return out;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  // Only regular files: a folder reads as missing, and a pipe or a device could block forever.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  size_t read = 0;
-  while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return bytes;
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  // Non-blocking, so that opening a pipe cannot hang; only a regular file is then read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> result;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) <= maxBytes) {
+    try {
+      std::string bytes;
+      bytes.reserve(static_cast<size_t>(info.st_size));
+      char buffer[65536];
+      bool ok = true;
+      for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+          ok = n == 0;
+          break;
+        }
+        // The file may grow while it is read.
+        if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
+          ok = false;
+          break;
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+      }
+      if (ok) result = std::move(bytes);
+    } catch (const std::bad_alloc&) {
+      result.reset();
+    }
+  }
+  ::close(fd);
+  return result;
 }
 
-std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path) {
-  auto bytes = ReadFileBytes(path);
+std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  const auto bytes = ReadFileBytes(path, maxBytes);
   if (!bytes) return std::nullopt;
-  return SplitLines(DecodeTextFile(*bytes));
-}
-
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  std::random_device entropy;
-  std::filesystem::path temp = path;
-  temp += ".tmp" + std::to_string(entropy() % 1000000);
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  std::error_code error;
-  // The new file keeps the permissions the user gave the old one.
-  const auto old = std::filesystem::status(path, error);
-  if (ok && !error && std::filesystem::is_regular_file(old)) {
-    std::filesystem::permissions(temp, old.permissions(), error);
+  try {
+    // Line by line straight from the bytes: the whole file is never held decoded a second time.
+    std::string_view content(*bytes);
+    const bool utf8 = StartsWithBom(content);
+    if (utf8) content.remove_prefix(kUtf8Bom.size());
+    std::vector<Text> lines;
+    ForEachLine(content, [&lines, utf8](std::string_view line) {
+      lines.push_back(utf8 ? FromUtf8(line) : Decode(line, CodePage::Windows1251));
+    });
+    return lines;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
   }
-  error.clear();
-  if (ok) std::filesystem::rename(temp, path, error);
-  if (!ok || error) {
-    std::filesystem::remove(temp, error);
-    return false;
-  }
-  return true;
-}
-
-bool WriteTextLines(const std::filesystem::path& path, const std::vector<Text>& lines) {
-  return WriteFileAtomically(path, EncodeTextFile(JoinLinesCrLf(lines)));
 }
 
 }  // namespace tallyman

@@ -1,8 +1,17 @@
 #pragma once
 // Reading and writing the program's plain-text files: Windows-1251 with CR LF on disk, or UTF-8
-// with a byte-order mark when the text holds characters Windows-1251 lacks. Writes are atomic:
-// a temporary file in the same folder is written, flushed and renamed over the old one, so a
-// failed write never damages the previous file.
+// with a byte-order mark when the text holds characters Windows-1251 lacks.
+//
+// Writes are atomic and durable: the content goes into a new temporary file in the target's
+// folder (created exclusively, readable by the owner alone until it is complete), is flushed to
+// the disk and renamed over the old file, and the folder is flushed too. A failed write never
+// damages the previous file; temporary files an interrupted write left behind (older than a
+// minute) are removed by the next write in that folder. A symbolic link is written through: its target gets the content
+// and the link stays. A replacing save detaches other hard links of the file (the file is a new one).
+//
+// Reads take only regular files, up to a size limit the caller gives; a larger file, or one that
+// does not fit into memory, reads as unreadable.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,7 +23,8 @@ namespace tallyman {
 
 // Windows-1251, or UTF-8 when the bytes start with the UTF-8 byte-order mark.
 Text DecodeTextFile(std::string_view bytes);
-// Windows-1251 when every character fits, otherwise UTF-8 with a byte-order mark.
+// Windows-1251 when every character fits and the bytes would not read back as a byte-order mark
+// ("п»ї" at the start), otherwise UTF-8 with a byte-order mark.
 std::string EncodeTextFile(TextView text);
 
 // Lines split at CR, LF or CR LF; a line end after the last line adds no empty line.
@@ -22,10 +32,16 @@ std::vector<Text> SplitLines(TextView text);
 // Every line followed by CR LF.
 Text JoinLinesCrLf(const std::vector<Text>& lines);
 
-// nullopt for anything that is not a readable regular file (missing, a folder, a device).
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
-std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path);
+// nullopt for anything that is not a readable regular file (missing, a folder, a device), for a
+// file larger than maxBytes and when memory runs out.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes);
+// The decoded lines of a text file, with the same refusals.
+std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
+// Where a write of `path` goes: the target of a symbolic link, else the path itself.
+std::filesystem::path WriteTarget(const std::filesystem::path& path);
+// False when the content could not be written completely, or when the target exists but is no
+// regular file (a folder, a device); the old file is then unchanged.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 bool WriteTextLines(const std::filesystem::path& path, const std::vector<Text>& lines);
 

@@ -61,12 +61,12 @@ void FormulaHistory::Remove(size_t index) {
 }
 
 bool FormulaHistory::Load(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadFileBytes(file);
-  if (!bytes) {
+  std::optional<std::vector<Text>> lines = ReadTextLines(file, kMaxFileBytes);
+  if (!lines) {
     m_lines.clear();
     return false;
   }
-  m_lines = SplitLines(DecodeTextFile(*bytes));
+  m_lines = std::move(*lines);
   return true;
 }
 

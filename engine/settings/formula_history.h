@@ -3,6 +3,7 @@
 // most once. Two lines hold the same formula when their formula parts (the text before the first
 // ":", the assignments after it do not count) are equal ignoring ASCII letter case. Kept in
 // "TallyForm.txt"; the file is deleted when the window closes with an empty list.
+#include <cstdint>
 #include <filesystem>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace tallyman {
 class FormulaHistory {
  public:
   static constexpr size_t kMaxLines = 100;
+  // A larger file is no history of this program: it reads as unreadable.
+  static constexpr std::uintmax_t kMaxFileBytes = 4u << 20;
 
   FormulaHistory() = default;
   explicit FormulaHistory(std::vector<Text> lines) : m_lines(std::move(lines)) {}

@@ -1,8 +1,10 @@
 #include "engine/settings/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <string>
 #include <system_error>
 
@@ -32,6 +34,8 @@ std::optional<int> ParseInteger(TextView text) {
     base = 16;
     text.remove_prefix(2);
   }
+  // Leading zeros are no digits, however many there are.
+  if (!text.empty()) text.remove_prefix(std::min(text.find_first_not_of(L'0'), text.size() - 1));
   if (text.empty() || text.size() > 20) return std::nullopt;
   std::string ascii;
   for (wchar_t c : text) {
@@ -59,17 +63,24 @@ std::optional<int> ParseInteger(TextView text) {
 }
 
 IniFile ReadIniFile(const std::filesystem::path& file) {
-  const std::optional<std::string> bytes = ReadFileBytes(file);
+  const std::optional<std::string> bytes = ReadFileBytes(file, kMaxSettingsFileBytes);
   if (!bytes) return IniFile();
   return IniFile::Parse(DecodeTextFile(*bytes));
 }
 
-// Writing through a symbolic link replaces its target, not the link.
-std::filesystem::path WriteTarget(const std::filesystem::path& file) {
+// The save itself; SaveSettings turns running out of memory into a failed save.
+bool SaveSettingsUnguarded(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
+  const std::filesystem::path target = WriteTarget(file);
+  IniFile ini;
   std::error_code error;
-  if (!std::filesystem::is_symlink(file, error)) return file;
-  const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
-  return error ? file : target;
+  if (std::filesystem::exists(target, error)) {
+    const std::optional<std::string> bytes = ReadFileBytes(target, kMaxSettingsFileBytes);
+    // A file that exists but cannot be read is not replaced: its hand-written sections would go.
+    if (!bytes) return false;
+    ini = IniFile::Parse(DecodeTextFile(*bytes));
+  }
+  WriteSettings(ini, settings, locale);
+  return WriteFileAtomically(target, EncodeTextFile(ini.Serialize()));
 }
 
 }  // namespace
@@ -122,21 +133,19 @@ void WriteSettings(IniFile& ini, const Settings& settings, const Locale& locale)
 }
 
 Settings LoadSettings(const std::filesystem::path& file, const Locale& locale, const Settings& base) {
-  return ReadSettings(ReadIniFile(file), locale, base);
+  try {
+    return ReadSettings(ReadIniFile(file), locale, base);
+  } catch (const std::bad_alloc&) {
+    return base;  // as if the file were absent
+  }
 }
 
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
-  const std::filesystem::path target = WriteTarget(file);
-  IniFile ini;
-  std::error_code error;
-  if (std::filesystem::exists(target, error)) {
-    const std::optional<std::string> bytes = ReadFileBytes(target);
-    // A file that exists but cannot be read is not replaced: its hand-written sections would go.
-    if (!bytes) return false;
-    ini = IniFile::Parse(DecodeTextFile(*bytes));
+  try {
+    return SaveSettingsUnguarded(file, settings, locale);
+  } catch (const std::bad_alloc&) {
+    return false;
   }
-  WriteSettings(ini, settings, locale);
-  return WriteFileAtomically(target, EncodeTextFile(ini.Serialize()));
 }
 
 bool ReadOnlyOne(const std::filesystem::path& file) {

@@ -4,6 +4,7 @@
 // keys below, so sections, keys and comments written by hand (NUMSTRING above all) stay in place.
 // CONSTANTS is erased and rewritten. On disk: Windows-1251 with CR LF, or UTF-8 with a byte-order
 // mark when a text (a slot name, the print title) holds characters Windows-1251 lacks.
+#include <cstdint>
 #include <filesystem>
 
 #include "engine/core/locale.h"
@@ -11,6 +12,9 @@
 #include "engine/settings/settings.h"
 
 namespace tallyman {
+
+// A larger settings file reads as absent and is never overwritten.
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = 4u << 20;
 
 // Values of the document; a missing key, or a value that is not an integer where one is
 // expected, keeps the value of `base` (the caller's current state, Settings() at start-up).

@@ -1,6 +1,7 @@
 // Changes to rows already on the tape: every change is made on a copy that must recompute
 // cleanly before it replaces the tape.
 #include <algorithm>
+#include <new>
 
 #include "engine/core/lang_pairs.h"
 #include "engine/tape/calculator.h"
@@ -108,8 +109,16 @@ void Calculator::LoadTapeFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return;
   CloseCalculation();
-  auto rows = ReadTapeFile(path);
-  if (!rows || !GroupingFits(*rows, m_numbers.ThousandsSeparator()) || !RecalcTape(*rows, m_numbers)) {
+  std::optional<std::vector<Text>> rows;
+  try {
+    rows = ReadTapeFile(path);
+    if (rows && (!GroupingFits(*rows, m_numbers.ThousandsSeparator()) || !RecalcTape(*rows, m_numbers)))
+      rows.reset();
+  } catch (const std::bad_alloc&) {
+    // A file too large for the memory left is refused like a broken one; the tape stays.
+    rows.reset();
+  }
+  if (!rows) {
     Message(pairs::kFileError);
     return;
   }

@@ -46,7 +46,7 @@ bool RecalcTape(std::vector<Text>& rows, const NumberText& numbers) {
 }
 
 std::optional<std::vector<Text>> ReadTapeFile(const std::filesystem::path& path) {
-  auto lines = ReadTextLines(path);
+  auto lines = ReadTextLines(path, kMaxTapeFileBytes);
   if (!lines) return std::nullopt;
   // Blank lines that an editor left after the last row are no rows.
   while (!lines->empty() && lines->back().find_first_not_of(L" \t") == Text::npos) lines->pop_back();

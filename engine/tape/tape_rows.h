@@ -3,6 +3,7 @@
 //   start row      tab, "=", value
 //   operation row  sign, operand, tab, "=", running result
 //   pending sign   one sign character, as the last row only
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -11,7 +12,9 @@
 
 namespace tallyman {
 
-inline bool IsSign(wchar_t c) { return c == L'+' || c == L'-' || c == L'*' || c == L'/'; }
+inline bool IsSign(wchar_t c) {
+  return c == L'+' || c == L'-' || c == L'*' || c == L'/';
+}
 
 // p combined with x by the sign, in extended precision.
 Number Combine(Number p, wchar_t sign, Number x);
@@ -22,7 +25,9 @@ Number Combine(Number p, wchar_t sign, Number x);
 bool RecalcTape(std::vector<Text>& rows, const NumberText& numbers);
 
 // Tape files: one row per line, CR LF after every line, Windows-1251 (UTF-8 with a byte-order mark
-// when a row holds characters Windows-1251 lacks). Reading accepts CR, LF and CR LF.
+// when a row holds characters Windows-1251 lacks). Reading accepts CR, LF and CR LF. A larger file
+// than kMaxTapeFileBytes (a million rows take about 20 MB) is refused as unreadable.
+inline constexpr std::uintmax_t kMaxTapeFileBytes = 64u << 20;
 std::optional<std::vector<Text>> ReadTapeFile(const std::filesystem::path& path);
 bool WriteTapeFile(const std::filesystem::path& path, const std::vector<Text>& rows);
 

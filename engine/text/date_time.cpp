@@ -1,5 +1,6 @@
 #include "engine/text/date_time.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -48,7 +49,10 @@ size_t RunLength(TextView picture, size_t i) {
 }
 
 std::optional<int> ReadWhole(TextView text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
+  if (text.empty()) return std::nullopt;
+  // Leading zeros are no digits: any number of them leaves the value readable.
+  text.remove_prefix(std::min(text.find_first_not_of(L'0'), text.size() - 1));
+  if (text.size() > 9) return std::nullopt;
   int n = 0;
   for (wchar_t c : text) {
     if (!IsDigit(c)) return std::nullopt;

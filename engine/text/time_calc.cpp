@@ -1,5 +1,6 @@
 #include "engine/text/time_calc.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -23,8 +24,10 @@ bool IsOperator(wchar_t c, int operatorClass) {
   return additive || multiplicative;
 }
 
-// A whole number of digits; unreadable, empty or absurdly long text counts as 0.
+// A whole number of digits; unreadable, empty or absurdly long text counts as 0. Leading zeros,
+// any number of them, are no digits.
 Number WholeOrZero(TextView text) {
+  text.remove_prefix(std::min(text.find_first_not_of(L'0'), text.size()));
   if (text.empty() || text.size() > 18) return 0;
   long long n = 0;
   for (wchar_t c : text) {
@@ -34,9 +37,16 @@ Number WholeOrZero(TextView text) {
   return static_cast<Number>(n);
 }
 
+// At least two digits of n >= 0, written by hand: std::to_wstring goes through the C library's
+// wide printf, which dominated long columns of times.
 Text TwoDigits(long long n) {
-  Text t = std::to_wstring(n);
-  return t.size() < 2 ? L"0" + t : t;
+  wchar_t digits[24];
+  size_t begin = sizeof digits / sizeof digits[0];
+  do {
+    digits[--begin] = static_cast<wchar_t>(L'0' + n % 10);
+    n /= 10;
+  } while (n > 0 || begin > sizeof digits / sizeof digits[0] - 2);
+  return Text(digits + begin, digits + sizeof digits / sizeof digits[0]);
 }
 
 // Russian word for a count: the form after ..1, after ..2 to ..4, and the rest (and 11 to 19).
@@ -76,10 +86,18 @@ DateTime TimeCalculator::Today() const { return std::floor(m_now); }
 
 Text TimeCalculator::Decimal(Number value, int decimals) const {
   if (!std::isfinite(value)) return Text();
-  std::string buffer(5100, '\0');
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+  // A short buffer on the stack serves every usual value; the largest long double takes ~5000.
+  char small[64];
+  std::string large;
+  auto result = std::to_chars(small, small + sizeof small, value, std::chars_format::fixed, decimals);
+  std::string_view written(small, static_cast<size_t>(result.ptr - small));
+  if (result.ec == std::errc::value_too_large) {
+    large.resize(5100);
+    result = std::to_chars(large.data(), large.data() + large.size(), value, std::chars_format::fixed, decimals);
+    written = std::string_view(large.data(), static_cast<size_t>(result.ptr - large.data()));
+  }
   if (result.ec != std::errc()) return Text();
-  buffer.resize(static_cast<size_t>(result.ptr - buffer.data()));
+  std::string buffer(written);
   if (buffer.find('.') != std::string::npos) {
     while (buffer.back() == '0') buffer.pop_back();
     if (buffer.back() == '.') buffer.pop_back();
@@ -299,36 +317,33 @@ Text TimeCalculator::TimeOperation(TextView left, TextView right, TextView op) c
 }
 
 Text TimeCalculator::TimeChain(TextView text) const {
+  // The rest of the text is a view that only ever shrinks from the front: one pass over it.
   Text left, right, op;
-  Text rest(text);
+  TextView rest = text;
   while (!rest.empty()) {
-    rest = Trimmed(rest);
+    rest = TrimBlanks(rest);
     if (rest.empty()) break;
     const size_t p = FindOperator(rest, 0);
     if (p > 0) {
-      const Text before = Trimmed(TextView(rest).substr(0, p - 1));
-      if (left.empty()) {
-        left = before;
-      } else {
-        right = before;
-      }
+      const TextView before = TrimBlanks(rest.substr(0, p - 1));
+      (left.empty() ? left : right) = before;
       op = rest.substr(p - 1, 1);
-      rest.erase(0, p);
+      rest.remove_prefix(p);
     }
     if (left.empty() || (p == 0 && right.empty())) {
       // The first operand (or one after a leading sign), or an operand without an operator.
-      (left.empty() ? left : right) = Trimmed(rest);
-      rest.clear();
+      (left.empty() ? left : right) = TrimBlanks(rest);
+      rest = TextView();
     }
     if (!rest.empty() && right.empty()) {
-      const size_t q = FindOperator(TrimBlanks(rest), 0);
-      const Text trimmed = Trimmed(rest);
+      const TextView trimmed = TrimBlanks(rest);
+      const size_t q = FindOperator(trimmed, 0);
       // An operator right at the start belongs to the next step (a trailing sign here).
       if (q == 0) {
         right = trimmed;
-        rest.clear();
+        rest = TextView();
       } else {
-        right = Trimmed(TextView(trimmed).substr(0, q - 1));
+        right = TrimBlanks(trimmed.substr(0, q - 1));
         rest = trimmed.substr(q - 1);
       }
     }
@@ -370,16 +385,16 @@ Text TimeCalculator::TimeCalc(TextView text, MessageSink& sink) const {
       Text tag;
     };
     std::vector<Term> terms;
-    Text rest = work;
+    TextView rest = work;
     while (!rest.empty()) {
-      rest = Trimmed(rest);
+      rest = TrimBlanks(rest);
       const size_t p = FindOperator(rest, 1);
       if (p == 0) {
-        if (!rest.empty()) terms.push_back({rest, Text()});
+        if (!rest.empty()) terms.push_back({Text(rest), Text()});
         break;
       }
-      terms.push_back({Trimmed(TextView(rest).substr(0, p - 1)), rest.substr(p - 1, 1)});
-      rest.erase(0, p);
+      terms.push_back({Trimmed(rest.substr(0, p - 1)), Text(rest.substr(p - 1, 1))});
+      rest.remove_prefix(p);
     }
     bool multiplicative = false;
     for (Term& term : terms) {
@@ -387,7 +402,10 @@ Text TimeCalculator::TimeCalc(TextView text, MessageSink& sink) const {
       if (multiplicative) term.text = TimeChain(term.text);
     }
     Text joined;
-    for (const Term& term : terms) joined += term.text + term.tag;
+    for (const Term& term : terms) {
+      joined += term.text;
+      joined += term.tag;
+    }
     if (terms.size() == 1 && !multiplicative) joined = TimeChain(joined);
     if (!joined.empty() && FindOperator(joined, 0) > 0 && !Contains(joined, L'=')) joined = TimeChain(joined);
     return joined;

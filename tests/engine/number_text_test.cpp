@@ -132,6 +132,33 @@ TEST(ReadFloat, AcceptsExponentNotation) {
   EXPECT_EQ(*En().ReadFloat(L"."), 0);
 }
 
+struct LeadingZerosCase {
+  const char* name;
+  Text text;
+  bool allowExponent;
+  long double value;
+};
+
+// Leading zeros hold no digit, however many there are; the digits after them all count.
+TEST(ReadDecimalNumber, LeadingZerosDoNotCrowdOutTheDigits) {
+  const auto zeros = [](size_t n) { return Text(n, L'0'); };
+  const LeadingZerosCase cases[] = {
+      {"119 zeros", zeros(119) + L"5", false, 5},
+      {"120 zeros", zeros(120) + L"5", false, 5},
+      {"121 zeros, sign", L"-" + zeros(121) + L"5", false, -5},
+      {"plus sign, 300 zeros, fraction", L"+" + zeros(300) + L"12.5", false, 12.5L},
+      {"zeros after the separator", L"0." + zeros(200) + L"5e201", true, 5},
+      {"zeros, then more than 19 digits", zeros(150) + L"12345678901234567890", false, 12345678901234567890.0L},
+      {"only zeros", zeros(500), false, 0},
+      {"digits past those kept scale the value", L"1" + zeros(130), false, 1e130L},
+      {"exponent after zeros", zeros(130) + L"1e2", true, 100},
+  };
+  for (const LeadingZerosCase& c : cases) {
+    EXPECT_EQ(ReadDecimalNumber(c.text, L'.', c.allowExponent), std::optional<Number>(c.value)) << c.name;
+  }
+  EXPECT_EQ(Ru().TextToNumber(zeros(120) + L"5"), std::optional<Number>(5));
+}
+
 struct RowCase {
   const wchar_t* row;
   wchar_t delimiter;

@@ -87,7 +87,7 @@ TEST_F(TapeFileTest, SaveThenLoadGivesTheSameTape) {
   for (wchar_t k : Text(L"1234,5+0,25*3-7/2")) calc.KeyPress(k);
   const auto path = m_dir / "saved.txt";
   ASSERT_TRUE(calc.SaveTapeFile(path));  // closes the calculation first: no pending row is saved
-  const auto bytes = ReadFileBytes(path).value();
+  const auto bytes = ReadFileBytes(path, kMaxTapeFileBytes).value();
   EXPECT_EQ(bytes, "\t=1\xA0" "234,5\r\n+0,25\t=1\xA0" "234,75\r\n*3\t=3\xA0" "704,25\r\n-7\t=3\xA0" "697,25\r\n"
                    "/2\t=1\xA0" "848,625\r\n");
   Calculator other(Locale::Russian(), m_host);
@@ -152,7 +152,7 @@ TEST_F(TapeFileTest, AutoSaveOnlyAfterAChangeAndKeepsTheOldCopyOnFailure) {
   EXPECT_FALSE(std::filesystem::exists(path));  // empty tape: nothing to copy
   for (wchar_t k : Text(L"3+4")) calc.KeyPress(k);
   calc.AutoSave(path);
-  EXPECT_EQ(ReadFileBytes(path).value(), "\t=3\r\n+\r\n");
+  EXPECT_EQ(ReadFileBytes(path, kMaxTapeFileBytes).value(), "\t=3\r\n+\r\n");
   EXPECT_FALSE(calc.EntryChangedSinceSave());
   std::filesystem::remove(path);
   calc.AutoSave(path);
@@ -172,7 +172,7 @@ TEST_F(TapeFileTest, FailedWriteKeepsThePreviousFile) {
   const std::vector<Text> rows{L"\t=1"};
   EXPECT_FALSE(WriteTextLines(m_dir / "no-such-folder" / "x.txt", rows));
   EXPECT_TRUE(WriteTextLines(path, rows));
-  EXPECT_EQ(ReadFileBytes(path).value(), "\t=1\r\n");
+  EXPECT_EQ(ReadFileBytes(path, kMaxTapeFileBytes).value(), "\t=1\r\n");
   // No temporary files stay behind.
   long files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(m_dir)) files += entry.is_regular_file();
@@ -202,8 +202,9 @@ namespace tallyman {
 namespace {
 
 TEST(TextFile, AFolderIsNoFileToRead) {
-  EXPECT_FALSE(ReadFileBytes(std::filesystem::temp_directory_path()).has_value());
-  EXPECT_FALSE(ReadTextLines(std::filesystem::temp_directory_path() / "tallyman-absent").has_value());
+  EXPECT_FALSE(ReadFileBytes(std::filesystem::temp_directory_path(), kMaxTapeFileBytes).has_value());
+  EXPECT_FALSE(
+      ReadTextLines(std::filesystem::temp_directory_path() / "tallyman-absent", kMaxTapeFileBytes).has_value());
 }
 
 TEST(TextFile, RewriteKeepsThePermissions) {

@@ -38,6 +38,8 @@ TEST(TimeCalc, DurationsInRussianLocale) {
       {L"12:00 * 0", L""},
       {L"10:00 обед", L"10"},
       {L"8:45 - 7:30 =", L"1:15:00"},
+      {L"0000000000000000000001:30 + 0:30", L"2:00:00"},  // leading zeros are no digits
+      {L"1:000000000000000000030 + 0:30", L"2:00:00"},
       {L"1:30 * обед", L"1,5"},
       {L"1:00 - 2:00", L"-1:00:00"},
       {L"1:00 - 2:00 + 3:00", L"2:00:00"},
@@ -75,6 +77,7 @@ TEST(TimeCalc, DatesInRussianLocale) {
       {L"12.01.2026 - 01.01.2026", L"0 лет 0 мес. 11 дней=11"},
       {L"25.12.2026", L"(4) пятница Декабрь(31)"},
       {L"29.02.2024", L"(5) четверг Февраль(29)"},
+      {L"0000000000025.0000000000012.00000000002026", L"(4) пятница Декабрь(31)"},
       {L"31.02.2024", L""},
       {L"25.12.2026 + 10", L"04.01.2027"},
       {L"25.12.2026 - 1:30", L"24.12.2026 22:30:00"},
@@ -171,6 +174,16 @@ TEST(TimeChain, LeadingAndTrailingOperators) {
   EXPECT_EQ(calc.TimeOperation(L"1:30", L"", L""), L"1,5");
   EXPECT_EQ(calc.TimeOperation(L"", L"1:30", L"+"), L"");
   EXPECT_EQ(calc.TimeOperation(L"1:30", L"0:30", L""), L"");
+}
+
+// A long column: every term counts once, in order, whatever the operators around it.
+TEST(TimeCalc, LongColumnsAddUpTermByTerm) {
+  const TimeCalculator calc(Locale::Russian(), Now(), false);
+  Text column = L"0:01";
+  for (int i = 1; i < 30000; ++i) column += i % 3 == 0 ? L" - 0:01" : L" + 0:02 * 1";
+  RecordingSink sink;
+  // 0:01, 20,000 times 0:02 (each read as 0,0333 hours: 120 seconds), 9,999 times -0:01.
+  EXPECT_EQ(calc.TimeCalc(column, sink), L"500:02");
 }
 
 TEST(FindOperator, Classes) {
