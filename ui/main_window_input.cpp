@@ -282,7 +282,7 @@ void FormTallyman::DropOnEntry(const QString& source, int dragPart) {
   if (source == kDragFromResults) {
     const tallyman::Results& results = m_calc->ResultsList();
     if (results.Count() == 0) return;
-    value = numbers.RowValue(results.List().Rows(), results.Selected(), L'=');
+    value = results.Value(results.Selected());
   } else {
     const RowList& tape = m_calc->Tape();
     if (tape.Empty()) return;

@@ -167,8 +167,7 @@ void TFormRes::BuildMenus() {
     if (!path.isEmpty()) SaveRows(path);
   });
   on(a.mSaveAll, [this] {
-    const Results& results = m_main->Calc().ResultsList();
-    if (results.Count() == 0 || results.TapeTexts().size() != static_cast<size_t>(results.Count())) return;
+    if (m_main->Calc().ResultsList().Count() == 0) return;
     const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
     if (!path.isEmpty()) SaveRowsWithTapes(path);
   });
@@ -269,12 +268,8 @@ void TFormRes::SetTabStops(int tabDelta) {
 
 void TFormRes::EditComment() {
   const Results& results = m_main->Calc().ResultsList();
-  const long selected = results.Selected();
-  if (selected < 0 || selected >= results.Count()) return;
-  const Text& row = results.Row(selected);
-  const size_t tab = row.find(L'\t');
-  if (tab == Text::npos) return;
-  QString text = ToQString(TextView(row).substr(0, tab));
+  if (results.Selected() < 0) return;
+  QString text = ToQString(results.Description(results.Selected()));
   const QFont font = m_main->font();
   if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text,
                  m_main->StaysOnTop(), m_english, &font)) {

@@ -31,7 +31,7 @@ bool IsOperationKey(wchar_t c) {
 
 }  // namespace
 
-Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale) {}
+Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale), m_results(m_numbers) {}
 
 void Calculator::Message(const wchar_t* pair) { m_host.ShowMessage(LangText(pair, m_english)); }
 
@@ -149,7 +149,7 @@ void Calculator::KeyPress(wchar_t key) {
       m_s2 = L'\0';
     } else if (m_s1 == L'=' && m_s2 == L'\0') {
       CloseCalculation();
-      m_results.m_list.SelectLast();
+      m_results.Select(m_results.Count() - 1);
       m_resultIndex = m_results.Count() - 1;
       ClearTape();
     }

@@ -32,6 +32,8 @@ inline constexpr wchar_t kKeyBackspace = L'\b';
 class Calculator {
  public:
   Calculator(const Locale& locale, CalculatorHost& host);
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
 
   // --- state ---
   const RowList& Tape() const { return m_tape; }
@@ -126,7 +128,7 @@ class Calculator {
   void LimitMessage();
   Text FormatCalcWithLimit(Number value);
   Text FormatResultWithLimit(Number value);
-  void UpdateResultsTotal();
+  void CheckTotalLimit();  // the total past the 18-digit limit says so
   void AfterSuccessfulChange(wchar_t command, long rememberedSelection);
   // A value taken after "=" starts a new calculation.
   void StartNewIfClosed();

@@ -8,7 +8,9 @@
 
 namespace tallyman {
 
-void Calculator::CloseCalculation() { Close(true); }
+void Calculator::CloseCalculation() {
+  Close(true);
+}
 
 void Calculator::Close(bool appendEntry) {
   if (appendEntry && IsSign(m_s1) && !m_entry.text.empty()) {
@@ -36,47 +38,12 @@ void Calculator::Close(bool appendEntry) {
     }
   }
 
-  Text tapeText = JoinLinesCrLf(m_tape.Rows());
-  auto& tapes = m_results.m_tapes;
-  if (m_resultIndex < 0 || m_resultIndex >= static_cast<long>(tapes.size())) {
-    tapes.push_back(std::move(tapeText));
-  } else {
-    tapes[static_cast<size_t>(m_resultIndex)] = std::move(tapeText);
-  }
-
-  RowList& list = m_results.m_list;
-  const Text value = L"\t=" + m_numbers.FormatResult(*p);
-  if (m_resultIndex < 0 || m_resultIndex >= list.Count()) {
-    list.Append(description + value);
-    m_results.m_comments.push_back(false);
-    m_resultIndex = list.Count() - 1;
-  } else {
-    if (m_results.IsComment(m_resultIndex)) {
-      const Text& row = list.Row(m_resultIndex);
-      const size_t tab = row.find(L'\t');
-      description = tab == Text::npos ? L"???" : row.substr(0, tab);
-    }
-    list.Replace(m_resultIndex, description + value);
-  }
-  list.Select(m_resultIndex);
-  UpdateResultsTotal();
+  m_resultIndex = m_results.Record(m_resultIndex, description, *p, JoinLinesCrLf(m_tape.Rows()));
+  CheckTotalLimit();
 }
 
-void Calculator::UpdateResultsTotal() {
-  m_results.m_total.clear();
-  Number sum = 0;
-  RowList& list = m_results.m_list;
-  for (long i = 0; i < list.Count(); ++i) {
-    const Text& row = list.Row(i);
-    if (row.empty()) return;
-    const size_t equals = row.find(L'=');
-    if (equals == Text::npos) continue;
-    const auto value = m_numbers.TextToNumber(TextView(row).substr(equals + 1));
-    if (!value) continue;
-    list.Replace(i, row.substr(0, equals + 1) + m_numbers.FormatCalc(*value));
-    sum += *value;
-  }
-  if (!list.Empty()) m_results.m_total = FormatResultWithLimit(sum);
+void Calculator::CheckTotalLimit() {
+  if (!m_results.Empty() && m_results.Total().empty()) LimitMessage();
 }
 
 void Calculator::StartNewIfClosed() {
@@ -127,7 +94,9 @@ void Calculator::EditCut() {
   m_host.SetText(m_numbers.CleanNumber(former));
 }
 
-void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
+void Calculator::EditCopy() {
+  m_host.SetText(m_numbers.CleanNumber(m_entry.text));
+}
 
 void Calculator::EditPaste() {
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
@@ -153,9 +122,13 @@ void Calculator::TakeValueIntoEntry(Number value, bool withLimitMessage) {
   CaretToEnd();
 }
 
-void Calculator::TakeOperand() { TakeRowValue(L'\t'); }
+void Calculator::TakeOperand() {
+  TakeRowValue(L'\t');
+}
 
-void Calculator::TakeResult() { TakeRowValue(L'='); }
+void Calculator::TakeResult() {
+  TakeRowValue(L'=');
+}
 
 void Calculator::TakeRowValue(wchar_t delimiter) {
   const auto value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), delimiter);
