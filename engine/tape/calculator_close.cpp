@@ -8,9 +8,7 @@
 
 namespace tallyman {
 
-void Calculator::CloseCalculation() {
-  Close(true);
-}
+void Calculator::CloseCalculation() { Close(true); }
 
 void Calculator::Close(bool appendEntry) {
   if (appendEntry && IsSign(m_s1) && !m_entry.text.empty()) {
@@ -42,9 +40,7 @@ void Calculator::Close(bool appendEntry) {
   CheckTotalLimit();
 }
 
-void Calculator::CheckTotalLimit() {
-  if (!m_results.Empty() && m_results.Total().empty()) LimitMessage();
-}
+void Calculator::CheckTotalLimit() { if (!m_results.Empty() && m_results.Total().empty()) LimitMessage(); }
 
 void Calculator::StartNewIfClosed() {
   if (m_s1 == L'=' && m_s2 == L'\0') {
@@ -83,9 +79,7 @@ void Calculator::PasteByKey() {
 
 // Just after a sign the entry still shows the previous number: a pasted operand replaces it, as
 // a typed one does, instead of being joined to it.
-void Calculator::EmptyEntryIfOperandStarts() {
-  if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text());
-}
+void Calculator::EmptyEntryIfOperandStarts() { if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text()); }
 
 void Calculator::EditCut() {
   const Text former = m_entry.text;
@@ -94,9 +88,7 @@ void Calculator::EditCut() {
   m_host.SetText(m_numbers.CleanNumber(former));
 }
 
-void Calculator::EditCopy() {
-  m_host.SetText(m_numbers.CleanNumber(m_entry.text));
-}
+void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
 
 void Calculator::EditPaste() {
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
@@ -122,13 +114,9 @@ void Calculator::TakeValueIntoEntry(Number value, bool withLimitMessage) {
   CaretToEnd();
 }
 
-void Calculator::TakeOperand() {
-  TakeRowValue(L'\t');
-}
+void Calculator::TakeOperand() { TakeRowValue(L'\t'); }
 
-void Calculator::TakeResult() {
-  TakeRowValue(L'=');
-}
+void Calculator::TakeResult() { TakeRowValue(L'='); }
 
 void Calculator::TakeRowValue(wchar_t delimiter) {
   const auto value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), delimiter);

@@ -4,9 +4,7 @@
 
 namespace tallyman {
 
-void Calculator::SelectResult(long index) {
-  m_results.Select(index);
-}
+void Calculator::SelectResult(long index) { m_results.Select(index); }
 
 void Calculator::GoToResult() {
   const long i = m_results.Selected();
@@ -36,9 +34,7 @@ void Calculator::DeleteResult() {
   GoToResult();
 }
 
-void Calculator::CommentResult(const Text& text) {
-  m_results.Comment(m_results.Selected(), text);
-}
+void Calculator::CommentResult(const Text& text) { m_results.Comment(m_results.Selected(), text); }
 
 void Calculator::ClearAllResults() {
   m_results.Clear();
@@ -60,8 +56,6 @@ void Calculator::MoveTotalIntoEntry() {
   CaretToEnd();
 }
 
-void Calculator::CopyTotal() {
-  m_host.SetText(m_numbers.CleanNumber(m_results.Total()));
-}
+void Calculator::CopyTotal() { m_host.SetText(m_numbers.CleanNumber(m_results.Total())); }
 
 }  // namespace tallyman
