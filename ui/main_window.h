@@ -13,7 +13,10 @@
 #include "engine/settings/paths.h"
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
+#include "engine/tape/state_observer.h"
+#include "ui/drag_source.h"
 #include "ui/main_actions.h"
+#include "ui/results_window_host.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,13 +28,7 @@ class RowListModel;
 class TabStopDelegate;
 class TFormRes;
 
-// Where a drag started: the tape, the results list or the results total.
-inline const QString kDragFromTape = QStringLiteral("Lb");
-inline const QString kDragFromResults = QStringLiteral("Lm");
-inline const QString kDragFromTotal = QStringLiteral("EdRes");
-inline const char* const kDragMimeType = "application/x-tallyman-drag-source";
-
-class FormTallyman : public QMainWindow, public CalculatorHost {
+class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
   Q_OBJECT
 
  public:
@@ -48,23 +45,14 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   TFormRes* Results() const { return m_res; }
   MainActions& Actions() { return m_actions; }
   bool English() const { return m_english; }
-  bool StaysOnTop() const;
-  int TabDelta() const { return m_tabDelta; }
+  bool StaysOnTop() const override;
+  int TabDelta() const override { return m_tabDelta; }
   int HotKey() const { return m_hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
   const Settings& LoadedSettings() const { return m_settings; }
 
   // The pop-up menus are built on first use, off the start-up path.
   void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
-
-  // Shows the model's state: S1, S2, the entry line, the results total and selections.
-  void SyncFromModel();
-  // Runs an operation of the model and shows the outcome.
-  template <typename Operation>
-  void Forward(Operation operation) {
-    operation(*m_calc);
-    SyncFromModel();
-  }
 
   // --- language ---
   void mLangClick();
@@ -112,6 +100,13 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   void SetText(const Text& text) override;
   void FocusEntry() override;
 
+  // --- StateObserver: repaints the signs and the entry line ---
+  void StateChanged(const StateChange& change) override;
+
+  // --- ResultsWindowHost ---
+  QFont MainFont() const override { return font(); }
+  void ReturnToMain(bool focusEntry) override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -123,6 +118,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   void ConnectCommands();
   void ConnectEntry();
   void SyncEntry();
+  void ShowSigns();
   void ApplyFocusColours(bool entryFocused);
   void ApplyFont(const QFont& font);
   bool EntryKey(QKeyEvent* event);

@@ -39,11 +39,11 @@ void FormTallyman::ConnectCommands() {
     if (!path.isEmpty()) SaveTapeToFile(path);
   });
   on(a.mExit, [this] { close(); });
-  on(a.mSign, [this] { Forward([](Calculator& c) { c.SignChange(); }); });
+  on(a.mSign, [this] { m_calc->SignChange(); });
   on(a.mResults, [this] { ShowOrCloseResults(); });
-  on(a.mClear, [this] { Forward([](Calculator& c) { c.ClearTape(); }); });
-  on(a.copyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
-  on(a.mpCopyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
+  on(a.mClear, [this] { m_calc->ClearTape(); });
+  on(a.copyResult, [this] { m_calc->CopyResult(); });
+  on(a.mpCopyResult, [this] { m_calc->CopyResult(); });
   // Without a tray the window is minimized, so it can never be lost.
   on(a.mHide, [this] { showMinimized(); });
   on(a.mFont, [this] {
@@ -64,16 +64,16 @@ void FormTallyman::ConnectCommands() {
   });
   on(a.mpRowEdit, [this] { EditRow(false); });
   on(a.mpRowInsert, [this] { EditRow(true); });
-  on(a.mpRowDelete, [this] { Forward([](Calculator& c) { c.DeleteSelectedRow(); }); });
-  on(a.mpOperand, [this] { Forward([](Calculator& c) { c.TakeOperand(); }); });
-  on(a.mpResult, [this] { Forward([](Calculator& c) { c.TakeResult(); }); });
+  on(a.mpRowDelete, [this] { m_calc->DeleteSelectedRow(); });
+  on(a.mpOperand, [this] { m_calc->TakeOperand(); });
+  on(a.mpResult, [this] { m_calc->TakeResult(); });
 
   on(a.pmUndo, [this] {
     if (m_ed->isUndoAvailable()) m_ed->undo();
   });
-  on(a.pmCut, [this] { Forward([](Calculator& c) { c.EditCut(); }); });
-  on(a.pmCopy, [this] { Forward([](Calculator& c) { c.EditCopy(); }); });
-  on(a.pmPaste, [this] { Forward([](Calculator& c) { c.EditPaste(); }); });
+  on(a.pmCut, [this] { m_calc->EditCut(); });
+  on(a.pmCopy, [this] { m_calc->EditCopy(); });
+  on(a.pmPaste, [this] { m_calc->EditPaste(); });
   on(a.pmDelete, [this] { m_ed->del(); });
   on(a.pmSelectAll, [this] { m_ed->selectAll(); });
 
@@ -130,11 +130,11 @@ void FormTallyman::PopupEntryMenu(const QPoint& global) {
 void FormTallyman::LoadTapeFromFile(const QString& path) {
   if (!QFileInfo::exists(path)) return;
   const std::filesystem::path file = path.toStdString();
-  Forward([&file](Calculator& c) { c.LoadTapeFile(file); });
+  m_calc->LoadTapeFile(file);
 }
 
 bool FormTallyman::SaveTapeToFile(const QString& path) {
-  Forward([](Calculator& c) { c.CloseCalculation(); });
+  m_calc->CloseCalculation();
   if (m_calc->SaveTapeFile(path.toStdString())) return true;
   // The user asked for this file: a failed write must not pass for a saved tape.
   ShowMessage(LangText(pairs::kFileError, m_english));
@@ -167,7 +167,7 @@ void FormTallyman::EditRow(bool insert) {
   if (!confirmed) return;
   const wchar_t chosenSign = dialog.Sign();
   const Text text = FromQString(dialog.OperandText());
-  Forward([insert, chosenSign, &text](Calculator& c) { c.ConfirmRowDialog(insert, chosenSign, text); });
+  m_calc->ConfirmRowDialog(insert, chosenSign, text);
 }
 
 void FormTallyman::ShowOrCloseResults() {
@@ -195,7 +195,7 @@ void FormTallyman::RunPrecisionDialog() {
   const int digits = dialog.Digits();
   const int resOut = dialog.ResOut();
   if (digits == numbers.Digits() && resOut == numbers.ResOut()) return;
-  Forward([digits, resOut](Calculator& c) { c.SetPrecision(digits, resOut); });
+  m_calc->SetPrecision(digits, resOut);
 }
 
 void FormTallyman::SetStayOnTop(bool on) {

@@ -56,7 +56,7 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (watched == m_ed) {
         ApplyFocusColours(true);
-        Forward([](Calculator& c) { c.SelectRow(c.Tape().Count() - 1); });
+        m_calc->SelectRow(m_calc->Tape().Count() - 1);
       } else if (watched == m_lb) {
         ApplyFocusColours(false);
       }
@@ -126,7 +126,7 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
   if (modifiers == Qt::ControlModifier) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
       const int slot = key - Qt::Key_0;
-      Forward([slot](Calculator& c) { c.TakeMemoryCell(slot); });
+      m_calc->TakeMemoryCell(slot);
       return true;
     }
     if (event->modifiers() & Qt::KeypadModifier) {
@@ -138,34 +138,34 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
       }
     }
     if (key == Qt::Key_C || key == Qt::Key_Insert) {
-      Forward([](Calculator& c) { c.CopyResult(); });
+      m_calc->CopyResult();
       return true;
     }
     if (key == Qt::Key_V) {
-      Forward([](Calculator& c) { c.PasteByKey(); });
+      m_calc->PasteByKey();
       return true;
     }
     return false;  // other Ctrl keys (undo, select all, cut) are the edit's own
   }
   if (modifiers == Qt::ShiftModifier && key == Qt::Key_Insert) {
-    Forward([](Calculator& c) { c.PasteByKey(); });
+    m_calc->PasteByKey();
     return true;
   }
   if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
   if (key == Qt::Key_PageUp) {
-    Forward([](Calculator& c) { c.Percentage(); });
+    m_calc->Percentage();
     return true;
   }
   if (key == Qt::Key_PageDown) return true;  // the formula window: not part of this program yet
   if (IsEnter(key)) {
-    Forward([](Calculator& c) { c.KeyPress(kKeyEnter); });
+    m_calc->KeyPress(kKeyEnter);
     return true;
   }
   const QString text = event->text();
   if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
   for (const QChar c : text) {
     const wchar_t typed = static_cast<wchar_t>(c.unicode());
-    Forward([typed](Calculator& model) { model.KeyPress(typed); });
+    m_calc->KeyPress(typed);
   }
   return true;
 }
@@ -175,7 +175,7 @@ bool FormTallyman::TapeKey(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Delete:
       if (modifiers != Qt::NoModifier) return false;
-      Forward([](Calculator& c) { c.DeleteSelectedRow(); });
+      m_calc->DeleteSelectedRow();
       return true;
     case Qt::Key_Insert:
       EditRow(modifiers == Qt::NoModifier);
@@ -193,7 +193,7 @@ bool FormTallyman::SignMouse(QObject* watched, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (watched == m_s1) {
     if (event->type() == QEvent::MouseButtonPress) {
-      Forward([](Calculator& c) { c.CopyResult(); });
+      m_calc->CopyResult();
     } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
                m_s1->rect().contains(mouse->position().toPoint())) {
       ShowOrCloseResults();
@@ -274,7 +274,7 @@ bool FormTallyman::ControlDrop(QObject* watched, QEvent* event) {
 
 void FormTallyman::DropOnEntry(const QString& source, int dragPart) {
   if (source == kDragFromTotal) {
-    Forward([](Calculator& c) { c.MoveTotalIntoEntry(); });
+    m_calc->MoveTotalIntoEntry();
     return;
   }
   const NumberText& numbers = m_calc->Numbers();
@@ -291,12 +291,12 @@ void FormTallyman::DropOnEntry(const QString& source, int dragPart) {
   }
   if (!value) return;
   const Number taken = *value;
-  Forward([taken](Calculator& c) { c.TakeValueIntoEntry(taken, false); });
+  m_calc->TakeValueIntoEntry(taken, false);
 }
 
 void FormTallyman::DropOnTape(const QString& source) {
   if (source != kDragFromResults || m_calc->ResultsList().Count() == 0) return;
-  Forward([](Calculator& c) { c.GoToResult(); });
+  m_calc->GoToResult();
 }
 
 void FormTallyman::dragEnterEvent(QDragEnterEvent* event) {

@@ -83,6 +83,7 @@ void Calculator::OnEntryChanged() {
 }
 
 void Calculator::SetEntryFromEditor(const Text& text, long selectionStart, long selectionLength) {
+  const Notice notice(*this);
   const bool changed = text != m_entry.text;
   m_entry.text = text;
   m_entry.Select(selectionStart, selectionLength);
@@ -90,12 +91,17 @@ void Calculator::SetEntryFromEditor(const Text& text, long selectionStart, long 
 }
 
 void Calculator::SetEntrySelection(long selectionStart, long selectionLength) {
+  const Notice notice(*this);
   m_entry.Select(selectionStart, selectionLength);
 }
 
-void Calculator::SelectAllEntry() { m_entry.SelectAll(); }
+void Calculator::SelectAllEntry() {
+  const Notice notice(*this);
+  m_entry.SelectAll();
+}
 
 void Calculator::CaretToEnd() {
+  const Notice notice(*this);
   m_host.FocusEntry();
   m_entry.CaretToEnd();
 }
@@ -121,6 +127,7 @@ void Calculator::RefuseKey() {
 }
 
 void Calculator::KeyPress(wchar_t key) {
+  const Notice notice(*this);
   const wchar_t separator = m_numbers.DecimalSeparator();
   key = IsDecimalKey(key) ? separator : TranslateOperationLetter(key);
   if (key == kKeyEscape) return;  // the window's own Escape action handles it
@@ -228,6 +235,7 @@ void Calculator::OperationKey(wchar_t key) {
 }
 
 void Calculator::Percentage() {
+  const Notice notice(*this);
   const long count = m_tape.Count();
   const auto x = EntryNumber();
   if (count < 2 || !x || !IsSign(m_s1) || m_s2 != L'\0') return;
@@ -239,6 +247,7 @@ void Calculator::Percentage() {
 }
 
 void Calculator::SignChange() {
+  const Notice notice(*this);
   if (m_s1 != L'=' && m_s2 == L'\0' && !m_entry.text.empty()) {
     SetEntryText(m_entry.text[0] == L'-' ? m_entry.text.substr(1) : L"-" + m_entry.text);
   }
@@ -282,6 +291,7 @@ bool Calculator::AppendOperand(Number x) {
 }
 
 void Calculator::ClearTape() {
+  const Notice notice(*this);
   NextResultSlot();
   SetEntryText(Text());
   m_tape.Clear();

@@ -14,12 +14,14 @@
 // arithmetic of its own.
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "engine/core/host.h"
 #include "engine/core/memory_slot.h"
 #include "engine/core/number_text.h"
 #include "engine/tape/entry_line.h"
 #include "engine/tape/results.h"
+#include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
 
 namespace tallyman {
@@ -53,6 +55,9 @@ class Calculator {
 
   void SetTapeObserver(ListObserver* observer) { m_tape.SetObserver(observer); }
   void SetResultsObserver(ListObserver* observer) { m_results.SetObserver(observer); }
+  // Observers of the entry line, the signs, the total and the results index (see StateObserver).
+  void AddStateObserver(StateObserver* observer);
+  void RemoveStateObserver(StateObserver* observer);
 
   // --- the entry line ---
   // A character typed in the entry line (digits, separators, operation keys, Enter, space, "%").
@@ -114,6 +119,24 @@ class Calculator {
   void ModifyTape(wchar_t command, wchar_t sign, Number value);
 
  private:
+  // Held by every operation: the outermost one tells the state observers what it changed.
+  class Notice {
+   public:
+    explicit Notice(Calculator& calculator);
+    ~Notice();
+    Notice(const Notice&) = delete;
+    Notice& operator=(const Notice&) = delete;
+
+   private:
+    Calculator& m_calc;
+    bool m_outermost;
+    EntryLine m_entry;
+    wchar_t m_s1 = L'\0';
+    wchar_t m_s2 = L'\0';
+    Text m_total;
+    long m_resultIndex = -1;
+  };
+
   // implementation in calculator.cpp and its companions
   void SetSign(wchar_t rowSign, wchar_t left, wchar_t right);
   void DropPendingSign();
@@ -152,6 +175,8 @@ class Calculator {
   bool m_deleting = false;
   bool m_english = false;
   MemorySlots m_memory;
+  std::vector<StateObserver*> m_stateObservers;
+  int m_noticeDepth = 0;
 };
 
 }  // namespace tallyman

@@ -8,7 +8,10 @@
 
 namespace tallyman {
 
-void Calculator::CloseCalculation() { Close(true); }
+void Calculator::CloseCalculation() {
+  const Notice notice(*this);
+  Close(true);
+}
 
 void Calculator::Close(bool appendEntry) {
   if (appendEntry && IsSign(m_s1) && !m_entry.text.empty()) {
@@ -40,7 +43,9 @@ void Calculator::Close(bool appendEntry) {
   CheckTotalLimit();
 }
 
-void Calculator::CheckTotalLimit() { if (!m_results.Empty() && m_results.Total().empty()) LimitMessage(); }
+void Calculator::CheckTotalLimit() {
+  if (!m_results.Empty() && m_results.Total().empty()) LimitMessage();
+}
 
 void Calculator::StartNewIfClosed() {
   if (m_s1 == L'=' && m_s2 == L'\0') {
@@ -50,6 +55,7 @@ void Calculator::StartNewIfClosed() {
 }
 
 void Calculator::TakeMemoryCell(int slot) {
+  const Notice notice(*this);
   if (slot >= 0 && slot < static_cast<int>(m_memory.size()) && m_memory[static_cast<size_t>(slot)].value != 0) {
     const MemorySlot cell = m_memory[static_cast<size_t>(slot)];
     if (IsSign(cell.sign)) OperationKey(cell.sign);
@@ -61,11 +67,13 @@ void Calculator::TakeMemoryCell(int slot) {
 }
 
 void Calculator::CopyResult() {
+  const Notice notice(*this);
   CloseCalculation();
   m_host.SetText(m_numbers.CleanNumber(m_entry.text));
 }
 
 void Calculator::PasteByKey() {
+  const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
   if (!m_numbers.ReadFloat(cleaned)) {
     Message(pairs::kWrongClipboardNumber);
@@ -79,9 +87,12 @@ void Calculator::PasteByKey() {
 
 // Just after a sign the entry still shows the previous number: a pasted operand replaces it, as
 // a typed one does, instead of being joined to it.
-void Calculator::EmptyEntryIfOperandStarts() { if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text()); }
+void Calculator::EmptyEntryIfOperandStarts() {
+  if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text());
+}
 
 void Calculator::EditCut() {
+  const Notice notice(*this);
   const Text former = m_entry.text;
   m_entry.DeleteSelection();
   OnEntryChanged();
@@ -91,6 +102,7 @@ void Calculator::EditCut() {
 void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
 
 void Calculator::EditPaste() {
+  const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
   if (!m_numbers.ReadFloat(cleaned)) {
     Message(pairs::kWrongClipboardNumber);
@@ -109,14 +121,21 @@ void Calculator::EditPaste() {
 }
 
 void Calculator::TakeValueIntoEntry(Number value, bool withLimitMessage) {
+  const Notice notice(*this);
   StartNewIfClosed();
   WriteEntry(withLimitMessage ? FormatCalcWithLimit(value) : m_numbers.FormatCalc(value));
   CaretToEnd();
 }
 
-void Calculator::TakeOperand() { TakeRowValue(L'\t'); }
+void Calculator::TakeOperand() {
+  const Notice notice(*this);
+  TakeRowValue(L'\t');
+}
 
-void Calculator::TakeResult() { TakeRowValue(L'='); }
+void Calculator::TakeResult() {
+  const Notice notice(*this);
+  TakeRowValue(L'=');
+}
 
 void Calculator::TakeRowValue(wchar_t delimiter) {
   const auto value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), delimiter);

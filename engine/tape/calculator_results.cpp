@@ -4,9 +4,13 @@
 
 namespace tallyman {
 
-void Calculator::SelectResult(long index) { m_results.Select(index); }
+void Calculator::SelectResult(long index) {
+  const Notice notice(*this);
+  m_results.Select(index);
+}
 
 void Calculator::GoToResult() {
+  const Notice notice(*this);
   const long i = m_results.Selected();
   if (i < 0) return;
   if (!m_deleting) CloseCalculation();
@@ -18,6 +22,7 @@ void Calculator::GoToResult() {
 }
 
 void Calculator::DeleteResult() {
+  const Notice notice(*this);
   const long i = m_results.Selected();
   if (i < 0) return;
   CloseCalculation();
@@ -34,15 +39,20 @@ void Calculator::DeleteResult() {
   GoToResult();
 }
 
-void Calculator::CommentResult(const Text& text) { m_results.Comment(m_results.Selected(), text); }
+void Calculator::CommentResult(const Text& text) {
+  const Notice notice(*this);
+  m_results.Comment(m_results.Selected(), text);
+}
 
 void Calculator::ClearAllResults() {
+  const Notice notice(*this);
   m_results.Clear();
   m_resultIndex = -1;
   ClearTape();
 }
 
 void Calculator::TakeResultEntry() {
+  const Notice notice(*this);
   const auto value = m_results.Value(m_results.Selected());
   if (!value) return;
   StartNewIfClosed();
@@ -51,6 +61,7 @@ void Calculator::TakeResultEntry() {
 }
 
 void Calculator::MoveTotalIntoEntry() {
+  const Notice notice(*this);
   StartNewIfClosed();
   SetEntryText(m_numbers.CleanNumber(m_results.Total()));
   CaretToEnd();

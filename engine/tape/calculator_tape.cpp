@@ -8,7 +8,10 @@
 
 namespace tallyman {
 
-void Calculator::SelectRow(long index) { m_tape.Select(index); }
+void Calculator::SelectRow(long index) {
+  const Notice notice(*this);
+  m_tape.Select(index);
+}
 
 bool Calculator::CanEditSelectedRow() const {
   const long selected = m_tape.Selected();
@@ -22,6 +25,7 @@ std::optional<Number> Calculator::SelectedRowDialogValue() const {
 }
 
 bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText) {
+  const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(operandText);
   const auto typed = m_numbers.ReadFloat(cleaned);
   if (!typed || *typed == 0 || cleaned.find_first_of(L"eE") != Text::npos) {
@@ -36,9 +40,13 @@ bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operand
   return true;
 }
 
-void Calculator::DeleteSelectedRow() { ModifyTape(L'd', L'\0', 0); }
+void Calculator::DeleteSelectedRow() {
+  const Notice notice(*this);
+  ModifyTape(L'd', L'\0', 0);
+}
 
 void Calculator::ModifyTape(wchar_t command, wchar_t sign, Number value) {
+  const Notice notice(*this);
   const long remembered = m_tape.Selected();
   if (m_tape.Empty()) return;
   if (command == L'd' && m_tape.Count() == 1 && remembered >= 0) {
@@ -99,6 +107,7 @@ void Calculator::AfterSuccessfulChange(wchar_t command, long rememberedSelection
 }
 
 void Calculator::LoadTapeFile(const std::filesystem::path& path) {
+  const Notice notice(*this);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return;
   CloseCalculation();
@@ -113,18 +122,21 @@ void Calculator::LoadTapeFile(const std::filesystem::path& path) {
 }
 
 bool Calculator::SaveTapeFile(const std::filesystem::path& path) {
+  const Notice notice(*this);
   if (m_tape.Empty()) return false;
   CloseCalculation();
   return WriteTapeFile(path, m_tape.Rows());
 }
 
 void Calculator::AutoSave(const std::filesystem::path& path) {
+  const Notice notice(*this);
   if (!m_entryChanged || m_tape.Empty()) return;
   m_entryChanged = false;
   WriteTapeFile(path, m_tape.Rows());
 }
 
 void Calculator::SetPrecision(int digits, int resOut) {
+  const Notice notice(*this);
   if (digits == m_numbers.Digits() && resOut == m_numbers.ResOut()) return;
   m_numbers.SetPrecision(digits, resOut);
   ModifyTape(L'\0', L'\0', 0);
