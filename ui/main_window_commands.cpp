@@ -94,21 +94,18 @@ void FormTallyman::ConnectCommands() {
 void FormTallyman::PopupTapeMenu(const QPoint& global) {
   EnsurePopupMenus();
   MainActions& a = m_actions;
-  const RowList& tape = m_calc->Tape();
-  const long selected = tape.Selected();
-  const bool longRow = selected >= 0 && selected < tape.Count() && tape.Row(selected).size() > 1;
   // These actions are shared with the menu bar and its shortcuts: enable them for this pop-up
   // only, and give them back their state afterwards.
   QList<QAction*> shared = {a.mpRowEdit, a.mpResult, a.mpRowInsert, a.mpOperand, a.mpRowDelete, a.mSave, a.mClear};
   QList<bool> before;
   for (QAction* action : shared) before.append(action->isEnabled());
-  a.mpRowEdit->setEnabled(!tape.Empty() && longRow);
-  a.mpResult->setEnabled(!tape.Empty() && longRow);
-  a.mpRowInsert->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
-  a.mpOperand->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
-  a.mpRowDelete->setEnabled(selected >= 0);
-  a.mSave->setEnabled(!tape.Empty());
-  a.mClear->setEnabled(!tape.Empty());
+  a.mpRowEdit->setEnabled(m_calc->IsEnabled(MenuCommand::kEditRow));
+  a.mpResult->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeResult));
+  a.mpRowInsert->setEnabled(m_calc->IsEnabled(MenuCommand::kInsertRow));
+  a.mpOperand->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeOperand));
+  a.mpRowDelete->setEnabled(m_calc->IsEnabled(MenuCommand::kDeleteRow));
+  a.mSave->setEnabled(m_calc->IsEnabled(MenuCommand::kSaveTape));
+  a.mClear->setEnabled(m_calc->IsEnabled(MenuCommand::kClearTape));
   a.pm->exec(global);
   for (int i = 0; i < shared.size(); ++i) shared[i]->setEnabled(before[i]);
 }
@@ -143,21 +140,18 @@ bool FormTallyman::SaveTapeToFile(const QString& path) {
 
 void FormTallyman::EditRow(bool insert) {
   if (!m_calc->CanEditSelectedRow()) return;
-  const std::optional<Number> value = m_calc->SelectedRowDialogValue();
-  if (!value && !insert) return;
-  const RowList& tape = m_calc->Tape();
-  const long selected = tape.Selected();
-  const NumberText& numbers = m_calc->Numbers();
-
-  TFormRow dialog(numbers, m_english, StaysOnTop(), this);
-  const bool showSign = insert || selected > 0;
-  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
   QString operand;
   if (!insert) {
-    const Text formatted = numbers.FormatCalc(*value);
-    if (formatted.empty()) ShowMessage(pairs::kLimit18Digits);
-    operand = ToQString(numbers.CleanNumber(formatted));
+    const std::optional<Text> shown = m_calc->RowDialogOperand();
+    if (!shown) return;
+    operand = ToQString(*shown);
   }
+  const RowList& tape = m_calc->Tape();
+  const long selected = tape.Selected();
+
+  TFormRow dialog(m_calc->Numbers(), m_english, StaysOnTop(), this);
+  const bool showSign = insert || selected > 0;
+  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
   dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
   const WindowPlace& place = m_settings.rowEditDialog;
   dialog.move(place.left, place.top);

@@ -274,24 +274,14 @@ bool FormTallyman::ControlDrop(QObject* watched, QEvent* event) {
 
 void FormTallyman::DropOnEntry(const QString& source, int dragPart) {
   if (source == kDragFromTotal) {
-    m_calc->MoveTotalIntoEntry();
-    return;
+    m_calc->DropIntoEntry(DropSource::kTotal);
+  } else if (source == kDragFromResults) {
+    m_calc->DropIntoEntry(DropSource::kResultsEntry);
+  } else if (dragPart == -1) {
+    m_calc->DropIntoEntry(DropSource::kTapeOperand);
+  } else if (dragPart == 1) {
+    m_calc->DropIntoEntry(DropSource::kTapeResult);
   }
-  const NumberText& numbers = m_calc->Numbers();
-  std::optional<Number> value;
-  if (source == kDragFromResults) {
-    const tallyman::Results& results = m_calc->ResultsList();
-    if (results.Count() == 0) return;
-    value = results.Value(results.Selected());
-  } else {
-    const RowList& tape = m_calc->Tape();
-    if (tape.Empty()) return;
-    if (dragPart == -1) value = numbers.RowValue(tape.Rows(), tape.Selected(), L'\t');
-    if (dragPart == 1) value = numbers.RowValue(tape.Rows(), tape.Selected(), L'=');
-  }
-  if (!value) return;
-  const Number taken = *value;
-  m_calc->TakeValueIntoEntry(taken, false);
 }
 
 void FormTallyman::DropOnTape(const QString& source) {

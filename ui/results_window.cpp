@@ -186,7 +186,7 @@ void TFormRes::BuildMenus() {
 }
 
 void TFormRes::PopupList(const QPoint& global) {
-  const bool any = m_calc.ResultsList().Count() > 0;
+  const bool any = m_calc.IsEnabled(MenuCommand::kResultsEntry);
   const QList<QAction*> items = m_actions.pmList->actions();
   QList<bool> before;
   for (QAction* item : items) {

@@ -5,25 +5,11 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
+#include "engine/tape/entry_keys.h"
 #include "engine/tape/tape_rows.h"
 
 namespace tallyman {
 namespace {
-
-bool IsDecimalKey(wchar_t c) {
-  return c == L',' || c == L'.' || c == L'б' || c == L'ю' || c == L'Б' || c == L'Ю';
-}
-
-// The four keys left of the top letter row act as operation keys in either keyboard layout.
-wchar_t TranslateOperationLetter(wchar_t c) {
-  switch (c) {
-    case L'q': case L'Q': case L'й': case L'Й': return L'+';
-    case L'w': case L'W': case L'ц': case L'Ц': return L'-';
-    case L'e': case L'E': case L'у': case L'У': return L'*';
-    case L'r': case L'R': case L'к': case L'К': return L'/';
-    default: return c;
-  }
-}
 
 bool IsOperationKey(wchar_t c) {
   return c == kKeyEnter || c == L' ' || c == L'%' || c == L'=' || IsSign(c);
@@ -249,7 +235,7 @@ void Calculator::Percentage() {
 void Calculator::SignChange() {
   const Notice notice(*this);
   if (m_s1 != L'=' && m_s2 == L'\0' && !m_entry.text.empty()) {
-    SetEntryText(m_entry.text[0] == L'-' ? m_entry.text.substr(1) : L"-" + m_entry.text);
+    SetEntryText(ToggledSign(m_entry.text));
   }
   CaretToEnd();
 }

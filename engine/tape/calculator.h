@@ -31,6 +31,21 @@ inline constexpr wchar_t kKeyEnter = L'\r';
 inline constexpr wchar_t kKeyEscape = L'\x1b';
 inline constexpr wchar_t kKeyBackspace = L'\b';
 
+// Commands of the pop-up menus that are offered only in some states.
+enum class MenuCommand {
+  kEditRow,    // change the selected row
+  kInsertRow,  // insert a row before the selected one
+  kDeleteRow,
+  kTakeOperand,  // F6
+  kTakeResult,   // F7
+  kSaveTape,
+  kClearTape,
+  kResultsEntry,  // the commands of the results list's pop-up menu, all needing an entry
+};
+
+// Where a value dropped on the entry line comes from.
+enum class DropSource { kTapeOperand, kTapeResult, kResultsEntry, kTotal };
+
 class Calculator {
  public:
   Calculator(const Locale& locale, CalculatorHost& host);
@@ -85,8 +100,12 @@ class Calculator {
   // --- the tape ---
   void SelectRow(long index);
   bool CanEditSelectedRow() const;           // a row longer than one character is selected
+  bool IsEnabled(MenuCommand command) const;  // offered in the pop-up menu now
   // The value the row dialog opens with (operand, or start value for the first row).
   std::optional<Number> SelectedRowDialogValue() const;
+  // The operand text the row dialog opens with to change the selected row, without grouping;
+  // nullopt when the row cannot be changed. A value past the 18-digit limit says so and gives "".
+  std::optional<Text> RowDialogOperand();
   // The row dialog was confirmed with `sign` and the operand text; false when the text is zero or
   // no number (the dialog then says "The zero is not meaningful!" and stays open).
   bool ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText);
@@ -95,6 +114,8 @@ class Calculator {
   void TakeResult();                         // F7
   // A value dropped or taken into the entry line (drag and drop of a row or a results entry).
   void TakeValueIntoEntry(Number value, bool withLimitMessage);
+  // A drag from the tape, the results list or the total dropped on the entry line.
+  void DropIntoEntry(DropSource source);
   // Load a tape file (menu, dropped file): the current calculation is recorded first. A missing
   // file does nothing; an invalid one says "File error!" and leaves the tape as it was.
   void LoadTapeFile(const std::filesystem::path& path);

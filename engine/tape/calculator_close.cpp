@@ -127,6 +127,26 @@ void Calculator::TakeValueIntoEntry(Number value, bool withLimitMessage) {
   CaretToEnd();
 }
 
+void Calculator::DropIntoEntry(DropSource source) {
+  const Notice notice(*this);
+  std::optional<Number> value;
+  switch (source) {
+    case DropSource::kTotal:
+      MoveTotalIntoEntry();
+      return;
+    case DropSource::kResultsEntry:
+      value = m_results.Value(m_results.Selected());
+      break;
+    case DropSource::kTapeOperand:
+      value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), L'\t');
+      break;
+    case DropSource::kTapeResult:
+      value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), L'=');
+      break;
+  }
+  if (value) TakeValueIntoEntry(*value, false);
+}
+
 void Calculator::TakeOperand() {
   const Notice notice(*this);
   TakeRowValue(L'\t');

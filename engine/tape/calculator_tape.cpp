@@ -24,6 +24,32 @@ std::optional<Number> Calculator::SelectedRowDialogValue() const {
   return m_numbers.RowValue(m_tape.Rows(), selected, selected > 0 ? L'\t' : L'=');
 }
 
+bool Calculator::IsEnabled(MenuCommand command) const {
+  const long selected = m_tape.Selected();
+  switch (command) {
+    case MenuCommand::kEditRow:
+    case MenuCommand::kTakeResult:
+      return CanEditSelectedRow();
+    case MenuCommand::kInsertRow:
+    case MenuCommand::kTakeOperand:
+      return selected > 0 && CanEditSelectedRow();
+    case MenuCommand::kDeleteRow:
+      return selected >= 0;
+    case MenuCommand::kSaveTape:
+    case MenuCommand::kClearTape:
+      return !m_tape.Empty();
+    case MenuCommand::kResultsEntry:
+      return !m_results.Empty();
+  }
+  return false;
+}
+
+std::optional<Text> Calculator::RowDialogOperand() {
+  const auto value = SelectedRowDialogValue();
+  if (!value) return std::nullopt;
+  return m_numbers.CleanNumber(FormatCalcWithLimit(*value));
+}
+
 bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText) {
   const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(operandText);

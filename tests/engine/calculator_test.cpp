@@ -365,5 +365,60 @@ TEST(CalculatorResults, CommentCannotBreakTheValue) {
   EXPECT_EQ(f.calc.ResultsList().Total(), L"2");
 }
 
+TEST(CalculatorMenus, CommandsOfferedByState) {
+  Fixture f;
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kSaveTape));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kClearTape));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kDeleteRow));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kResultsEntry));
+  f.Keys(L"2+3*");  // a pending sign row "*" is one character long
+  const struct {
+    long row;
+    bool edit, insert, remove;
+  } rows[] = {{0, true, false, true}, {1, true, true, true}, {2, false, false, true}, {-1, false, false, false}};
+  for (const auto& r : rows) {
+    f.calc.SelectRow(r.row);
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kEditRow), r.edit) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kTakeResult), r.edit) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kInsertRow), r.insert) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kTakeOperand), r.insert) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kDeleteRow), r.remove) << r.row;
+  }
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kSaveTape));
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kClearTape));
+  f.Keys(L"=");
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kResultsEntry));
+}
+
+TEST(CalculatorDrops, EachSourceGivesItsValue) {
+  const struct {
+    DropSource source;
+    const wchar_t* entry;
+  } cases[] = {{DropSource::kTapeOperand, L"3"},
+               {DropSource::kTapeResult, L"5"},
+               {DropSource::kResultsEntry, L"9"},
+               {DropSource::kTotal, L"14"}};
+  for (const auto& c : cases) {
+    Fixture f;
+    f.Keys(L"4+5=2+3=");
+    f.calc.SelectRow(1);
+    f.calc.SelectResult(0);
+    f.calc.DropIntoEntry(c.source);
+    EXPECT_EQ(f.calc.Entry().text, c.entry) << static_cast<int>(c.source);
+    EXPECT_EQ(f.Signs(), L"__") << static_cast<int>(c.source);  // a new calculation starts
+  }
+}
+
+TEST(CalculatorModify, RowDialogOperandWithoutGrouping) {
+  Fixture f;
+  f.Keys(L"1234567+2=");
+  f.calc.SelectRow(0);
+  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"1234567"));
+  f.calc.SelectRow(1);
+  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"2"));
+  f.calc.SelectRow(-1);
+  EXPECT_FALSE(f.calc.RowDialogOperand().has_value());
+}
+
 }  // namespace
 }  // namespace tallyman
