@@ -41,7 +41,7 @@ class Scanner {
   void ReadNumber(bool negative);
   void ReadIdentifier();
   void AppendDigits();
-  [[noreturn]] void Fail(int code) { m_errors.Fail(code, Position()); }
+  [[noreturn]] void Fail(FormulaError code) { m_errors.Fail(code, Position()); }
 
   TextView m_text;
   Separators m_separators;

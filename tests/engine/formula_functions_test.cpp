@@ -20,12 +20,12 @@ class FormulaFunctions : public ::testing::TestWithParam<formula_test::NamedLoca
  protected:
   void ExpectValue(const wchar_t* text, long double expected) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, 0) << Show(text);
+    EXPECT_EQ(r.errCode, FormulaError::kNone) << Show(text);
     EXPECT_TRUE(Near(r.value, expected)) << Show(text);
   }
   void ExpectArithmeticFailure(const wchar_t* text) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, 7) << Show(text);
+    EXPECT_EQ(r.errCode, FormulaError::kSyntaxError) << Show(text);
     EXPECT_EQ(r.errPos, 0) << Show(text);  // an arithmetic failure has no place in the text
     EXPECT_EQ(r.value, 0) << Show(text);
   }
@@ -54,7 +54,7 @@ TEST_P(FormulaFunctions, Trigonometry) {
 
 TEST_P(FormulaFunctions, SineOfPiIsTheTinyRemainder) {
   const EvalResult r = Evaluate(L"sin(pi)", GetParam().locale);
-  ASSERT_EQ(r.errCode, 0);
+  ASSERT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_LT(r.value, 0);  // pi is slightly above the true value
   EXPECT_GT(r.value, -1e-19L);
 }
@@ -117,7 +117,7 @@ TEST_P(FormulaFunctions, InvalidOperationsDivisionsByZeroAndOverflows) {
 
 TEST_P(FormulaFunctions, ZeroDivisorIsDivideByZeroEvenFromAFunction) {
   const EvalResult r = Evaluate(L"1/tan(0)", GetParam().locale);
-  EXPECT_EQ(r.errCode, 3);
+  EXPECT_EQ(r.errCode, FormulaError::kDivideByZero);
   EXPECT_EQ(r.errPos, 9);
 }
 
@@ -175,13 +175,13 @@ TEST(FormulaConstants, PiIsTheNearestExtendedValue) {
 
 TEST(FormulaFloatingPoint, CallerStateIsRestored) {
   std::feclearexcept(FE_ALL_EXCEPT);
-  EXPECT_EQ(Evaluate(L"ln(0)", Locale::English()).errCode, 7);
+  EXPECT_EQ(Evaluate(L"ln(0)", Locale::English()).errCode, FormulaError::kSyntaxError);
   EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
 
   // A flag the caller left raised neither fails a sound formula nor disappears.
   std::feraiseexcept(FE_DIVBYZERO);
   const EvalResult r = Evaluate(L"2+2", Locale::English());
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 4);
   EXPECT_NE(std::fetestexcept(FE_DIVBYZERO), 0);
   std::feclearexcept(FE_ALL_EXCEPT);
@@ -192,7 +192,7 @@ TEST(FormulaFloatingPoint, RoundingIsToNearestWhateverTheCallerSet) {
   std::fesetround(FE_UPWARD);
   const EvalResult r = Evaluate(L"round(2.5)+1/3", Locale::English());
   std::fesetround(saved);
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(std::fegetround(), saved);
   EXPECT_TRUE(Near(r.value, 2 + 1.0L / 3));
 }
