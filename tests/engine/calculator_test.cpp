@@ -60,6 +60,10 @@ const KeyCase kRussianCases[] = {
     {L"= twice records once", L"2+3==", L"\t=2|+3\t=5|", L"=_", L"5", L"2+3\t=5|", L""},
     {L"single row", L"7=", L"\t=7|", L"=_", L"7", L"--->\t=7|", L""},
     {L"percentage of the running result", L"200+15%=", L"\t=200|+30\t=230|", L"=_", L"230", L"200+30\t=230|", L""},
+    {L"a value between -1 and 0 keeps its minus", L"1-1,5*2=", L"\t=1|-1,5\t=-0,5|*2\t=-1|", L"=_", L"-1",
+     L"-0,5*2\t=-1|", L""},
+    {L"percentage after a division", L"200/15 =", L"\t=200|/0,15\t=1\u00A0333,33333333|", L"=_",
+     L"1\u00A0333,3333", L"200/0,15\t=1\u00A0333,3333|", L""},
     {L"percentage as a factor", L"200*15 =", L"\t=200|*0,15\t=30|", L"=_", L"30", L"200*0,15\t=30|", L""},
     {L"letters act as operations", L"6q2e3r4=", L"\t=6|+2\t=8|*3\t=24|/4\t=6|", L"=_", L"6", L"24/4\t=6|", L""},
     {L"Cyrillic letters act as operations", L"6й2ц1у3к2=", L"\t=6|+2\t=8|-1\t=7|*3\t=21|/2\t=10,5|", L"=_",
@@ -248,6 +252,26 @@ TEST(CalculatorModify, RowChangesRecomputeTheTape) {
     // Every change after "=" rewrites the same results entry.
     EXPECT_EQ(f.calc.ResultsList().Count(), 1) << c.name;
   }
+}
+
+TEST(CalculatorModify, DeletingTheLastRowSelectsTheNewLastRow) {
+  Fixture f;
+  f.Keys(L"10+5*2=");
+  f.calc.SelectRow(2);
+  f.calc.DeleteSelectedRow();
+  EXPECT_EQ(f.Tape(), L"\t=10|+5\t=15|");
+  EXPECT_EQ(f.calc.Tape().Selected(), 1);
+}
+
+TEST(CalculatorKeys, DecimalKeyReplacesASelectionHoldingTheSeparator) {
+  Fixture f;
+  f.Keys(L"1+2,5");
+  f.calc.SetEntrySelection(1, 2);  // ",5"
+  f.Keys(L",");
+  EXPECT_EQ(f.calc.Entry().text, L"2,");
+  f.calc.SetEntrySelection(0, 1);  // "2": the separator stays outside the selection
+  f.Keys(L",");
+  EXPECT_EQ(f.calc.Entry().text, L"2,");
 }
 
 TEST(CalculatorModify, DeletingTheOnlyRowEmptiesEverything) {

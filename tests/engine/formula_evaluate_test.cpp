@@ -59,7 +59,7 @@ TEST_P(FormulaService, AssignmentSyntax) {
       {L"a*b:a=2;b=3;", 6},        {L"2+2:", 4},                {L"a*2: a=1;;", 2},
       {L"x: x=1 000", 1000},       {L"x: x=1e3", 1000},         {L"x: x=-2.5", -2.5L},
       {L"x: x=+4", 4},             {L"x: x=.5", 0.5L},          {L"x*y: 3; 4", 12},
-      {L"x*y: 3: 4", 12},          {L"rate*100: rate = 0.25", 25},
+      {L"x*y: 3: 4", 12},          {L"rate*100: rate = 0.25", 25},  {L"доля*100: ДОЛЯ=.25", 25},
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }

@@ -213,7 +213,7 @@ struct IntegerCase {
 TEST(SettingsRead, IntegersDecimalHexAndBad) {
   const IntegerCase cases[] = {
       {"NumLang=42", 42},          {"NumLang=-7", -7},          {"NumLang=0x1F", 31},
-      {"NumLang=0XfF", 255},       {"NumLang= 12 ", 12},        {"NumLang=0x80000008", kWindowTextColor},
+      {"NumLang=0XfF", 255},       {"NumLang= 12 ", 12},        {"NumLang=0x80000008", kWindowTextColor}, {"NumLang=0xFFFFFFFF", -1},
       {"NumLang=abc", 99},         {"NumLang=12abc", 99},       {"NumLang=", 99},
       {"NumLang=1.5", 99},         {"NumLang=99999999999", 99}, {"NumLang=0x", 99},
       {"NumLang=0x123456789", 99}, {"NumLang=+-3", 99},         {"NumLang=-2147483648", -2147483647 - 1},
