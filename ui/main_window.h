@@ -49,7 +49,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   int TabDelta() const override { return m_tabDelta; }
   int HotKey() const { return m_hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
-  const Settings& LoadedSettings() const { return m_settings; }
 
   // The pop-up menus are built on first use, off the start-up path.
   void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
@@ -84,7 +83,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // --- timer ---
   void TimTimer();
   void WriteAutomaticCopy();
-  QString DateText() const { return m_dateText; }
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---

@@ -28,7 +28,6 @@ class TFormRes : public QMainWindow, public StateObserver {
 
   // Builds the controls now if they are not built yet.
   void EnsureContents();
-  bool HasContents() const { return m_lm != nullptr; }
   QListView* Lm();
   QLineEdit* EdRes();
 

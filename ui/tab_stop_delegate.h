@@ -12,7 +12,6 @@ class TabStopDelegate : public QStyledItemDelegate {
   explicit TabStopDelegate(QObject* parent);
 
   void SetTabStop(int pixels) { m_tabStop = pixels; }
-  int TabStop() const { return m_tabStop; }
   void SetRowHeight(int pixels) { m_rowHeight = pixels; }
 
   // Where the text after the tab starts, given the width of the text before it.

@@ -1,7 +1,7 @@
 #include "engine/formula/calc_express.h"
 
 #include "engine/formula/functions.h"
-#include "engine/formula/letter_case.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/scanner.h"
 #include "engine/formula/token_kind.h"
 #include "engine/formula/tree_evaluator.h"
@@ -29,7 +29,7 @@ void TCalcExpress::SetVariables(std::vector<Text> names) {
 void TCalcExpress::SetFormula(TextView text) {
   m_tree.reset();
   m_errors.Reset();
-  m_formula = formula::LowerText(text);
+  m_formula = LowerText(text);
   m_depth = 0;
   m_nesting = 0;
   formula::Scanner scanner(m_formula, m_separators, m_variables, m_errors);

@@ -11,7 +11,7 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/formula/calc_express.h"
 #include "engine/formula/functions.h"
-#include "engine/formula/letter_case.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/number_literal.h"
 
 namespace tallyman {
@@ -51,7 +51,7 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   const formula::Separators separators = formula::UsableSeparators(givenLocale);
   const wchar_t decimal = separators.decimal;
   const wchar_t thousands = separators.thousands;
-  Text s = formula::LowerText(text);
+  Text s = LowerText(text);
   // Both "." and "," are decimal marks unless one of them groups thousands.
   if (decimal == L',' && thousands != L'.') {
     std::replace(s.begin(), s.end(), L'.', L',');

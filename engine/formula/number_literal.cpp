@@ -35,8 +35,6 @@ constexpr std::array<Number, 19> kPowersOfTen = [] {
   return p;
 }();
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
 // Up to 18 digits without exponent form an exact integer; one division by an exact power of ten
 // then rounds exactly as a full decimal conversion would.
 std::optional<Number> ReadShortPlain(TextView text, wchar_t decimal) {

@@ -6,8 +6,6 @@
 namespace tallyman::formula {
 namespace {
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
 // Latin letters, "_" and the Cyrillic alphabet (А..я, Ё, ё).
 bool IsIdentifierStart(wchar_t c) {
   return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_' || (c >= L'\u0410' && c <= L'\u044F') ||
