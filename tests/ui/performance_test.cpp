@@ -1,9 +1,8 @@
-// Response times of the main window with large tapes: a key press with 10,000 rows on the tape
-// and 1,000 results until the tape is repainted, and loading a 100,000-row tape file until it is
-// shown. Prints the figures; fails only far beyond the budgets, so a busy machine does not fail.
+// The main window with large tapes: a key press with 10,000 rows on the tape and 1,000 results,
+// and loading a 100,000-row tape file. The timing lives in bench/window/window_bench.cpp; here only a
+// smoke bound generous enough for a loaded machine catches a change that makes them hopeless.
 #include <QElapsedTimer>
 #include <QFile>
-#include <algorithm>
 
 #include "ui_test_support.h"
 
@@ -47,7 +46,6 @@ class PerformanceTest : public QObject {
     Repaint(*window);
 
     const QString keys = "+5*2-3/4+7=";
-    double worst = 0;
     double total = 0;
     for (const QChar key : keys) {
       QElapsedTimer timer;
@@ -55,13 +53,10 @@ class PerformanceTest : public QObject {
       TypeText(window->Ed(), QString(key));
       Repaint(*window);
       const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-      worst = std::max(worst, ms);
       total += ms;
     }
     QCOMPARE(window->Lb()->model()->rowCount(), 10005);
-    qInfo("key press to repainted tape, 10,000 rows and 1,000 results: mean %.2f ms, worst %.2f ms (budget 5 ms)",
-          total / static_cast<double>(keys.size()), worst);
-    QVERIFY2(worst < 50, "far beyond the 5 ms budget");
+    QVERIFY2(total < 5000, "a key press takes seconds");
   }
 
   void loadingAHundredThousandRows() {
@@ -76,8 +71,7 @@ class PerformanceTest : public QObject {
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     QCOMPARE(window->Lb()->model()->rowCount(), 100000);
     QCOMPARE(window->Ed()->text(), QString("100") + kNbsp + "000");
-    qInfo("loading, recomputing and showing a 100,000-row tape: %.1f ms (budget 400 ms)", ms);
-    QVERIFY2(ms < 4000, "far beyond the 400 ms budget");
+    QVERIFY2(ms < 60000, "loading takes a minute");
   }
 };
 
