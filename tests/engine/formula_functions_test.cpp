@@ -138,31 +138,27 @@ TEST_P(FormulaFunctions, PowerFailures) {
   }
 }
 
-TEST(FormulaFunctionTable, EveryNameFindsItsKind) {
-  const struct {
-    const wchar_t* name;
-    int kind;
-  } names[] = {
-      {L"cos", formula::kCos},     {L"sin", formula::kSin},         {L"tg", formula::kTan},
-      {L"tan", formula::kTan},     {L"ctg", formula::kCot},         {L"cot", formula::kCot},
-      {L"abs", formula::kAbs},     {L"sgn", formula::kSign},        {L"sign", formula::kSign},
-      {L"sqrt", formula::kSqrt},   {L"ln", formula::kLn},           {L"exp", formula::kExp},
-      {L"arcsin", formula::kArcSin}, {L"arccos", formula::kArcCos}, {L"arctg", formula::kArcTan},
-      {L"arctan", formula::kArcTan}, {L"arcctg", formula::kArcCot}, {L"arccot", formula::kArcCot},
-      {L"sh", formula::kSinh},     {L"sinh", formula::kSinh},       {L"ch", formula::kCosh},
-      {L"cosh", formula::kCosh},   {L"th", formula::kTanh},         {L"tanh", formula::kTanh},
-      {L"cth", formula::kCoth},    {L"coth", formula::kCoth},       {L"heaviside", formula::kHeaviside},
-      {L"h", formula::kHeaviside}, {L"ceil", formula::kCeil},       {L"frac", formula::kFrac},
-      {L"int", formula::kInt},     {L"round", formula::kRound},     {L"log10", formula::kLog10},
-      {L"lg", formula::kLog10},    {L"log2", formula::kLog2},       {L"sqr", formula::kSqr},
-      {L"floor", formula::kFloor},
+// Every name and its other spelling computes its function; near names are no functions.
+TEST_P(FormulaFunctions, EveryNameComputesItsFunction) {
+  const long double one = 1;
+  const Case cases[] = {
+      {L"cos(1)", std::cos(one)},        {L"sin(1)", std::sin(one)},       {L"tg(1)", std::tan(one)},
+      {L"tan(1)", std::tan(one)},        {L"ctg(1)", 1 / std::tan(one)},   {L"cot(1)", 1 / std::tan(one)},
+      {L"abs(-2)", 2},                   {L"sgn(-2)", -1},                 {L"sign(-2)", -1},
+      {L"sqrt(16)", 4},                  {L"ln(2)", std::log(2.0L)},       {L"exp(2)", std::exp(2.0L)},
+      {L"arcsin(0.5)", std::asin(0.5L)}, {L"arccos(0.5)", std::acos(0.5L)}, {L"arctg(2)", std::atan(2.0L)},
+      {L"arctan(2)", std::atan(2.0L)},   {L"arcctg(2)", std::atan(0.5L)},  {L"arccot(2)", std::atan(0.5L)},
+      {L"sh(1)", std::sinh(one)},        {L"sinh(1)", std::sinh(one)},     {L"ch(1)", std::cosh(one)},
+      {L"cosh(1)", std::cosh(one)},      {L"th(1)", std::tanh(one)},       {L"tanh(1)", std::tanh(one)},
+      {L"cth(1)", 1 / std::tanh(one)},   {L"coth(1)", 1 / std::tanh(one)}, {L"heaviside(2)", 1},
+      {L"h(-2)", 0},                     {L"ceil(1.25)", 2},               {L"frac(1.75)", 0.75L},
+      {L"int(1.75)", 1},                 {L"round(1.5)", 2},               {L"log10(1000)", 3},
+      {L"lg(100)", 2},                   {L"log2(8)", 3},                  {L"sqr(3)", 9},
+      {L"floor(-1.5)", -2},              {L"SIN(1)", std::sin(one)},  // formulas are read in lower case
   };
-  for (const auto& n : names) {
-    EXPECT_EQ(formula::FindFunction(n.name), n.kind) << Show(n.name);
-    EXPECT_TRUE(formula::IsFunctionKind(n.kind)) << Show(n.name);
-  }
-  for (const wchar_t* other : {L"", L"si", L"sinus", L"pi", L"e", L"log", L"x", L"SIN"}) {
-    EXPECT_EQ(formula::FindFunction(other), 0) << Show(other);
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+  for (const wchar_t* other : {L"si(1)", L"sinus(1)", L"log(1)"}) {
+    EXPECT_NE(Evaluate(other, GetParam().locale).errCode, FormulaError::kNone) << Show(other);
   }
 }
 
