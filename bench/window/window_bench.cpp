@@ -3,26 +3,10 @@
 // a 100,000-row tape file until it is shown (budget 400 ms).
 #include <benchmark/benchmark.h>
 
-#include <QFile>
-
 #include "ui_test_support.h"
 
 namespace tallyman::ui {
 namespace {
-
-void WriteTape(const QString& path, int rows) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  QByteArray text = "\t=1\r\n";
-  for (int i = 1; i < rows; ++i) text += "+1\t=0\r\n";  // running results are recomputed on load
-  file.write(text);
-}
-
-// Paints the tape now, as the next frame would.
-void Repaint(FormTallyman& window) {
-  window.Lb()->viewport()->repaint();
-  window.PanTop()->repaint();
-}
 
 void BM_KeyPressWithALargeTape(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
@@ -31,14 +15,14 @@ void BM_KeyPressWithALargeTape(benchmark::State& state) {
   for (int i = 0; i < 1000; ++i) {
     for (const wchar_t key : {L'1', L'+', L'2', L'='}) window->Calc().KeyPress(key);
   }
-  WriteTape(folder.File("big.txt"), 10000);
+  test::WriteLongTape(folder.File("big.txt"), 10000);
   window->LoadTapeFromFile(folder.File("big.txt"));
-  Repaint(*window);
+  test::RepaintNow(*window);
   const QString keys = "+5*2-3/4+7";
   int next = 0;
   for (auto _ : state) {
     test::TypeText(window->Ed(), QString(keys[next++ % keys.size()]));
-    Repaint(*window);
+    test::RepaintNow(*window);
   }
   state.counters["tape_rows"] = static_cast<double>(window->Calc().Tape().Count());
 }
@@ -48,10 +32,10 @@ void BM_LoadAHundredThousandRows(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
   auto window = test::MakeWindow(folder, Locale::Russian());
-  WriteTape(folder.File("huge.txt"), 100000);
+  test::WriteLongTape(folder.File("huge.txt"), 100000);
   for (auto _ : state) {
     window->LoadTapeFromFile(folder.File("huge.txt"));
-    Repaint(*window);
+    test::RepaintNow(*window);
   }
   state.counters["tape_rows"] = static_cast<double>(window->Calc().Tape().Count());
 }
