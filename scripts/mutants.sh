@@ -15,9 +15,16 @@ jobs=${TALLYMAN_MUTANTS_JOBS:-2}
 if [ $# -gt 0 ]; then patches=("$@"); else patches=("$root"/tests/mutants/*.patch); fi
 
 echo "== scratch copy in $scratch"
+# Only files whose content differs are copied, so a kept scratch copy rebuilds what changed and
+# nothing else (a copy that restored old times would hide a source newer than its object file).
 mkdir -p "$scratch/src"
-(cd "$root" && git ls-files -z --cached --others --exclude-standard |
-  tar --null --ignore-failed-read -T - -cf - 2>/dev/null) | tar -xf - -C "$scratch/src"
+(cd "$root" && git ls-files -z --cached --others --exclude-standard) | while IFS= read -r -d '' file; do
+  [ -f "$root/$file" ] || continue
+  if ! cmp -s "$root/$file" "$scratch/src/$file"; then
+    mkdir -p "$(dirname "$scratch/src/$file")"
+    cp "$root/$file" "$scratch/src/$file"
+  fi
+done
 cmake -S "$scratch/src" -B "$scratch/build" -G Ninja >/dev/null
 targets=(--target engine_tests --target tallyman-cli)
 

@@ -129,7 +129,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void PopupEntryMenu(const QPoint& global);
   void StartDrag(QWidget* source, const QString& name);
   bool CommandLetter(QKeyEvent* event);
-  void RunEntryEdit(void (Calculator::*operation)());
 
   Locale m_locale;
   ProgramPaths m_paths;
