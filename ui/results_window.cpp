@@ -288,7 +288,6 @@ void TFormRes::EditComment() {
 }
 
 void TFormRes::DeleteEntry() {
-  if (m_calc.ResultsList().Selected() < 0) return;
   m_calc.DeleteResult();
 }
 
