@@ -13,7 +13,7 @@ void Run(benchmark::State& state, const Text& formula) {
   for (auto _ : state) {
     EvalResult r = Evaluate(formula, locale);
     benchmark::DoNotOptimize(r);
-    if (r.errCode != 0) state.SkipWithError("the formula failed");
+    if (r.errCode != FormulaError::kNone) state.SkipWithError("the formula failed");
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * formula.size()));
 }

@@ -1,4 +1,5 @@
-// Recalculating a long tape, and the cost of one key on a long tape with many results.
+// Recalculating a long tape, the cost of one key on a long tape with many results, and closing a
+// calculation with a long results list.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -68,6 +69,23 @@ void BM_AppendAndClose(benchmark::State& state) {
   state.counters["results"] = static_cast<double>(calculator.ResultsList().Count());
 }
 BENCHMARK(BM_AppendAndClose)->Unit(benchmark::kMicrosecond);
+
+// One calculation typed and closed with 10,000 results already recorded: closing adds one entry and
+// one value to the running total instead of reading the whole list again.
+void BM_CloseWithManyResults(benchmark::State& state) {
+  RecordingHost host;
+  Calculator calculator(Locale::Russian(), host);
+  for (long i = 0; i < state.range(0); ++i) {
+    for (wchar_t k : Text(L"12,5+3=")) calculator.KeyPress(k);
+    calculator.ClearTape();
+  }
+  for (auto _ : state) {
+    for (wchar_t k : Text(L"7+1,25=")) calculator.KeyPress(k);
+    calculator.ClearTape();
+  }
+  state.counters["results"] = static_cast<double>(calculator.ResultsList().Count());
+}
+BENCHMARK(BM_CloseWithManyResults)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tallyman

@@ -18,8 +18,8 @@ int RunEval(const Options& options, const std::vector<std::string>& args, std::o
   for (size_t i = 1; i < args.size(); ++i) formula += ' ' + args[i];
 
   const EvalResult result = Evaluate(FromUtf8(formula), options.locale);
-  if (result.errCode != 0) {
-    out << "error " << result.errCode << " at " << result.errPos << ": "
+  if (result.errCode != FormulaError::kNone) {
+    out << "error " << CodeOf(result.errCode) << " at " << result.errPos << ": "
         << ToUtf8(EvalErrorMessage(result.errCode, options.english)) << '\n';
     return 1;
   }

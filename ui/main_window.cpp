@@ -50,6 +50,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   setObjectName(QStringLiteral("FormTallyman"));
   m_calc = std::make_unique<Calculator>(m_locale, *this);
   m_calc->SetEnglish(false);
+  m_calc->AddStateObserver(this);
   BuildWidgets();
   ConnectCommands();
   ConnectEntry();
@@ -60,7 +61,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   setAcceptDrops(true);
   m_dateText = TitleDateText(QDate::currentDate(), QLocale::system());
 
-  m_res = new TFormRes(this);
+  m_res = new TFormRes(*m_calc, *this, this);
   m_tim.setInterval(1000);
   connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
 
@@ -88,6 +89,7 @@ FormTallyman::~FormTallyman() {
   m_lb->setModel(nullptr);
   delete m_res;
   m_res = nullptr;
+  m_calc->RemoveStateObserver(this);
 }
 
 void FormTallyman::BuildWidgets() {
@@ -176,13 +178,18 @@ void FormTallyman::ConnectEntry() {
     if (m_syncing) return;
     const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
     const long length = static_cast<long>(m_ed->selectedText().size());
-    const Text text = FromQString(m_ed->text());
-    Forward([&text, start, length](Calculator& c) { c.SetEntryFromEditor(text, start, length); });
+    m_syncing = true;  // the editor's own change: repaint it once, below
+    m_calc->SetEntryFromEditor(FromQString(m_ed->text()), start, length);
+    m_syncing = false;
+    SyncEntry();  // the calculator may have refused or changed what the editor did
   });
   const auto selection = [this] {
     if (m_syncing) return;
     const long start = m_ed->hasSelectedText() ? m_ed->selectionStart() : m_ed->cursorPosition();
+    // The editor already shows this selection: it must not be written back while it changes.
+    m_syncing = true;
     m_calc->SetEntrySelection(start, static_cast<long>(m_ed->selectedText().size()));
+    m_syncing = false;
   };
   connect(m_ed, &QLineEdit::selectionChanged, this, selection);
   connect(m_ed, &QLineEdit::cursorPositionChanged, this, selection);
@@ -205,11 +212,20 @@ void FormTallyman::ConnectEntry() {
           });
 }
 
-void FormTallyman::SyncFromModel() {
+void FormTallyman::StateChanged(const StateChange& change) {
+  if (change.signs) ShowSigns();
+  if ((change.entry || change.selection) && !m_syncing) SyncEntry();
+}
+
+void FormTallyman::ShowSigns() {
   m_s1->setText(SignText(m_calc->S1()));
   m_s2->setText(SignText(m_calc->S2()));
-  SyncEntry();
-  m_res->Sync();
+}
+
+void FormTallyman::ReturnToMain(bool focusEntry) {
+  raise();
+  activateWindow();
+  if (focusEntry) m_ed->setFocus();
 }
 
 // Mirrors the model's entry line into Ed as one undoable replacement, so Escape and the pop-up
@@ -256,7 +272,7 @@ void FormTallyman::ApplyLanguage() {
   ApplyMainCaptions(m_actions, m_english, m_hotKey);
   setWindowTitle(Lang(pairs::kCalculator, m_english));
   update();
-  m_res->ApplyLanguage(m_actions, m_english);
+  m_res->ApplyLanguage(m_english);
 }
 
 void FormTallyman::ApplyQtTranslation() {

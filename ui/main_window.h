@@ -14,7 +14,10 @@
 #include "engine/settings/paths.h"
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
+#include "engine/tape/state_observer.h"
+#include "ui/drag_source.h"
 #include "ui/main_actions.h"
+#include "ui/results_window_host.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,13 +30,7 @@ class RowListModel;
 class TabStopDelegate;
 class TFormRes;
 
-// Where a drag started: the tape, the results list or the results total.
-inline const QString kDragFromTape = QStringLiteral("Lb");
-inline const QString kDragFromResults = QStringLiteral("Lm");
-inline const QString kDragFromTotal = QStringLiteral("EdRes");
-inline const char* const kDragMimeType = "application/x-tallyman-drag-source";
-
-class FormTallyman : public QMainWindow, public CalculatorHost {
+class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
   Q_OBJECT
 
  public:
@@ -50,28 +47,15 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   TFormRes* Results() const { return m_res; }
   MainActions& Actions() { return m_actions; }
   bool English() const { return m_english; }
-  bool StaysOnTop() const;
-  int TabDelta() const { return m_tabDelta; }
+  bool StaysOnTop() const override;
+  int TabDelta() const override { return m_tabDelta; }
   int HotKey() const { return m_hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
-  const Settings& LoadedSettings() const { return m_settings; }
 
   // The pop-up menus are built on first use, off the start-up path.
   void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
 
-  // Shows the model's state: S1, S2, the entry line, the results total and selections.
-  void SyncFromModel();
-  // Runs an operation of the model and shows the outcome. Memory running out in the middle of a
-  // command is reported; the program, its tape and its results go on.
-  template <typename Operation>
-  void Forward(Operation operation) {
-    try {
-      operation(*m_calc);
-    } catch (const std::bad_alloc&) {
-      ReportOutOfMemory();
-    }
-    SyncFromModel();
-  }
+  // A command was abandoned because memory ran out; the program, its tape and its results go on.
   void ReportOutOfMemory();
 
   // --- language ---
@@ -106,7 +90,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   // --- timer ---
   void TimTimer();
   void WriteAutomaticCopy();
-  QString DateText() const { return m_dateText; }
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
@@ -124,6 +107,13 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   void SetText(const Text& text) override;
   void FocusEntry() override;
 
+  // --- StateObserver: repaints the signs and the entry line ---
+  void StateChanged(const StateChange& change) override;
+
+  // --- ResultsWindowHost ---
+  QFont MainFont() const override { return font(); }
+  void ReturnToMain(bool focusEntry) override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -135,6 +125,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   void ConnectCommands();
   void ConnectEntry();
   void SyncEntry();
+  void ShowSigns();
   void ApplyFocusColours(bool entryFocused);
   void ApplyFont(const QFont& font);
   bool EntryKey(QKeyEvent* event);
@@ -148,7 +139,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost {
   void PopupEntryMenu(const QPoint& global);
   void StartDrag(QWidget* source, const QString& name);
   bool CommandLetter(QKeyEvent* event);
-  void RunEntryEdit(void (Calculator::*operation)());
 
   Locale m_locale;
   ProgramPaths m_paths;

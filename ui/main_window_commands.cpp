@@ -40,11 +40,11 @@ void FormTallyman::ConnectCommands() {
     if (!path.isEmpty()) SaveTapeToFile(path);
   });
   on(a.mExit, [this] { close(); });
-  on(a.mSign, [this] { Forward([](Calculator& c) { c.SignChange(); }); });
+  on(a.mSign, [this] { m_calc->SignChange(); });
   on(a.mResults, [this] { ShowOrCloseResults(); });
-  on(a.mClear, [this] { Forward([](Calculator& c) { c.ClearTape(); }); });
-  on(a.copyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
-  on(a.mpCopyResult, [this] { Forward([](Calculator& c) { c.CopyResult(); }); });
+  on(a.mClear, [this] { m_calc->ClearTape(); });
+  on(a.copyResult, [this] { m_calc->CopyResult(); });
+  on(a.mpCopyResult, [this] { m_calc->CopyResult(); });
   // Without a tray the window is minimized, so it can never be lost.
   on(a.mHide, [this] { showMinimized(); });
   on(a.mFont, [this] {
@@ -65,16 +65,16 @@ void FormTallyman::ConnectCommands() {
   });
   on(a.mpRowEdit, [this] { EditRow(false); });
   on(a.mpRowInsert, [this] { EditRow(true); });
-  on(a.mpRowDelete, [this] { Forward([](Calculator& c) { c.DeleteSelectedRow(); }); });
-  on(a.mpOperand, [this] { Forward([](Calculator& c) { c.TakeOperand(); }); });
-  on(a.mpResult, [this] { Forward([](Calculator& c) { c.TakeResult(); }); });
+  on(a.mpRowDelete, [this] { m_calc->DeleteSelectedRow(); });
+  on(a.mpOperand, [this] { m_calc->TakeOperand(); });
+  on(a.mpResult, [this] { m_calc->TakeResult(); });
 
   on(a.pmUndo, [this] {
     if (m_ed->isUndoAvailable()) m_ed->undo();
   });
-  on(a.pmCut, [this] { Forward([](Calculator& c) { c.EditCut(); }); });
-  on(a.pmCopy, [this] { Forward([](Calculator& c) { c.EditCopy(); }); });
-  on(a.pmPaste, [this] { Forward([](Calculator& c) { c.EditPaste(); }); });
+  on(a.pmCut, [this] { m_calc->EditCut(); });
+  on(a.pmCopy, [this] { m_calc->EditCopy(); });
+  on(a.pmPaste, [this] { m_calc->EditPaste(); });
   on(a.pmDelete, [this] { m_ed->del(); });
   on(a.pmSelectAll, [this] { m_ed->selectAll(); });
 
@@ -95,21 +95,18 @@ void FormTallyman::ConnectCommands() {
 void FormTallyman::PopupTapeMenu(const QPoint& global) {
   EnsurePopupMenus();
   MainActions& a = m_actions;
-  const RowList& tape = m_calc->Tape();
-  const long selected = tape.Selected();
-  const bool longRow = selected >= 0 && selected < tape.Count() && tape.Row(selected).size() > 1;
   // These actions are shared with the menu bar and its shortcuts: enable them for this pop-up
   // only, and give them back their state afterwards.
   QList<QAction*> shared = {a.mpRowEdit, a.mpResult, a.mpRowInsert, a.mpOperand, a.mpRowDelete, a.mSave, a.mClear};
   QList<bool> before;
   for (QAction* action : shared) before.append(action->isEnabled());
-  a.mpRowEdit->setEnabled(!tape.Empty() && longRow);
-  a.mpResult->setEnabled(!tape.Empty() && longRow);
-  a.mpRowInsert->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
-  a.mpOperand->setEnabled(tape.Count() >= 2 && selected > 0 && longRow);
-  a.mpRowDelete->setEnabled(selected >= 0);
-  a.mSave->setEnabled(!tape.Empty());
-  a.mClear->setEnabled(!tape.Empty());
+  a.mpRowEdit->setEnabled(m_calc->IsEnabled(MenuCommand::kEditRow));
+  a.mpResult->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeResult));
+  a.mpRowInsert->setEnabled(m_calc->IsEnabled(MenuCommand::kInsertRow));
+  a.mpOperand->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeOperand));
+  a.mpRowDelete->setEnabled(m_calc->IsEnabled(MenuCommand::kDeleteRow));
+  a.mSave->setEnabled(m_calc->IsEnabled(MenuCommand::kSaveTape));
+  a.mClear->setEnabled(m_calc->IsEnabled(MenuCommand::kClearTape));
   a.pm->exec(global);
   for (int i = 0; i < shared.size(); ++i) shared[i]->setEnabled(before[i]);
 }
@@ -131,11 +128,11 @@ void FormTallyman::PopupEntryMenu(const QPoint& global) {
 void FormTallyman::LoadTapeFromFile(const QString& path) {
   if (!QFileInfo::exists(path)) return;
   const std::filesystem::path file = path.toStdString();
-  Forward([&file](Calculator& c) { c.LoadTapeFile(file); });
+  m_calc->LoadTapeFile(file);
 }
 
 bool FormTallyman::SaveTapeToFile(const QString& path) {
-  Forward([](Calculator& c) { c.CloseCalculation(); });
+  m_calc->CloseCalculation();
   if (m_calc->SaveTapeFile(path.toStdString())) return true;
   // The user asked for this file: a failed write must not pass for a saved tape.
   ShowMessage(LangText(pairs::kFileError, m_english));
@@ -144,28 +141,22 @@ bool FormTallyman::SaveTapeToFile(const QString& path) {
 
 void FormTallyman::EditRow(bool insert) {
   if (!m_calc->CanEditSelectedRow()) return;
-  const std::optional<Number> value = m_calc->SelectedRowDialogValue();
-  if (!value && !insert) return;
-  const RowList& tape = m_calc->Tape();
-  const long selected = tape.Selected();
-  const NumberText& numbers = m_calc->Numbers();
-
-  TFormRow dialog(numbers, m_english, StaysOnTop(), this);
-  const bool showSign = insert || selected > 0;
-  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
   QString operand;
   if (!insert) {
-    const Text formatted = numbers.FormatCalc(*value);
-    if (formatted.empty()) ShowMessage(pairs::kLimit18Digits);
-    operand = ToQString(numbers.CleanNumber(formatted));
+    const std::optional<Text> shown = m_calc->RowDialogOperand();
+    if (!shown) return;
+    operand = ToQString(*shown);
   }
+  const RowList& tape = m_calc->Tape();
+  const long selected = tape.Selected();
+
+  TFormRow dialog(m_calc->Numbers(), m_english, StaysOnTop(), this);
+  const bool showSign = insert || selected > 0;
+  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
   dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
   // The model changes the tape, or says why not and keeps the dialog open.
   dialog.SetConfirm([this, insert](wchar_t chosenSign, const QString& operandText) {
-    const Text text = FromQString(operandText);
-    bool done = false;
-    Forward([&](Calculator& c) { done = c.ConfirmRowDialog(insert, chosenSign, text); });
-    return done;
+    return m_calc->ConfirmRowDialog(insert, chosenSign, FromQString(operandText));
   });
   const WindowPlace& place = m_settings.rowEditDialog;
   dialog.adjustSize();
@@ -201,7 +192,7 @@ void FormTallyman::RunPrecisionDialog() {
   const int digits = dialog.Digits();
   const int resOut = dialog.ResOut();
   if (digits == numbers.Digits() && resOut == numbers.ResOut()) return;
-  Forward([digits, resOut](Calculator& c) { c.SetPrecision(digits, resOut); });
+  m_calc->SetPrecision(digits, resOut);
 }
 
 void FormTallyman::SetStayOnTop(bool on) {

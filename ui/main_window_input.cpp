@@ -61,7 +61,7 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (watched == m_ed) {
         ApplyFocusColours(true);
-        Forward([](Calculator& c) { c.SelectRow(c.Tape().Count() - 1); });
+        m_calc->SelectRow(m_calc->Tape().Count() - 1);
       } else if (watched == m_lb) {
         ApplyFocusColours(false);
       }
@@ -136,7 +136,7 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
   if (modifiers == Qt::ControlModifier) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
       const int slot = key - Qt::Key_0;
-      Forward([slot](Calculator& c) { c.TakeMemoryCell(slot); });
+      m_calc->TakeMemoryCell(slot);
       return true;
     }
     if (event->modifiers() & Qt::KeypadModifier) {
@@ -148,36 +148,36 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
       }
     }
     if (key == Qt::Key_C || key == Qt::Key_Insert) {
-      Forward([](Calculator& c) { c.CopyResult(); });
+      m_calc->CopyResult();
       return true;
     }
     if (key == Qt::Key_V) {
-      Forward([](Calculator& c) { c.PasteByKey(); });
+      m_calc->PasteByKey();
       return true;
     }
     return false;  // other Ctrl keys (undo, select all, cut) are the edit's own
   }
   if (modifiers == Qt::ShiftModifier && key == Qt::Key_Insert) {
-    Forward([](Calculator& c) { c.PasteByKey(); });
+    m_calc->PasteByKey();
     return true;
   }
   // Alt or Meta with a character is a menu mnemonic that matched no menu: the edit would type the
   // character past every rule of the entry line, so it does nothing.
   if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return IsPrintable(event->text());
   if (key == Qt::Key_PageUp) {
-    Forward([](Calculator& c) { c.Percentage(); });
+    m_calc->Percentage();
     return true;
   }
   if (key == Qt::Key_PageDown) return true;  // the formula window: not part of this program yet
   if (IsEnter(key)) {
-    Forward([](Calculator& c) { c.KeyPress(kKeyEnter); });
+    m_calc->KeyPress(kKeyEnter);
     return true;
   }
   const QString text = event->text();
   if (!IsPrintable(text)) return false;
   for (const QChar c : text) {
     const wchar_t typed = static_cast<wchar_t>(c.unicode());
-    Forward([typed](Calculator& model) { model.KeyPress(typed); });
+    m_calc->KeyPress(typed);
   }
   return true;
 }
@@ -186,7 +186,7 @@ void FormTallyman::PasteSelection() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard->supportsSelection()) return;
   const Text selected = FromQString(clipboard->text(QClipboard::Selection));
-  Forward([&selected](Calculator& c) { c.PasteSelection(selected); });
+  m_calc->PasteSelection(selected);
 }
 
 bool FormTallyman::TapeKey(QKeyEvent* event) {
@@ -194,7 +194,7 @@ bool FormTallyman::TapeKey(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Delete:
       if (modifiers != Qt::NoModifier) return false;
-      Forward([](Calculator& c) { c.DeleteSelectedRow(); });
+      m_calc->DeleteSelectedRow();
       return true;
     case Qt::Key_Insert:
       EditRow(modifiers == Qt::NoModifier);
@@ -212,7 +212,7 @@ bool FormTallyman::SignMouse(QObject* watched, QEvent* event) {
   const auto* mouse = static_cast<QMouseEvent*>(event);
   if (watched == m_s1) {
     if (event->type() == QEvent::MouseButtonPress) {
-      Forward([](Calculator& c) { c.CopyResult(); });
+      m_calc->CopyResult();
     } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
                m_s1->rect().contains(mouse->position().toPoint())) {
       ShowOrCloseResults();
@@ -293,29 +293,19 @@ bool FormTallyman::ControlDrop(QObject* watched, QEvent* event) {
 
 void FormTallyman::DropOnEntry(const QString& source, int dragPart) {
   if (source == kDragFromTotal) {
-    Forward([](Calculator& c) { c.MoveTotalIntoEntry(); });
-    return;
+    m_calc->DropIntoEntry(DropSource::kTotal);
+  } else if (source == kDragFromResults) {
+    m_calc->DropIntoEntry(DropSource::kResultsEntry);
+  } else if (dragPart == -1) {
+    m_calc->DropIntoEntry(DropSource::kTapeOperand);
+  } else if (dragPart == 1) {
+    m_calc->DropIntoEntry(DropSource::kTapeResult);
   }
-  const NumberText& numbers = m_calc->Numbers();
-  std::optional<Number> value;
-  if (source == kDragFromResults) {
-    const tallyman::Results& results = m_calc->ResultsList();
-    if (results.Count() == 0) return;
-    value = numbers.RowValue(results.List().Rows(), results.Selected(), L'=');
-  } else {
-    const RowList& tape = m_calc->Tape();
-    if (tape.Empty()) return;
-    if (dragPart == -1) value = numbers.RowValue(tape.Rows(), tape.Selected(), L'\t');
-    if (dragPart == 1) value = numbers.RowValue(tape.Rows(), tape.Selected(), L'=');
-  }
-  if (!value) return;
-  const Number taken = *value;
-  Forward([taken](Calculator& c) { c.TakeValueIntoEntry(taken, false); });
 }
 
 void FormTallyman::DropOnTape(const QString& source) {
   if (source != kDragFromResults || m_calc->ResultsList().Count() == 0) return;
-  Forward([](Calculator& c) { c.GoToResult(); });
+  m_calc->GoToResult();
 }
 
 void FormTallyman::dragEnterEvent(QDragEnterEvent* event) {

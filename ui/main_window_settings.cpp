@@ -84,7 +84,7 @@ void FormTallyman::ApplySettings(const Settings& s) {
   if (s.stayOnTop) SetStayOnTop(true);
   const int digits = s.digits;
   const int resOut = s.resOut;
-  Forward([digits, resOut](Calculator& c) { c.SetPrecision(digits, resOut); });
+  m_calc->SetPrecision(digits, resOut);
   LayoutEntryPanel();
 }
 

@@ -14,10 +14,11 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/settings/results_file.h"
+#include "ui/drag_source.h"
 #include "ui/file_dialogs.h"
-#include "ui/main_window.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
+#include "ui/results_window_host.h"
 #include "ui/row_list_model.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -41,13 +42,17 @@ Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
 
 }  // namespace
 
-TFormRes::TFormRes(FormTallyman* main) : QMainWindow(main, Qt::Window), m_main(main) {
+TFormRes::TFormRes(Calculator& calculator, ResultsWindowHost& host, QMainWindow* parent)
+    : QMainWindow(parent, Qt::Window), m_calc(calculator), m_host(host) {
   setObjectName(QStringLiteral("TFormRes"));
   setWindowTitle(Lang(pairs::kResults, false));
   // The designed client area lies below a menu bar as tall as the main window's.
-  resize(kClientWidth, kClientHeight + main->menuBar()->sizeHint().height());
+  resize(kClientWidth, kClientHeight + parent->menuBar()->sizeHint().height());
   move(131, 306);
+  m_calc.AddStateObserver(this);
 }
+
+TFormRes::~TFormRes() { m_calc.RemoveStateObserver(this); }
 
 QListView* TFormRes::Lm() {
   EnsureContents();
@@ -71,8 +76,8 @@ void TFormRes::EnsureContents() {
   m_lm->setSelectionMode(QAbstractItemView::SingleSelection);
   m_lm->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_lm->setContextMenuPolicy(Qt::CustomContextMenu);
-  m_model = new RowListModel(m_main->Calc().ResultsList().List(), this);
-  m_main->Calc().SetResultsObserver(m_model);
+  m_model = new RowListModel(m_calc.ResultsList().List(), this);
+  m_calc.SetResultsObserver(m_model);
   m_lm->setModel(m_model);
   m_delegate = new TabStopDelegate(this);
   m_delegate->FollowWidths(m_model);
@@ -111,7 +116,7 @@ void TFormRes::EnsureContents() {
   connect(m_lm->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (m_syncing || !current.isValid()) return;
-            m_main->Calc().SelectResult(current.row());
+            m_calc.SelectResult(current.row());
           });
   connect(m_lm, &QListView::doubleClicked, this, [this] { EditComment(); });
   connect(m_lm, &QListView::customContextMenuRequested, this,
@@ -122,9 +127,9 @@ void TFormRes::EnsureContents() {
   if (m_font != QFont()) TakeFont(m_font);
   Recaption();
   menuBar()->setVisible(m_menuVisible);
-  const long selected = m_main->Calc().ResultsList().Selected();
+  const long selected = m_calc.ResultsList().Selected();
   if (selected >= 0) m_lm->setCurrentIndex(m_model->index(static_cast<int>(selected)));
-  Sync();
+  ShowTotal();
 }
 
 void TFormRes::BuildMenus() {
@@ -162,13 +167,12 @@ void TFormRes::BuildMenus() {
 
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mSave, [this] {
-    if (m_main->Calc().ResultsList().Count() == 0) return;
+    if (m_calc.ResultsList().Count() == 0) return;
     const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
     if (!path.isEmpty()) SaveRows(path);
   });
   on(a.mSaveAll, [this] {
-    const Results& results = m_main->Calc().ResultsList();
-    if (results.Count() == 0 || results.TapeTexts().size() != static_cast<size_t>(results.Count())) return;
+    if (m_calc.ResultsList().Count() == 0) return;
     const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
     if (!path.isEmpty()) SaveRowsWithTapes(path);
   });
@@ -177,12 +181,12 @@ void TFormRes::BuildMenus() {
   for (QAction* take : {a.mResult, a.mpResult}) on(take, [this] { TakeEntry(); });
   for (QAction* go : {a.mGoTo, a.mpGoTo}) on(go, [this] { GoToEntry(); });
   on(a.mClearAll, [this] { ClearAll(); });
-  on(a.mpResMove, [this] { m_main->Forward([](Calculator& c) { c.MoveTotalIntoEntry(); }); });
-  on(a.mpResCopy, [this] { m_main->Forward([](Calculator& c) { c.CopyTotal(); }); });
+  on(a.mpResMove, [this] { m_calc.MoveTotalIntoEntry(); });
+  on(a.mpResCopy, [this] { m_calc.CopyTotal(); });
 }
 
 void TFormRes::PopupList(const QPoint& global) {
-  const bool any = m_main->Calc().ResultsList().Count() > 0;
+  const bool any = m_calc.IsEnabled(MenuCommand::kResultsEntry);
   const QList<QAction*> items = m_actions.pmList->actions();
   QList<bool> before;
   for (QAction* item : items) {
@@ -195,9 +199,9 @@ void TFormRes::PopupList(const QPoint& global) {
 
 void TFormRes::ShowWindow() {
   EnsureContents();
-  TakeFont(m_main->font());
+  TakeFont(m_host.MainFont());
   show();
-  SetTabStops(m_main->TabDelta());
+  SetTabStops(m_host.TabDelta());
 }
 
 void TFormRes::FocusList() {
@@ -205,12 +209,16 @@ void TFormRes::FocusList() {
   m_lm->setFocus();
 }
 
-void TFormRes::Sync() {
+void TFormRes::StateChanged(const StateChange& change) {
+  if (change.total) ShowTotal();
+}
+
+void TFormRes::ShowTotal() {
   if (!m_edRes) return;
-  const QString total = ToQString(m_main->Calc().ResultsList().Total());
+  const QString total = ToQString(m_calc.ResultsList().Total());
   if (m_edRes->text() != total) m_edRes->setText(total);
   // Commands on an empty list have nothing to work on.
-  const bool any = m_main->Calc().ResultsList().Count() > 0;
+  const bool any = !m_calc.ResultsList().Empty();
   const Actions& a = m_actions;
   for (QAction* command :
        {a.mSave, a.mSaveAll, a.mEdit, a.mpEdit, a.mDelete, a.mResult, a.mpResult, a.mGoTo, a.mpGoTo, a.mClearAll}) {
@@ -218,32 +226,31 @@ void TFormRes::Sync() {
   }
 }
 
-void TFormRes::ApplyLanguage(const MainActions&, bool english) {
+void TFormRes::ApplyLanguage(bool english) {
   m_english = english;
-  m_captioned = true;
   setWindowTitle(Lang(pairs::kResults, english));
   if (m_lm) Recaption();
 }
 
 void TFormRes::Recaption() {
-  const MainActions& main = m_main->Actions();
   Actions& a = m_actions;
-  a.mFile->setTitle(main.mFile->title());
-  a.mSave->setText(main.mSave->text());
-  a.mPrint->setText(main.mPrint->text());
-  a.mEdit->setText(main.mpRowEdit->text());
-  a.mpEdit->setText(main.mpRowEdit->text() + QStringLiteral("  F5"));
-  a.mDelete->setText(main.mpRowDelete->text());
-  a.mResult->setText(main.mpResult->text());
-  a.mpResult->setText(main.mpResult->text() + QStringLiteral("  F7"));
-  a.mGoTo->setText(Lang(pairs::kMenuGoTo, m_english));
+  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_english); };
+  a.mFile->setTitle(text(pairs::kMenuFile));
+  a.mSave->setText(text(pairs::kMenuSave));
+  a.mPrint->setText(text(pairs::kMenuPrint));
+  a.mEdit->setText(text(pairs::kMenuRowEdit));
+  a.mpEdit->setText(a.mEdit->text() + QStringLiteral("  F5"));
+  a.mDelete->setText(text(pairs::kMenuRowDelete));
+  a.mResult->setText(text(pairs::kMenuResult));
+  a.mpResult->setText(a.mResult->text() + QStringLiteral("  F7"));
+  a.mGoTo->setText(text(pairs::kMenuGoTo));
   a.mpGoTo->setText(a.mGoTo->text() + QStringLiteral("  F8"));
-  a.mClearAll->setText(Lang(pairs::kMenuClearAll, m_english));
-  a.mOperations->setTitle(main.mOperations->title());
-  setWindowTitle(Lang(pairs::kResults, m_english));
-  a.mSaveAll->setText(Lang(pairs::kMenuSaveAll, m_english));
-  a.mpResMove->setText(Lang(pairs::kMenuResMove, m_english));
-  a.mpResCopy->setText(Lang(pairs::kMenuResCopy, m_english));
+  a.mClearAll->setText(text(pairs::kMenuClearAll));
+  a.mOperations->setTitle(text(pairs::kMenuOperations));
+  setWindowTitle(text(pairs::kResults));
+  a.mSaveAll->setText(text(pairs::kMenuSaveAll));
+  a.mpResMove->setText(text(pairs::kMenuResMove));
+  a.mpResCopy->setText(text(pairs::kMenuResCopy));
 }
 
 void TFormRes::SetMenuVisible(bool visible) {
@@ -275,56 +282,50 @@ void TFormRes::SetTabStops(int tabDelta) {
 }
 
 void TFormRes::EditComment() {
-  const Results& results = m_main->Calc().ResultsList();
-  const long selected = results.Selected();
-  if (selected < 0 || selected >= results.Count()) return;
-  const Text& row = results.Row(selected);
-  const size_t tab = row.find(L'\t');
-  if (tab == Text::npos) return;
-  QString text = ToQString(TextView(row).substr(0, tab));
-  const QFont font = m_main->font();
-  if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text,
-                 m_main->StaysOnTop(), m_english, &font)) {
+  const Results& results = m_calc.ResultsList();
+  if (results.Selected() < 0) return;
+  QString text = ToQString(results.Description(results.Selected()));
+  const QFont font = m_host.MainFont();
+  if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text, m_host.StaysOnTop(),
+                 m_english, &font)) {
     return;
   }
   const Text comment = FromQString(text);
-  m_main->Forward([&comment](Calculator& c) { c.CommentResult(comment); });
+  m_calc.CommentResult(comment);
 }
 
 void TFormRes::DeleteEntry() {
-  if (m_main->Calc().ResultsList().Selected() < 0) return;
-  m_main->Forward([](Calculator& c) { c.DeleteResult(); });
+  m_calc.DeleteResult();
 }
 
 void TFormRes::TakeEntry() {
-  m_main->Forward([](Calculator& c) { c.TakeResultEntry(); });
-  m_main->raise();
-  m_main->activateWindow();
+  m_calc.TakeResultEntry();
+  m_host.ReturnToMain(false);
 }
 
-void TFormRes::GoToEntry() { m_main->Forward([](Calculator& c) { c.GoToResult(); }); }
+void TFormRes::GoToEntry() { m_calc.GoToResult(); }
 
 void TFormRes::ClearAll() {
-  if (m_main->Calc().ResultsList().Count() == 0) return;
+  if (m_calc.ResultsList().Count() == 0) return;
   const int answer = ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_english), DialogKind::Confirmation,
-                                  kButtonYes | kButtonNo, m_main->StaysOnTop(), m_english);
+                                  kButtonYes | kButtonNo, m_host.StaysOnTop(), m_english);
   if (answer != kResultYes) return;
-  m_main->Forward([](Calculator& c) { c.ClearAllResults(); });
+  m_calc.ClearAllResults();
 }
 
 bool TFormRes::SaveRows(const QString& path) {
-  const Results& results = m_main->Calc().ResultsList();
+  const Results& results = m_calc.ResultsList();
   if (WriteTextLines(path.toStdString(), ResultsFileLines(results.List().Rows()))) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_main->StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
   return false;
 }
 
 bool TFormRes::SaveRowsWithTapes(const QString& path) {
-  const Results& results = m_main->Calc().ResultsList();
+  const Results& results = m_calc.ResultsList();
   const auto lines = ResultsWithTapesFileLines(results.List().Rows(), results.TapeTexts());
   if (!lines) return false;
   if (WriteTextLines(path.toStdString(), *lines)) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_main->StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
   return false;
 }
 
@@ -343,9 +344,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
       auto* key = static_cast<QKeyEvent*>(event);
       const Qt::KeyboardModifiers modifiers = Modifiers(key);
       if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Tab) {
-        m_main->raise();
-        m_main->activateWindow();
-        m_main->Ed()->setFocus();
+        m_host.ReturnToMain(true);
         return true;
       }
       if ((key->key() == Qt::Key_Escape || key->key() == Qt::Key_F2) && modifiers == Qt::NoModifier) {
@@ -365,7 +364,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
       if (watched == m_edRes && ((modifiers == Qt::ControlModifier && key->key() == Qt::Key_C) ||
                                  (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Insert))) {
         m_edRes->deselect();
-        m_main->Forward([](Calculator& c) { c.CopyTotal(); });
+        m_calc.CopyTotal();
         m_edRes->end(false);
         return true;
       }
@@ -413,7 +412,7 @@ bool TFormRes::StartDragFrom(QWidget* source, QEvent* event) {
     return false;
   }
   m_pressWidget = nullptr;
-  if (source == m_lm && m_main->Calc().ResultsList().Count() == 0) return true;
+  if (source == m_lm && m_calc.ResultsList().Count() == 0) return true;
   auto* drag = new QDrag(source);
   auto* payload = new QMimeData;
   payload->setData(QString::fromLatin1(kDragMimeType), (source == m_lm ? kDragFromResults : kDragFromTotal).toUtf8());

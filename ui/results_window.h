@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QMainWindow>
 
+#include "engine/tape/calculator.h"
+#include "engine/tape/state_observer.h"
+
 class QAction;
 class QLineEdit;
 class QListView;
@@ -12,29 +15,28 @@ class QMenu;
 
 namespace tallyman::ui {
 
-class FormTallyman;
+class ResultsWindowHost;
 class RowListModel;
 class TabStopDelegate;
-struct MainActions;
 
-class TFormRes : public QMainWindow {
+class TFormRes : public QMainWindow, public StateObserver {
   Q_OBJECT
 
  public:
-  explicit TFormRes(FormTallyman* main);
+  TFormRes(Calculator& calculator, ResultsWindowHost& host, QMainWindow* parent);
+  ~TFormRes() override;
 
   // Builds the controls now if they are not built yet.
   void EnsureContents();
-  bool HasContents() const { return m_lm != nullptr; }
   QListView* Lm();
   QLineEdit* EdRes();
 
   // Shows the window with the main window's font and fresh tab stops.
   void ShowWindow();
   void FocusList();
-  // Shows the model's total and selection.
-  void Sync();
-  void ApplyLanguage(const MainActions& main, bool english);
+  // Shows the new total.
+  void StateChanged(const StateChange& change) override;
+  void ApplyLanguage(bool english);
   void SetMenuVisible(bool visible);
   void TakeFont(const QFont& font);
   void SetTabStops(int tabDelta);
@@ -80,7 +82,10 @@ class TFormRes : public QMainWindow {
   void PopupList(const QPoint& global);
   bool StartDragFrom(QWidget* source, QEvent* event);
 
-  FormTallyman* m_main;
+  void ShowTotal();
+
+  Calculator& m_calc;
+  ResultsWindowHost& m_host;
   QListView* m_lm = nullptr;
   QWidget* m_panRes = nullptr;
   QLineEdit* m_edRes = nullptr;
@@ -88,7 +93,6 @@ class TFormRes : public QMainWindow {
   TabStopDelegate* m_delegate = nullptr;
   Actions m_actions;
   bool m_english = false;
-  bool m_captioned = false;  // ApplyLanguage ran at least once
   bool m_menuVisible = true;
   int m_tabDelta = 0;
   QFont m_font;

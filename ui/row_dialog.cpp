@@ -11,22 +11,12 @@
 #include <QVBoxLayout>
 
 #include "engine/core/lang_pairs.h"
+#include "engine/tape/entry_keys.h"
+#include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
-namespace {
-
-bool IsSign(QChar c) {
-  return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('/');
-}
-
-bool IsSeparatorKey(QChar c, wchar_t decimal) {
-  static const QString keys = QStringLiteral(",.бюБЮ");
-  return keys.contains(c) || c.unicode() == decimal;
-}
-
-}  // namespace
 
 TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent)
     : QDialog(parent), m_numbers(numbers), m_english(english) {
@@ -140,7 +130,7 @@ bool TFormRow::OperandKey(QKeyEvent* event) {
       event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (event->key() == Qt::Key_F9 && modifiers == Qt::NoModifier) {
     const QString text = m_edOp->text();
-    if (!text.isEmpty()) m_edOp->setText(text.startsWith(QLatin1Char('-')) ? text.mid(1) : QLatin1Char('-') + text);
+    if (!text.isEmpty()) m_edOp->setText(ToQString(ToggledSign(FromQString(text))));
     return true;
   }
   if (modifiers == Qt::ControlModifier && (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert)) {
@@ -152,21 +142,25 @@ bool TFormRow::OperandKey(QKeyEvent* event) {
   if (modifiers & Qt::AltModifier) return !event->text().isEmpty() && event->text().at(0).isPrint();
   const QString text = event->text();
   if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
-  const QChar c = text.at(0);
-  if (IsSign(c)) {
-    m_lab->setText(c);
-    return true;
-  }
-  if (IsSeparatorKey(c, m_numbers.DecimalSeparator())) {
-    const QChar separator(static_cast<char16_t>(m_numbers.DecimalSeparator()));
-    if (m_edOp->text().contains(separator)) {
-      if (!m_edOp->hasSelectedText()) return true;
-      m_edOp->clear();
+  const wchar_t c = static_cast<wchar_t>(text.at(0).unicode());
+  const wchar_t separator = m_numbers.DecimalSeparator();
+  switch (ClassifyOperandKey(c, separator)) {
+    case OperandKey::kSign:
+      m_lab->setText(text.left(1));
+      return true;
+    case OperandKey::kSeparator: {
+      const SeparatorKey action = OperandSeparator(FromQString(m_edOp->text()), m_edOp->hasSelectedText(), separator);
+      if (action == SeparatorKey::kDiscard) return true;
+      if (action == SeparatorKey::kEmptyFirst) m_edOp->clear();
+      m_edOp->insert(QChar(static_cast<char16_t>(separator)));
+      return true;
     }
-    m_edOp->insert(separator);
-    return true;
+    case OperandKey::kDigit:
+      return false;
+    case OperandKey::kDiscarded:
+      return true;
   }
-  return !c.isDigit() || c.unicode() > '9';  // only "0".."9" reach the edit
+  return true;
 }
 
 }  // namespace tallyman::ui

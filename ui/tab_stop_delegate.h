@@ -13,7 +13,6 @@ class TabStopDelegate : public QStyledItemDelegate {
   explicit TabStopDelegate(QObject* parent);
 
   void SetTabStop(int pixels);
-  int TabStop() const { return m_tabStop; }
   void SetRowHeight(int pixels) { m_rowHeight = pixels; }
   // Follows the model's rows so that a row is as wide as the widest one: the list then scrolls
   // sideways instead of cutting a value. Appending and changing rows costs only those rows.

@@ -138,11 +138,4 @@ std::string Encode(TextView text, CodePage page, bool* lossless) {
   return out;
 }
 
-bool Fits(TextView text, CodePage page) {
-  for (wchar_t c : text) {
-    if (!EncodeChar(c, page)) return false;
-  }
-  return true;
-}
-
 }  // namespace tallyman

@@ -17,6 +17,5 @@ std::optional<unsigned char> EncodeChar(wchar_t c, CodePage page);
 Text Decode(std::string_view bytes, CodePage page);
 // Characters the code page lacks become '?'; *lossless tells whether that happened.
 std::string Encode(TextView text, CodePage page, bool* lossless = nullptr);
-bool Fits(TextView text, CodePage page);
 
 }  // namespace tallyman

@@ -5,16 +5,10 @@
 
 namespace tallyman {
 
-enum class Language { Russian, English };
-
 inline Text LangText(TextView pair, bool english) {
   const size_t split = pair.find(L'=');
   if (split == TextView::npos) return Text(pair);
   return Text(english ? pair.substr(split + 1) : pair.substr(0, split));
-}
-
-inline Text LangText(TextView pair, Language language) {
-  return LangText(pair, language == Language::English);
 }
 
 }  // namespace tallyman

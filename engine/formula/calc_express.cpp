@@ -1,7 +1,7 @@
 #include "engine/formula/calc_express.h"
 
 #include "engine/formula/functions.h"
-#include "engine/formula/letter_case.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/scanner.h"
 #include "engine/formula/token_kind.h"
 #include "engine/formula/tree_evaluator.h"
@@ -29,14 +29,14 @@ void TCalcExpress::SetVariables(std::vector<Text> names) {
 void TCalcExpress::SetFormula(TextView text) {
   m_tree.reset();
   m_errors.Reset();
-  m_formula = formula::LowerText(text);
+  m_formula = LowerText(text);
   m_depth = 0;
   m_nesting = 0;
   formula::Scanner scanner(m_formula, m_separators, m_variables, m_errors);
   m_scanner = &scanner;
   try {
     NodePtr tree = ParseExpression();
-    if (m_depth != 0) Fail(2);
+    if (m_depth != 0) Fail(FormulaError::kMismatchedBrackets);
     m_tree = std::move(tree);
   } catch (const formula::FormulaFailure&) {
     // The error is recorded; the partial tree has been freed on the way out.
@@ -45,7 +45,7 @@ void TCalcExpress::SetFormula(TextView text) {
   m_scanner = nullptr;
 }
 
-void TCalcExpress::Fail(int code) { m_errors.Fail(code, m_scanner->Position()); }
+void TCalcExpress::Fail(FormulaError code) { m_errors.Fail(code, m_scanner->Position()); }
 
 NodePtr TCalcExpress::MakeOperator(int kind, NodePtr left, NodePtr right) {
   auto node = std::make_unique<ExpressionNode>();
@@ -74,7 +74,7 @@ NodePtr TCalcExpress::ParseExpression() {
   NodePtr left = ParseTerm();
   while (m_scanner->Kind() != formula::kEnd && m_scanner->Kind() != formula::kClose) {
     const int op = m_scanner->Kind();
-    if (op != formula::kPlus && op != formula::kMinus) Fail(7);  // two operands in a row
+    if (op != formula::kPlus && op != formula::kMinus) Fail(FormulaError::kSyntaxError);  // two operands in a row
     NodePtr right = ParseTerm();
     left = MakeOperator(op, std::move(left), std::move(right));
   }
@@ -112,7 +112,7 @@ NodePtr TCalcExpress::ParseTerm() {
 // The Expression after a "(" of a bracket or a function argument, one nesting level deeper.
 NodePtr TCalcExpress::ParseBracketed() {
   ++m_depth;
-  if (++m_nesting > kMaxNesting) Fail(7);
+  if (++m_nesting > kMaxNesting) Fail(FormulaError::kSyntaxError);
   NodePtr inner = ParseExpression();
   --m_nesting;
   return inner;
@@ -127,12 +127,13 @@ NodePtr TCalcExpress::ParseFactor() {
   } else if (kind == formula::kNumber || kind == formula::kVariable) {
     result = Leaf();
   } else if (formula::IsFunctionKind(kind)) {
-    if (m_scanner->GetToken().kind != formula::kOpen) Fail(2);  // a function needs its bracket
+    // a function needs its bracket
+    if (m_scanner->GetToken().kind != formula::kOpen) Fail(FormulaError::kMismatchedBrackets);
     result = std::make_unique<ExpressionNode>();
     result->kind = kind;
     result->left = ParseBracketed();
   } else {
-    Fail(4);  // an operator, ")" or the end where an operand belongs
+    Fail(FormulaError::kWrongOperation);  // an operator, ")" or the end where an operand belongs
   }
   m_scanner->GetToken();
   while (m_scanner->Kind() == formula::kPower) {
@@ -140,13 +141,15 @@ NodePtr TCalcExpress::ParseFactor() {
     const bool brackets = m_scanner->Kind() == formula::kOpen;
     if (brackets) m_scanner->GetToken();
     const int exponentKind = m_scanner->Kind();
-    if (exponentKind != formula::kNumber && exponentKind != formula::kVariable) Fail(5);
+    if (exponentKind != formula::kNumber && exponentKind != formula::kVariable) {
+      Fail(FormulaError::kExpectedNumberOrVariable);
+    }
     auto power = std::make_unique<ExpressionNode>();
     power->kind = formula::kPower;
     power->left = std::move(result);
     power->right = Leaf();
     result = std::move(power);
-    if (brackets && m_scanner->GetToken().kind != formula::kClose) Fail(2);
+    if (brackets && m_scanner->GetToken().kind != formula::kClose) Fail(FormulaError::kMismatchedBrackets);
     m_scanner->GetToken();
   }
   return result;
@@ -155,9 +158,9 @@ NodePtr TCalcExpress::ParseFactor() {
 Number TCalcExpress::Calc(const std::vector<Number>& values) {
   if (m_errors.Flag() || !m_tree) return 0;
   const formula::TreeOutcome outcome = formula::EvaluateTree(*m_tree, values);
-  if (outcome.code == 0) return outcome.value;
+  if (outcome.code == FormulaError::kNone) return outcome.value;
   // An arithmetic failure has no place in the text; the others point where parsing ended.
-  m_errors.Record(outcome.code, outcome.code == 7 ? 0 : m_endPosition);
+  m_errors.Record(outcome.code, outcome.code == FormulaError::kSyntaxError ? 0 : m_endPosition);
   return 0;
 }
 

@@ -12,7 +12,7 @@
 //   Primary    := number | variable | function "(" Expression | "(" Expression
 //   Exponent   := number | variable | "(" (number | variable) ")"
 // A "%" after the right operand of "+", "-", "*" or "/" turns it into a percentage operation.
-// Errors never escape: they end in ErrorCode (1..7) and ErrorPos.
+// Errors never escape: they end in ErrorCode (1..7; 8 belongs to the assignment list) and ErrorPos.
 #include <vector>
 
 #include "engine/core/locale.h"
@@ -30,7 +30,7 @@ class Scanner;
 
 class TCalcExpress {
  public:
-  // Brackets and function arguments nested deeper than this are refused (code 7), which keeps
+  // Brackets and function arguments nested deeper than this are refused (a syntax error), which keeps
   // the parser's recursion bounded whatever the input.
   static constexpr int kMaxNesting = 1000;
 
@@ -54,7 +54,7 @@ class TCalcExpress {
   // when the formula has an error or the evaluation fails (then ErrorCode tells why).
   Number Calc(const std::vector<Number>& values);
 
-  int ErrorCode() const { return m_errors.Code(); }
+  FormulaError ErrorCode() const { return m_errors.Code(); }
   int ErrorPos() const { return m_errors.Position(); }
 
  private:
@@ -64,7 +64,7 @@ class TCalcExpress {
   formula::NodePtr ParseBracketed();
   formula::NodePtr Leaf() const;
   formula::NodePtr MakeOperator(int kind, formula::NodePtr left, formula::NodePtr right);
-  [[noreturn]] void Fail(int code);
+  [[noreturn]] void Fail(FormulaError code);
 
   formula::Separators m_separators;
   Text m_formula;

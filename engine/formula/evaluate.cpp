@@ -11,7 +11,7 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/formula/calc_express.h"
 #include "engine/formula/functions.h"
-#include "engine/formula/letter_case.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/number_literal.h"
 
 namespace tallyman {
@@ -45,13 +45,13 @@ Number EulerNumber() {
   return e;
 }
 
-EvalResult Failure(int code, int position) { return EvalResult{0, position, code}; }
+EvalResult Failure(FormulaError code, int position) { return EvalResult{0, position, code}; }
 
 EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   const formula::Separators separators = formula::UsableSeparators(givenLocale);
   const wchar_t decimal = separators.decimal;
   const wchar_t thousands = separators.thousands;
-  Text s = formula::LowerText(text);
+  Text s = LowerText(text);
   // Both "." and "," are decimal marks unless one of them groups thousands.
   if (decimal == L',' && thousands != L'.') {
     std::replace(s.begin(), s.end(), L'.', L',');
@@ -71,7 +71,7 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
         names.emplace_back(equals == TextView::npos ? TextView() : TrimBlanks(item.substr(0, equals)));
         values.push_back(*value);
       } else if (equals != TextView::npos) {
-        return Failure(kEvalMistakeInArguments, static_cast<int>(s.size()));
+        return Failure(FormulaError::kMistakeInArguments, static_cast<int>(s.size()));
       }
       // A bare item that is no number (an empty one included) is ignored.
     }
@@ -85,42 +85,46 @@ EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   TCalcExpress calc(separators, std::move(names));
   calc.SetFormula(formulaText);
   Number value = 0;
-  if (calc.ErrorCode() == 0) value = calc.Calc(values);
-  if (calc.ErrorCode() != 0) return Failure(calc.ErrorCode(), calc.ErrorPos() > 0 ? calc.ErrorPos() + lead : 0);
-  if (!std::isfinite(value)) return Failure(kEvalSyntaxError, 0);
+  if (calc.ErrorCode() == FormulaError::kNone) value = calc.Calc(values);
+  if (calc.ErrorCode() != FormulaError::kNone) {
+    return Failure(calc.ErrorCode(), calc.ErrorPos() > 0 ? calc.ErrorPos() + lead : 0);
+  }
+  if (!std::isfinite(value)) return Failure(FormulaError::kSyntaxError, 0);
   if (value == 0) value = 0;  // no "-0"
-  return EvalResult{value, 0, kEvalOk};
+  return EvalResult{value, 0, FormulaError::kNone};
 }
 
 }  // namespace
 
 EvalResult Evaluate(TextView text, const Locale& locale) {
   // Positions are int: a text too long for them is refused before anything is read.
-  if (text.size() >= static_cast<size_t>(std::numeric_limits<int>::max() / 2)) return Failure(kEvalSyntaxError, 0);
+  if (text.size() >= static_cast<size_t>(std::numeric_limits<int>::max() / 2)) {
+    return Failure(FormulaError::kSyntaxError, 0);
+  }
   try {
     return EvaluateUnguarded(text, locale);
   } catch (const std::bad_alloc&) {
-    return Failure(kEvalSyntaxError, 0);
+    return Failure(FormulaError::kSyntaxError, 0);
   }
 }
 
-Text EvalErrorMessage(int code, bool english) {
+Text EvalErrorMessage(FormulaError code, bool english) {
   const wchar_t* pair = nullptr;
   switch (code) {
-    case kEvalWrongNumber: pair = pairs::kWrongNumber; break;
-    case kEvalMismatchedBrackets: pair = pairs::kMismatchedBrackets; break;
-    case kEvalDivideByZero: pair = pairs::kDivideByZero; break;
-    case kEvalWrongOperation: pair = pairs::kWrongOperation; break;
-    case kEvalExpectedNumberOrVariable: pair = pairs::kExpectedNumberOrVariable; break;
-    case kEvalWrongVariable: pair = pairs::kWrongVariable; break;
-    case kEvalSyntaxError: pair = pairs::kSyntaxError; break;
-    case kEvalMistakeInArguments: pair = pairs::kMistakeInArguments; break;
+    case FormulaError::kWrongNumber: pair = pairs::kWrongNumber; break;
+    case FormulaError::kMismatchedBrackets: pair = pairs::kMismatchedBrackets; break;
+    case FormulaError::kDivideByZero: pair = pairs::kDivideByZero; break;
+    case FormulaError::kWrongOperation: pair = pairs::kWrongOperation; break;
+    case FormulaError::kExpectedNumberOrVariable: pair = pairs::kExpectedNumberOrVariable; break;
+    case FormulaError::kWrongVariable: pair = pairs::kWrongVariable; break;
+    case FormulaError::kSyntaxError: pair = pairs::kSyntaxError; break;
+    case FormulaError::kMistakeInArguments: pair = pairs::kMistakeInArguments; break;
     default: return Text();
   }
   return LangText(pair, english);
 }
 
-void ShowEvalError(int code, bool english, MessageSink& sink) {
+void ShowEvalError(FormulaError code, bool english, MessageSink& sink) {
   const Text message = EvalErrorMessage(code, english);
   if (!message.empty()) sink.ShowMessage(message);
 }

@@ -37,7 +37,7 @@ enum FunctionKind : int {
 
 // pi and pi/2 as the nearest extended values (significand C90FDAA22168C235).
 inline constexpr Number kPi = 0xC90FDAA22168C235p-62L;
-inline constexpr Number kHalfPi = 0xC90FDAA22168C235p-63L;
+inline constexpr Number kHalfPi = kPi / 2;  // exact: halving changes only the exponent
 
 // The kind of a lower-case function name ("sin", "tg", "heaviside", ...), or 0 for no function.
 int FindFunction(TextView name);

@@ -6,8 +6,6 @@
 namespace tallyman::formula {
 namespace {
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
 // Latin letters, "_" and the Cyrillic alphabet (А..я, Ё, ё).
 bool IsIdentifierStart(wchar_t c) {
   return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_' || (c >= L'\u0410' && c <= L'\u044F') ||
@@ -68,7 +66,7 @@ const Token& Scanner::GetToken() {
         // A character that starts no token repeats the kind of the token before it, which always
         // ends in an error further on; at the start of a bracket level there is none to repeat.
         ++m_pos;
-        if (m_curKind == kEnd || m_curKind == kOpen) Fail(7);
+        if (m_curKind == kEnd || m_curKind == kOpen) Fail(FormulaError::kSyntaxError);
         m_token.kind = m_curKind;
         m_token.valid = false;
       }
@@ -99,15 +97,15 @@ void Scanner::ReadNumber(bool negative) {
     m_literal.push_back(m_separators.decimal);
     ++m_pos;
     while (m_pos < m_text.size() && (At(m_pos) == L' ' || At(m_pos) == m_separators.thousands)) ++m_pos;
-    if (!IsDigit(At(m_pos))) Fail(1);
+    if (!IsDigit(At(m_pos))) Fail(FormulaError::kWrongNumber);
     AppendDigits();
   }
   if (At(m_pos) == L'e' || At(m_pos) == L'E') {
     m_literal.push_back(L'e');
     ++m_pos;
-    if (m_pos >= m_text.size()) Fail(1);
+    if (m_pos >= m_text.size()) Fail(FormulaError::kWrongNumber);
     if (At(m_pos) == L'+' || At(m_pos) == L'-') m_literal.push_back(m_text[m_pos++]);
-    if (!IsDigit(At(m_pos))) Fail(1);
+    if (!IsDigit(At(m_pos))) Fail(FormulaError::kWrongNumber);
     AppendDigits();
   }
   m_token.kind = kNumber;
@@ -127,7 +125,7 @@ void Scanner::ReadIdentifier() {
   }
   m_token.kind = kVariable;
   m_token.index = m_variables.Bind(name);
-  if (m_token.index < 0) Fail(6);
+  if (m_token.index < 0) Fail(FormulaError::kWrongVariable);
 }
 
 }  // namespace tallyman::formula

@@ -28,7 +28,6 @@ class Scanner {
   int Kind() const { return m_token.kind; }
   // Kinds of the last two tokens read, not counting the end of text: the sign rules use them.
   int PrevKind() const { return m_prevKind; }
-  int CurKind() const { return m_curKind; }
   bool PercentPending() const { return m_percentPending; }
   void ClearPercent() { m_percentPending = false; }
   // 1-based index of the next character to scan.
@@ -41,7 +40,7 @@ class Scanner {
   void ReadNumber(bool negative);
   void ReadIdentifier();
   void AppendDigits();
-  [[noreturn]] void Fail(int code) { m_errors.Fail(code, Position()); }
+  [[noreturn]] void Fail(FormulaError code) { m_errors.Fail(code, Position()); }
 
   TextView m_text;
   Separators m_separators;

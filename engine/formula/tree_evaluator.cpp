@@ -40,18 +40,20 @@ TreeOutcome EvaluateTree(const ExpressionNode& root, const std::vector<Number>& 
     Frame& frame = stack.back();
     const ExpressionNode& node = *frame.node;
     if (node.kind == kNumber) {
-      if (!node.valid) return {0, 1};
+      if (!node.valid) return {0, FormulaError::kWrongNumber};
       result = node.value;
       stack.pop_back();
       continue;
     }
     if (node.kind == kVariable) {
-      if (!node.valid || node.index < 0 || static_cast<size_t>(node.index) >= values.size()) return {0, 6};
+      if (!node.valid || node.index < 0 || static_cast<size_t>(node.index) >= values.size()) {
+        return {0, FormulaError::kWrongVariable};
+      }
       result = values[static_cast<size_t>(node.index)];
       stack.pop_back();
       continue;
     }
-    if (!node.left) return {0, 7};  // cannot happen for a parsed tree
+    if (!node.left) return {0, FormulaError::kSyntaxError};  // cannot happen for a parsed tree
     if (!node.right) {
       // Negation and functions: one operand.
       if (frame.stage == 0) {
@@ -68,7 +70,7 @@ TreeOutcome EvaluateTree(const ExpressionNode& root, const std::vector<Number>& 
         continue;
       }
       if (frame.stage == 1) {
-        if (node.kind == kDivide && result == 0) return {0, 3};
+        if (node.kind == kDivide && result == 0) return {0, FormulaError::kDivideByZero};
         frame.stage = 2;
         frame.first = result;
         stack.push_back({rightFirst ? node.left.get() : node.right.get(), 0, 0});
@@ -76,10 +78,10 @@ TreeOutcome EvaluateTree(const ExpressionNode& root, const std::vector<Number>& 
       }
       result = rightFirst ? Combine(node, result, frame.first) : Combine(node, frame.first, result);
     }
-    if (FloatingPointGuard::Failed() || !std::isfinite(result)) return {0, 7};
+    if (FloatingPointGuard::Failed() || !std::isfinite(result)) return {0, FormulaError::kSyntaxError};
     stack.pop_back();
   }
-  return {result, 0};
+  return {result, FormulaError::kNone};
 }
 
 }  // namespace tallyman::formula

@@ -4,14 +4,15 @@
 
 #include "engine/core/text.h"
 #include "engine/formula/expression_node.h"
+#include "engine/formula/formula_error.h"
 
 namespace tallyman::formula {
 
 struct TreeOutcome {
   Number value = 0;
-  // 0 on success; 1 a literal that does not convert, 3 a zero divisor, 6 a variable without a
-  // value, 7 an arithmetic failure (invalid operation, division by zero, overflow).
-  int code = 0;
+  // kWrongNumber a literal that does not convert, kDivideByZero a zero divisor, kWrongVariable a
+  // variable without a value, kSyntaxError an arithmetic failure (invalid operation, overflow).
+  FormulaError code = FormulaError::kNone;
 };
 
 // Evaluates the tree with an explicit stack, so that trees of any depth are safe. "+", "-" and

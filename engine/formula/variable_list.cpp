@@ -1,6 +1,6 @@
 #include "engine/formula/variable_list.h"
 
-#include "engine/formula/letter_case.h"
+#include "engine/core/letter_case.h"
 
 namespace tallyman::formula {
 

@@ -2,21 +2,10 @@
 
 #include <system_error>
 
+#include "engine/core/letter_case.h"
 #include "engine/core/text_file.h"
 
 namespace tallyman {
-namespace {
-
-bool SameIgnoringAsciiCase(TextView a, TextView b) {
-  if (a.size() != b.size()) return false;
-  auto fold = [](wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 TextView FormulaHistory::FormulaPart(TextView line) {
   return line.substr(0, line.find(L':'));
@@ -31,7 +20,7 @@ TextView FormulaHistory::EntryFormulaPart(TextView entry) {
 int FormulaHistory::Find(TextView entry) const {
   const TextView formula = EntryFormulaPart(entry);
   for (size_t i = 0; i < m_lines.size(); ++i) {
-    if (SameIgnoringAsciiCase(FormulaPart(m_lines[i]), formula)) return static_cast<int>(i);
+    if (EqualIgnoringAsciiCase(FormulaPart(m_lines[i]), formula)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -1,16 +1,10 @@
 #include "engine/settings/ini_file.h"
 
+#include "engine/core/letter_case.h"
 #include "engine/core/text_file.h"
 
 namespace tallyman {
 namespace {
-
-wchar_t FoldCase(wchar_t c) {
-  if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c - L'A' + L'a');
-  if (c >= L'\u0410' && c <= L'\u042F') return static_cast<wchar_t>(c + 0x20);  // А..Я
-  if (c == L'\u0401') return L'\u0451';                                         // Ё
-  return c;
-}
 
 // A section header: "[name]" after optional blanks; the name is trimmed.
 bool ReadHeader(TextView line, Text* name) {
@@ -35,7 +29,7 @@ Text WithoutLineBreaks(TextView text) {
 bool IniFile::SameName(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
   }
   return true;
 }

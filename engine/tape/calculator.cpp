@@ -5,25 +5,11 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
+#include "engine/tape/entry_keys.h"
 #include "engine/tape/tape_rows.h"
 
 namespace tallyman {
 namespace {
-
-bool IsDecimalKey(wchar_t c) {
-  return c == L',' || c == L'.' || c == L'б' || c == L'ю' || c == L'Б' || c == L'Ю';
-}
-
-// The four keys left of the top letter row act as operation keys in either keyboard layout.
-wchar_t TranslateOperationLetter(wchar_t c) {
-  switch (c) {
-    case L'q': case L'Q': case L'й': case L'Й': return L'+';
-    case L'w': case L'W': case L'ц': case L'Ц': return L'-';
-    case L'e': case L'E': case L'у': case L'У': return L'*';
-    case L'r': case L'R': case L'к': case L'К': return L'/';
-    default: return c;
-  }
-}
 
 bool IsOperationKey(wchar_t c) {
   return c == kKeyEnter || c == L' ' || c == L'%' || c == L'=' || IsSign(c);
@@ -31,7 +17,7 @@ bool IsOperationKey(wchar_t c) {
 
 }  // namespace
 
-Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale) {}
+Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale), m_results(m_numbers) {}
 
 void Calculator::Message(const wchar_t* pair) { m_host.ShowMessage(LangText(pair, m_english)); }
 
@@ -83,6 +69,7 @@ void Calculator::OnEntryChanged() {
 }
 
 void Calculator::SetEntryFromEditor(const Text& text, long selectionStart, long selectionLength) {
+  const Notice notice(*this);
   const bool changed = text != m_entry.text;
   m_entry.text = text;
   m_entry.Select(selectionStart, selectionLength);
@@ -90,12 +77,17 @@ void Calculator::SetEntryFromEditor(const Text& text, long selectionStart, long 
 }
 
 void Calculator::SetEntrySelection(long selectionStart, long selectionLength) {
+  const Notice notice(*this);
   m_entry.Select(selectionStart, selectionLength);
 }
 
-void Calculator::SelectAllEntry() { m_entry.SelectAll(); }
+void Calculator::SelectAllEntry() {
+  const Notice notice(*this);
+  m_entry.SelectAll();
+}
 
 void Calculator::CaretToEnd() {
+  const Notice notice(*this);
   m_host.FocusEntry();
   m_entry.CaretToEnd();
 }
@@ -121,6 +113,7 @@ void Calculator::RefuseKey() {
 }
 
 void Calculator::KeyPress(wchar_t key) {
+  const Notice notice(*this);
   const wchar_t separator = m_numbers.DecimalSeparator();
   key = IsDecimalKey(key) ? separator : TranslateOperationLetter(key);
   if (key == kKeyEscape) return;  // the window's own Escape action handles it
@@ -149,7 +142,7 @@ void Calculator::KeyPress(wchar_t key) {
       m_s2 = L'\0';
     } else if (m_s1 == L'=' && m_s2 == L'\0') {
       CloseCalculation();
-      m_results.m_list.SelectLast();
+      m_results.Select(m_results.Count() - 1);
       m_resultIndex = m_results.Count() - 1;
       ClearTape();
     }
@@ -228,6 +221,7 @@ void Calculator::OperationKey(wchar_t key) {
 }
 
 void Calculator::Percentage() {
+  const Notice notice(*this);
   const long count = m_tape.Count();
   const auto x = EntryNumber();
   if (count < 2 || !x || !IsSign(m_s1) || m_s2 != L'\0') return;
@@ -239,8 +233,9 @@ void Calculator::Percentage() {
 }
 
 void Calculator::SignChange() {
+  const Notice notice(*this);
   if (m_s1 != L'=' && m_s2 == L'\0' && !m_entry.text.empty()) {
-    SetEntryText(m_entry.text[0] == L'-' ? m_entry.text.substr(1) : L"-" + m_entry.text);
+    SetEntryText(ToggledSign(m_entry.text));
   }
   CaretToEnd();
 }
@@ -282,6 +277,7 @@ bool Calculator::AppendOperand(Number x) {
 }
 
 void Calculator::ClearTape() {
+  const Notice notice(*this);
   NextResultSlot();
   SetEntryText(Text());
   m_tape.Clear();

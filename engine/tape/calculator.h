@@ -14,12 +14,14 @@
 // arithmetic of its own.
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "engine/core/host.h"
 #include "engine/core/memory_slot.h"
 #include "engine/core/number_text.h"
 #include "engine/tape/entry_line.h"
 #include "engine/tape/results.h"
+#include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
 
 namespace tallyman {
@@ -29,9 +31,26 @@ inline constexpr wchar_t kKeyEnter = L'\r';
 inline constexpr wchar_t kKeyEscape = L'\x1b';
 inline constexpr wchar_t kKeyBackspace = L'\b';
 
+// Commands of the pop-up menus that are offered only in some states.
+enum class MenuCommand {
+  kEditRow,    // change the selected row
+  kInsertRow,  // insert a row before the selected one
+  kDeleteRow,
+  kTakeOperand,  // F6
+  kTakeResult,   // F7
+  kSaveTape,
+  kClearTape,
+  kResultsEntry,  // the commands of the results list's pop-up menu, all needing an entry
+};
+
+// Where a value dropped on the entry line comes from.
+enum class DropSource { kTapeOperand, kTapeResult, kResultsEntry, kTotal };
+
 class Calculator {
  public:
   Calculator(const Locale& locale, CalculatorHost& host);
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
 
   // --- state ---
   const RowList& Tape() const { return m_tape; }
@@ -51,6 +70,9 @@ class Calculator {
 
   void SetTapeObserver(ListObserver* observer) { m_tape.SetObserver(observer); }
   void SetResultsObserver(ListObserver* observer) { m_results.SetObserver(observer); }
+  // Observers of the entry line, the signs, the total and the results index (see StateObserver).
+  void AddStateObserver(StateObserver* observer);
+  void RemoveStateObserver(StateObserver* observer);
 
   // --- the entry line ---
   // A character typed in the entry line (digits, separators, operation keys, Enter, space, "%").
@@ -79,8 +101,12 @@ class Calculator {
   // --- the tape ---
   void SelectRow(long index);
   bool CanEditSelectedRow() const;           // a row longer than one character is selected
+  bool IsEnabled(MenuCommand command) const;  // offered in the pop-up menu now
   // The value the row dialog opens with (operand, or start value for the first row).
   std::optional<Number> SelectedRowDialogValue() const;
+  // The operand text the row dialog opens with to change the selected row, without grouping;
+  // nullopt when the row cannot be changed. A value past the 18-digit limit says so and gives "".
+  std::optional<Text> RowDialogOperand();
   // The row dialog was confirmed with `sign` and the operand text; false when the text is zero or
   // no number ("The zero is not meaningful!") or past the 18-digit limit: the dialog stays open.
   // Nothing happens unless a row longer than one character is selected.
@@ -90,6 +116,8 @@ class Calculator {
   void TakeResult();                         // F7
   // A value dropped or taken into the entry line (drag and drop of a row or a results entry).
   void TakeValueIntoEntry(Number value, bool withLimitMessage);
+  // A drag from the tape, the results list or the total dropped on the entry line.
+  void DropIntoEntry(DropSource source);
   // Load a tape file (menu, dropped file): the current calculation is recorded first. A missing
   // file does nothing; an invalid one says "File error!" and leaves the tape as it was.
   void LoadTapeFile(const std::filesystem::path& path);
@@ -114,6 +142,24 @@ class Calculator {
   void ModifyTape(wchar_t command, wchar_t sign, Number value);
 
  private:
+  // Held by every operation: the outermost one tells the state observers what it changed.
+  class Notice {
+   public:
+    explicit Notice(Calculator& calculator);
+    ~Notice();
+    Notice(const Notice&) = delete;
+    Notice& operator=(const Notice&) = delete;
+
+   private:
+    Calculator& m_calc;
+    bool m_outermost;
+    EntryLine m_entry;
+    wchar_t m_s1 = L'\0';
+    wchar_t m_s2 = L'\0';
+    Text m_total;
+    long m_resultIndex = -1;
+  };
+
   // implementation in calculator.cpp and its companions
   void SetSign(wchar_t rowSign, wchar_t left, wchar_t right);
   void DropPendingSign();
@@ -128,7 +174,7 @@ class Calculator {
   void LimitMessage();
   Text FormatCalcWithLimit(Number value);
   Text FormatResultWithLimit(Number value);
-  void UpdateResultsTotal();
+  void CheckTotalLimit();  // the total past the 18-digit limit says so
   void AfterSuccessfulChange(wchar_t command, long rememberedSelection);
   // A value taken after "=" starts a new calculation.
   void StartNewIfClosed();
@@ -153,6 +199,8 @@ class Calculator {
   bool m_deleting = false;
   bool m_english = false;
   MemorySlots m_memory;
+  std::vector<StateObserver*> m_stateObservers;
+  int m_noticeDepth = 0;
 };
 
 }  // namespace tallyman

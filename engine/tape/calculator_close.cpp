@@ -8,7 +8,10 @@
 
 namespace tallyman {
 
-void Calculator::CloseCalculation() { Close(true); }
+void Calculator::CloseCalculation() {
+  const Notice notice(*this);
+  Close(true);
+}
 
 void Calculator::Close(bool appendEntry) {
   if (appendEntry && IsSign(m_s1) && !m_entry.text.empty()) {
@@ -36,47 +39,12 @@ void Calculator::Close(bool appendEntry) {
     }
   }
 
-  Text tapeText = JoinLinesCrLf(m_tape.Rows());
-  auto& tapes = m_results.m_tapes;
-  if (m_resultIndex < 0 || m_resultIndex >= static_cast<long>(tapes.size())) {
-    tapes.push_back(std::move(tapeText));
-  } else {
-    tapes[static_cast<size_t>(m_resultIndex)] = std::move(tapeText);
-  }
-
-  RowList& list = m_results.m_list;
-  const Text value = L"\t=" + m_numbers.FormatResult(*p);
-  if (m_resultIndex < 0 || m_resultIndex >= list.Count()) {
-    list.Append(description + value);
-    m_results.m_comments.push_back(false);
-    m_resultIndex = list.Count() - 1;
-  } else {
-    if (m_results.IsComment(m_resultIndex)) {
-      const Text& row = list.Row(m_resultIndex);
-      const size_t tab = row.find(L'\t');
-      description = tab == Text::npos ? L"???" : row.substr(0, tab);
-    }
-    list.Replace(m_resultIndex, description + value);
-  }
-  list.Select(m_resultIndex);
-  UpdateResultsTotal();
+  m_resultIndex = m_results.Record(m_resultIndex, description, *p, JoinLinesCrLf(m_tape.Rows()));
+  CheckTotalLimit();
 }
 
-void Calculator::UpdateResultsTotal() {
-  m_results.m_total.clear();
-  Number sum = 0;
-  RowList& list = m_results.m_list;
-  for (long i = 0; i < list.Count(); ++i) {
-    const Text& row = list.Row(i);
-    if (row.empty()) return;
-    const size_t equals = row.find(L'=');
-    if (equals == Text::npos) continue;
-    const auto value = m_numbers.TextToNumber(TextView(row).substr(equals + 1));
-    if (!value) continue;
-    list.Replace(i, row.substr(0, equals + 1) + m_numbers.FormatCalc(*value));
-    sum += *value;
-  }
-  if (!list.Empty()) m_results.m_total = FormatResultWithLimit(sum);
+void Calculator::CheckTotalLimit() {
+  if (!m_results.Empty() && m_results.Total().empty()) LimitMessage();
 }
 
 void Calculator::StartNewIfClosed() {
@@ -87,6 +55,7 @@ void Calculator::StartNewIfClosed() {
 }
 
 void Calculator::TakeMemoryCell(int slot) {
+  const Notice notice(*this);
   if (slot >= 0 && slot < static_cast<int>(m_memory.size()) && m_memory[static_cast<size_t>(slot)].value != 0) {
     const MemorySlot cell = m_memory[static_cast<size_t>(slot)];
     if (IsSign(cell.sign)) OperationKey(cell.sign);
@@ -98,11 +67,13 @@ void Calculator::TakeMemoryCell(int slot) {
 }
 
 void Calculator::CopyResult() {
+  const Notice notice(*this);
   CloseCalculation();
   m_host.SetText(m_numbers.CleanNumber(m_entry.text));
 }
 
 void Calculator::PasteByKey() {
+  const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
   if (!m_numbers.ReadFloat(cleaned)) {
     Message(pairs::kWrongClipboardNumber);
@@ -132,6 +103,7 @@ void Calculator::EmptyEntryIfOperandStarts() {
 }
 
 void Calculator::EditCut() {
+  const Notice notice(*this);
   const Text former = m_entry.text;
   m_entry.DeleteSelection();
   OnEntryChanged();
@@ -141,6 +113,7 @@ void Calculator::EditCut() {
 void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
 
 void Calculator::EditPaste() {
+  const Notice notice(*this);
   const Text cleaned = m_numbers.CleanNumber(m_host.GetText().value_or(Text()));
   if (!m_numbers.ReadFloat(cleaned)) {
     Message(pairs::kWrongClipboardNumber);
@@ -159,14 +132,41 @@ void Calculator::EditPaste() {
 }
 
 void Calculator::TakeValueIntoEntry(Number value, bool withLimitMessage) {
+  const Notice notice(*this);
   StartNewIfClosed();
   WriteEntry(withLimitMessage ? FormatCalcWithLimit(value) : m_numbers.FormatCalc(value));
   CaretToEnd();
 }
 
-void Calculator::TakeOperand() { TakeRowValue(L'\t'); }
+void Calculator::DropIntoEntry(DropSource source) {
+  const Notice notice(*this);
+  std::optional<Number> value;
+  switch (source) {
+    case DropSource::kTotal:
+      MoveTotalIntoEntry();
+      return;
+    case DropSource::kResultsEntry:
+      value = m_results.Value(m_results.Selected());
+      break;
+    case DropSource::kTapeOperand:
+      value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), L'\t');
+      break;
+    case DropSource::kTapeResult:
+      value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), L'=');
+      break;
+  }
+  if (value) TakeValueIntoEntry(*value, false);
+}
 
-void Calculator::TakeResult() { TakeRowValue(L'='); }
+void Calculator::TakeOperand() {
+  const Notice notice(*this);
+  TakeRowValue(L'\t');
+}
+
+void Calculator::TakeResult() {
+  const Notice notice(*this);
+  TakeRowValue(L'=');
+}
 
 void Calculator::TakeRowValue(wchar_t delimiter) {
   const auto value = m_numbers.RowValue(m_tape.Rows(), m_tape.Selected(), delimiter);

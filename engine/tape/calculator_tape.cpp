@@ -9,7 +9,10 @@
 
 namespace tallyman {
 
-void Calculator::SelectRow(long index) { m_tape.Select(index); }
+void Calculator::SelectRow(long index) {
+  const Notice notice(*this);
+  m_tape.Select(index);
+}
 
 bool Calculator::CanEditSelectedRow() const {
   const long selected = m_tape.Selected();
@@ -22,7 +25,34 @@ std::optional<Number> Calculator::SelectedRowDialogValue() const {
   return m_numbers.RowValue(m_tape.Rows(), selected, selected > 0 ? L'\t' : L'=');
 }
 
+bool Calculator::IsEnabled(MenuCommand command) const {
+  const long selected = m_tape.Selected();
+  switch (command) {
+    case MenuCommand::kEditRow:
+    case MenuCommand::kTakeResult:
+      return CanEditSelectedRow();
+    case MenuCommand::kInsertRow:
+    case MenuCommand::kTakeOperand:
+      return selected > 0 && CanEditSelectedRow();
+    case MenuCommand::kDeleteRow:
+      return selected >= 0;
+    case MenuCommand::kSaveTape:
+    case MenuCommand::kClearTape:
+      return !m_tape.Empty();
+    case MenuCommand::kResultsEntry:
+      return !m_results.Empty();
+  }
+  return false;
+}
+
+std::optional<Text> Calculator::RowDialogOperand() {
+  const auto value = SelectedRowDialogValue();
+  if (!value) return std::nullopt;
+  return m_numbers.CleanNumber(FormatCalcWithLimit(*value));
+}
+
 bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText) {
+  const Notice notice(*this);
   // A pending sign (or no row at all) is not a row to edit or insert before, whoever asks.
   if (!CanEditSelectedRow()) return true;
   const Text cleaned = m_numbers.CleanNumber(operandText);
@@ -43,9 +73,13 @@ bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operand
   return true;
 }
 
-void Calculator::DeleteSelectedRow() { ModifyTape(L'd', L'\0', 0); }
+void Calculator::DeleteSelectedRow() {
+  const Notice notice(*this);
+  ModifyTape(L'd', L'\0', 0);
+}
 
 void Calculator::ModifyTape(wchar_t command, wchar_t sign, Number value) {
+  const Notice notice(*this);
   const long remembered = m_tape.Selected();
   if (m_tape.Empty()) return;
   if (command == L'd' && m_tape.Count() == 1 && remembered >= 0) {
@@ -106,6 +140,7 @@ void Calculator::AfterSuccessfulChange(wchar_t command, long rememberedSelection
 }
 
 void Calculator::LoadTapeFile(const std::filesystem::path& path) {
+  const Notice notice(*this);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return;
   CloseCalculation();
@@ -128,18 +163,21 @@ void Calculator::LoadTapeFile(const std::filesystem::path& path) {
 }
 
 bool Calculator::SaveTapeFile(const std::filesystem::path& path) {
+  const Notice notice(*this);
   if (m_tape.Empty()) return false;
   CloseCalculation();
   return WriteTapeFile(path, m_tape.Rows());
 }
 
 void Calculator::AutoSave(const std::filesystem::path& path) {
+  const Notice notice(*this);
   if (!m_entryChanged || m_tape.Empty()) return;
   m_entryChanged = false;
   WriteTapeFile(path, m_tape.Rows());
 }
 
 void Calculator::SetPrecision(int digits, int resOut) {
+  const Notice notice(*this);
   if (digits == m_numbers.Digits() && resOut == m_numbers.ResOut()) return;
   m_numbers.SetPrecision(digits, resOut);
   ModifyTape(L'\0', L'\0', 0);

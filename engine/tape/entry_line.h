@@ -9,7 +9,6 @@ struct EntryLine {
   long selectionStart = 0;   // the caret when nothing is selected
   long selectionLength = 0;
 
-  long Caret() const { return selectionStart + selectionLength; }
   bool HasSelection() const { return selectionLength > 0; }
   Text SelectedText() const { return text.substr(static_cast<size_t>(selectionStart), static_cast<size_t>(selectionLength)); }
   void Select(long start, long length);

@@ -37,7 +37,6 @@ class RecordingHost : public CalculatorHost {
     for (const Event& e : m_events) n += e.kind == Event::Kind::Beep;
     return n;
   }
-  void ClearEvents() { m_events.clear(); }
 
  private:
   std::vector<Event> m_events;

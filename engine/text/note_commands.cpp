@@ -88,7 +88,7 @@ NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool tim
   }
 
   const EvalResult evaluated = Evaluate(expression, context.locale);
-  if (evaluated.errCode > 0) {
+  if (evaluated.errCode != FormulaError::kNone) {
     ShowEvalError(evaluated.errCode, context.english, context.sink);
     NoteCommandResult result;
     const long caret = static_cast<long>(at.selection.start) + evaluated.errPos - 1;

@@ -11,7 +11,6 @@ wchar_t UpperLetter(wchar_t c) {
 }
 
 bool IsUpperLatin(wchar_t c) { return c >= L'A' && c <= L'Z'; }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 Text WithArgument(TextView pattern, TextView argument) {
   Text out;

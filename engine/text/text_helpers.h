@@ -11,7 +11,6 @@ inline Text Trimmed(TextView text) { return Text(TrimBlanks(text)); }
 // other character is returned unchanged. Independent of the C library's locale.
 wchar_t UpperLetter(wchar_t c);
 bool IsUpperLatin(wchar_t c);
-bool IsDigit(wchar_t c);
 
 // The message text with every "%s" replaced by the argument.
 Text WithArgument(TextView pattern, TextView argument);

@@ -8,6 +8,7 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
+#include "engine/text/russian_words.h"
 #include "engine/text/text_helpers.h"
 
 namespace tallyman {
@@ -51,11 +52,14 @@ Text TwoDigits(long long n) {
 
 // Russian word for a count: the form after ..1, after ..2 to ..4, and the rest (and 11 to 19).
 const wchar_t* RussianCountWord(int n, const wchar_t* one, const wchar_t* few, const wchar_t* many) {
-  const int r = (n < 0 ? -n : n) % 100;
-  if (r >= 11 && r <= 19) return many;
-  if (r % 10 == 1) return one;
-  if (r % 10 >= 2 && r % 10 <= 4) return few;
-  return many;
+  switch (PluralClass(n < 0 ? -n : n)) {
+    case 1:
+      return one;
+    case 5:
+      return many;
+    default:
+      return few;
+  }
 }
 
 // Years 1 to 9999 are the calendar's; a result outside them is no date and is not written.

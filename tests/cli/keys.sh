@@ -3,23 +3,13 @@
 set -u
 cli=$1
 [ -x "$cli" ] || { echo "FAIL: no tallyman-cli at $cli"; exit 1; }
-fail=0
+# shellcheck source=lib/check.sh
+source "$(dirname "$0")/lib/check.sh"
 tab=$'\t'
 nbsp=$'\u00a0'
 
-check() {  # name, expected output, command...
-  local name=$1 expected=$2
-  shift 2
-  local actual
-  actual=$("$@" 2>&1)
-  if [ "$actual" != "$expected" ]; then
-    echo "FAIL: $name"
-    diff <(echo "$expected") <(echo "$actual")
-    fail=1
-  fi
-}
-
-check "road of one calculation" "tape: \\t=12
+# road of one calculation
+check 0 "tape: \\t=12
 tape: +5\\t=17
 S1: =
 S2: 
@@ -27,7 +17,8 @@ entry: 17
 result: 12+5\\t=17
 total: 17" "$cli" --locale ru keys '12+5='
 
-check "events come first" "message: Error!
+# events come first
+check 0 "message: Error!
 tape: \\t=10
 S1: =
 S2: 
@@ -35,7 +26,8 @@ entry: 10
 result: --->\\t=10
 total: 10" "$cli" --locale en --english keys '10+0='
 
-check "Russian message by default, three beeps" "beep
+# Russian message by default, three beeps
+check 0 "beep
 beep
 beep
 message: Ошибка!
@@ -46,7 +38,8 @@ entry: 1
 result: --->\\t=1
 total: 1" "$cli" --locale ru keys '1x+0{enter}'
 
-check "row editing and grouping" "tape: \\t=1${nbsp}000
+# row editing and grouping
+check 0 "tape: \\t=1${nbsp}000
 tape: *3\\t=3${nbsp}000
 tape: +5\\t=3${nbsp}005
 S1: =
@@ -55,7 +48,8 @@ entry: 3${nbsp}005
 result: 3${nbsp}000+5\\t=3${nbsp}005
 total: 3${nbsp}005" "$cli" --locale ru keys '1000+5={row 2}{insert * 3}'
 
-check "copy, paste and memory" "clipboard: 17
+# copy, paste and memory
+check 0 "clipboard: 17
 clipboard: 2.5
 tape: \\t=2.5
 tape: -1.25\\t=1.25
@@ -66,7 +60,8 @@ result: 12+5\\t=17
 result: 2.5-1.25\\t=1.25
 total: 18.25" "$cli" --locale en keys '12+5{copy}{paste 2.5}{mem 3 -1.25 ; half}{ctrl+3}'
 
-check "precision options" "tape: \\t=2
+# precision options
+check 0 "tape: \\t=2
 tape: /3\\t=0.67
 S1: =
 S2: 
@@ -77,7 +72,8 @@ total: 0.7" "$cli" --locale en --digits 2 --resout 1 keys '2/3='
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 printf '+5\t=15\r\n*2\t=1\r\n-\r\n' >"$dir/t.txt"
-check "tape file" "tape: \\t=15
+# tape file
+check 0 "tape: \\t=15
 tape: *2\\t=30
 tape: -
 S1: -
@@ -85,7 +81,8 @@ S2:
 entry: 
 total: " "$cli" --locale en tape "$dir/t.txt"
 
-check "load inside keys" "tape: \\t=15
+# load inside keys
+check 0 "tape: \\t=15
 tape: *2\\t=30
 tape: -
 S1: -
@@ -100,9 +97,9 @@ for bad in "keys" "keys {bogus}" "keys {row x}" "keys {unclosed" "--digits 19 ke
   status=$?
   if [ $status -ne 2 ] || [ ! -s "$dir/err" ]; then
     echo "FAIL: '$bad' should be a usage error with exit 2 (got $status)"
-    fail=1
+    failures=$((failures + 1))
   fi
 done
 
-"$cli" --help | grep -q '{mem N TEXT}' || { echo "FAIL: --help lacks the keys syntax"; fail=1; }
-exit $fail
+"$cli" --help | grep -q '{mem N TEXT}' || { echo "FAIL: --help lacks the keys syntax"; failures=$((failures + 1)); }
+exit $((failures > 0))

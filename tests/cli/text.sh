@@ -1,25 +1,16 @@
 #!/usr/bin/env bash
 # text: transliteration both ways and the DOS and KOI8-R repairs as stdin filters.
 cli="$1"
-failures=0
-check() {  # input expected command...
-  local input="$1" want="$2"
-  shift 2
-  local got
-  got="$(printf '%s' "$input" | "$@")"
-  if [[ $? != 0 || "$got" != "$want" ]]; then
-    echo "FAIL: $* <<< [$input] -> [$got], expected [$want]"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=lib/check.sh
+source "$(dirname "$0")/lib/check.sh"
 
-check "Щука и ёж" "Shhuka i jozh" "$cli" text translit
-check "Shhuka i jozh" "Щука и ёж" "$cli" text detranslit
-check "Shchuka, Ob\"ekt, Mal'chik" "Щука, Объект, Мальчик" "$cli" text detranslit
+check_stdin "Щука и ёж" 0 "Shhuka i jozh" "$cli" text translit
+check_stdin "Shhuka i jozh" 0 "Щука и ёж" "$cli" text detranslit
+check_stdin "Shchuka, Ob\"ekt, Mal'chik" 0 "Щука, Объект, Мальчик" "$cli" text detranslit
 # "Привет" in cp866 bytes, shown as Windows-1251 characters.
-check "ЏаЁўҐв" "Привет" "$cli" text dos
+check_stdin "ЏаЁўҐв" 0 "Привет" "$cli" text dos
 # "Привет" in KOI8-R bytes, shown as Windows-1251 characters; KOI8-R box drawing becomes "?".
-check "рТЙЧЕФ ‚" "Привет ?" "$cli" text koi
+check_stdin "рТЙЧЕФ ‚" 0 "Привет ?" "$cli" text koi
 
 # Line ends and a missing final line end pass through unchanged.
 got="$(printf 'a\r\nb' | "$cli" text translit | od -An -c | tr -s ' ')"

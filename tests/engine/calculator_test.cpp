@@ -60,6 +60,10 @@ const KeyCase kRussianCases[] = {
     {L"= twice records once", L"2+3==", L"\t=2|+3\t=5|", L"=_", L"5", L"2+3\t=5|", L""},
     {L"single row", L"7=", L"\t=7|", L"=_", L"7", L"--->\t=7|", L""},
     {L"percentage of the running result", L"200+15%=", L"\t=200|+30\t=230|", L"=_", L"230", L"200+30\t=230|", L""},
+    {L"a value between -1 and 0 keeps its minus", L"1-1,5*2=", L"\t=1|-1,5\t=-0,5|*2\t=-1|", L"=_", L"-1",
+     L"-0,5*2\t=-1|", L""},
+    {L"percentage after a division", L"200/15 =", L"\t=200|/0,15\t=1\u00A0333,33333333|", L"=_",
+     L"1\u00A0333,3333", L"200/0,15\t=1\u00A0333,3333|", L""},
     {L"percentage as a factor", L"200*15 =", L"\t=200|*0,15\t=30|", L"=_", L"30", L"200*0,15\t=30|", L""},
     {L"letters act as operations", L"6q2e3r4=", L"\t=6|+2\t=8|*3\t=24|/4\t=6|", L"=_", L"6", L"24/4\t=6|", L""},
     {L"Cyrillic letters act as operations", L"6й2ц1у3к2=", L"\t=6|+2\t=8|-1\t=7|*3\t=21|/2\t=10,5|", L"=_",
@@ -297,6 +301,26 @@ TEST(CalculatorModify, PendingSignRowIsNotOfferedToTheRowDialog) {
   }
 }
 
+TEST(CalculatorModify, DeletingTheLastRowSelectsTheNewLastRow) {
+  Fixture f;
+  f.Keys(L"10+5*2=");
+  f.calc.SelectRow(2);
+  f.calc.DeleteSelectedRow();
+  EXPECT_EQ(f.Tape(), L"\t=10|+5\t=15|");
+  EXPECT_EQ(f.calc.Tape().Selected(), 1);
+}
+
+TEST(CalculatorKeys, DecimalKeyReplacesASelectionHoldingTheSeparator) {
+  Fixture f;
+  f.Keys(L"1+2,5");
+  f.calc.SetEntrySelection(1, 2);  // ",5"
+  f.Keys(L",");
+  EXPECT_EQ(f.calc.Entry().text, L"2,");
+  f.calc.SetEntrySelection(0, 1);  // "2": the separator stays outside the selection
+  f.Keys(L",");
+  EXPECT_EQ(f.calc.Entry().text, L"2,");
+}
+
 TEST(CalculatorModify, DeletingTheOnlyRowEmptiesEverything) {
   Fixture f;
   f.Keys(L"7=");
@@ -410,6 +434,61 @@ TEST(CalculatorResults, CommentCannotBreakTheValue) {
   f.calc.CommentResult(L"a=b\tc");
   EXPECT_EQ(f.calc.ResultsList().Row(0), L"a:b c\t=2");
   EXPECT_EQ(f.calc.ResultsList().Total(), L"2");
+}
+
+TEST(CalculatorMenus, CommandsOfferedByState) {
+  Fixture f;
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kSaveTape));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kClearTape));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kDeleteRow));
+  EXPECT_FALSE(f.calc.IsEnabled(MenuCommand::kResultsEntry));
+  f.Keys(L"2+3*");  // a pending sign row "*" is one character long
+  const struct {
+    long row;
+    bool edit, insert, remove;
+  } rows[] = {{0, true, false, true}, {1, true, true, true}, {2, false, false, true}, {-1, false, false, false}};
+  for (const auto& r : rows) {
+    f.calc.SelectRow(r.row);
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kEditRow), r.edit) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kTakeResult), r.edit) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kInsertRow), r.insert) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kTakeOperand), r.insert) << r.row;
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kDeleteRow), r.remove) << r.row;
+  }
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kSaveTape));
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kClearTape));
+  f.Keys(L"=");
+  EXPECT_TRUE(f.calc.IsEnabled(MenuCommand::kResultsEntry));
+}
+
+TEST(CalculatorDrops, EachSourceGivesItsValue) {
+  const struct {
+    DropSource source;
+    const wchar_t* entry;
+  } cases[] = {{DropSource::kTapeOperand, L"3"},
+               {DropSource::kTapeResult, L"5"},
+               {DropSource::kResultsEntry, L"9"},
+               {DropSource::kTotal, L"14"}};
+  for (const auto& c : cases) {
+    Fixture f;
+    f.Keys(L"4+5=2+3=");
+    f.calc.SelectRow(1);
+    f.calc.SelectResult(0);
+    f.calc.DropIntoEntry(c.source);
+    EXPECT_EQ(f.calc.Entry().text, c.entry) << static_cast<int>(c.source);
+    EXPECT_EQ(f.Signs(), L"__") << static_cast<int>(c.source);  // a new calculation starts
+  }
+}
+
+TEST(CalculatorModify, RowDialogOperandWithoutGrouping) {
+  Fixture f;
+  f.Keys(L"1234567+2=");
+  f.calc.SelectRow(0);
+  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"1234567"));
+  f.calc.SelectRow(1);
+  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"2"));
+  f.calc.SelectRow(-1);
+  EXPECT_FALSE(f.calc.RowDialogOperand().has_value());
 }
 
 }  // namespace

@@ -23,12 +23,12 @@ class FormulaService : public ::testing::TestWithParam<formula_test::NamedLocale
  protected:
   void ExpectValue(const wchar_t* text, long double expected) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, 0) << Show(text) << " at " << r.errPos;
+    EXPECT_EQ(r.errCode, FormulaError::kNone) << Show(text) << " at " << r.errPos;
     EXPECT_TRUE(Near(r.value, expected)) << Show(text);
   }
   void ExpectError(const wchar_t* text, int code, int position) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, code) << Show(text);
+    EXPECT_EQ(CodeOf(r.errCode), code) << Show(text);
     EXPECT_EQ(r.errPos, position) << Show(text);
     EXPECT_EQ(r.value, 0) << Show(text);
   }
@@ -59,7 +59,7 @@ TEST_P(FormulaService, AssignmentSyntax) {
       {L"a*b:a=2;b=3;", 6},        {L"2+2:", 4},                {L"a*2: a=1;;", 2},
       {L"x: x=1 000", 1000},       {L"x: x=1e3", 1000},         {L"x: x=-2.5", -2.5L},
       {L"x: x=+4", 4},             {L"x: x=.5", 0.5L},          {L"x*y: 3; 4", 12},
-      {L"x*y: 3: 4", 12},          {L"rate*100: rate = 0.25", 25},
+      {L"x*y: 3: 4", 12},          {L"rate*100: rate = 0.25", 25},  {L"доля*100: ДОЛЯ=.25", 25},
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -106,7 +106,7 @@ TEST(FormulaServiceLocale, DecimalMarks) {
 
 TEST(FormulaServiceResult, NoNegativeZero) {
   const EvalResult r = Evaluate(L"-(0)", Locale::English());
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_FALSE(std::signbit(r.value));
 }
 
@@ -133,8 +133,8 @@ TEST(FormulaMessages, EveryCodeHasItsMessageInBothLanguages) {
   };
   for (const auto& c : cases) {
     RecordingSink sink;
-    ShowEvalError(c.code, false, sink);
-    ShowEvalError(c.code, true, sink);
+    ShowEvalError(static_cast<FormulaError>(c.code), false, sink);
+    ShowEvalError(static_cast<FormulaError>(c.code), true, sink);
     ASSERT_EQ(sink.messages.size(), 2u) << c.code;
     EXPECT_EQ(sink.messages[0], c.russian);
     EXPECT_EQ(sink.messages[1], c.english);
@@ -143,7 +143,7 @@ TEST(FormulaMessages, EveryCodeHasItsMessageInBothLanguages) {
 
 TEST(FormulaMessages, OtherCodesShowNothing) {
   RecordingSink sink;
-  for (int code : {-1, 0, 9, 100}) ShowEvalError(code, true, sink);
+  for (int code : {-1, 0, 9, 100}) ShowEvalError(static_cast<FormulaError>(code), true, sink);
   EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -158,10 +158,10 @@ TEST(FormulaComponent, BindingRules) {
   TCalcExpress calc(Locale::English());
   calc.SetVariables({L"pi", L"e"});
   calc.SetFormula(L"x");
-  EXPECT_EQ(calc.ErrorCode(), 6);  // the last entry is a constant: no value to take
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kWrongVariable);  // the last entry is a constant: no value to take
 
   calc.SetVariables({});
-  EXPECT_EQ(calc.ErrorCode(), 6);  // re-parsed against the new list
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kWrongVariable);  // re-parsed against the new list
 
   calc.SetVariables({L"", L""});  // the current formula "x" names the first unnamed value
   EXPECT_EQ(calc.Variables(), (std::vector<Text>{L"x", L""}));
@@ -172,17 +172,17 @@ TEST(FormulaComponent, BindingRules) {
 
   calc.SetVariables({L"a"});
   calc.SetFormula(L"anything*2");
-  EXPECT_EQ(calc.ErrorCode(), 0);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kNone);
   EXPECT_EQ(calc.Calc({4}), 8);
   EXPECT_EQ(calc.Calc({}), 0);  // a value array shorter than the names
-  EXPECT_EQ(calc.ErrorCode(), 6);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kWrongVariable);
 }
 
 TEST(FormulaComponent, UnnamedValuesGoInOrderOfFirstAppearance) {
   TCalcExpress calc(Locale::English());
   calc.SetVariables({L"pi", L"e", L"", L""});
   calc.SetFormula(L"Y-X+y");
-  EXPECT_EQ(calc.ErrorCode(), 0);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kNone);
   EXPECT_EQ(calc.Variables(), (std::vector<Text>{L"pi", L"e", L"y", L"x"}));
   EXPECT_EQ(calc.Calc({0, 0, 10, 3}), 17);
 }
@@ -192,12 +192,12 @@ TEST(FormulaComponent, ReassigningTheFormulaResetsTheError) {
   EXPECT_EQ(calc.Formula(), L"0");
   EXPECT_EQ(calc.Calc({}), 0);
   calc.SetFormula(L"1/0");
-  EXPECT_EQ(calc.ErrorCode(), 0);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kNone);
   EXPECT_EQ(calc.Calc({}), 0);
-  EXPECT_EQ(calc.ErrorCode(), 3);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kDivideByZero);
   EXPECT_EQ(calc.Calc({}), 0);  // an error stays until the next formula
   calc.SetFormula(L"1+2,5");
-  EXPECT_EQ(calc.ErrorCode(), 0);
+  EXPECT_EQ(calc.ErrorCode(), FormulaError::kNone);
   EXPECT_EQ(calc.Calc({}), 3.5L);
 }
 
@@ -222,46 +222,46 @@ class FormulaRobustness : public ::testing::Test {
 TEST_F(FormulaRobustness, DeepBracketsAreRefusedBeyondTheLimit) {
   const size_t limit = TCalcExpress::kMaxNesting;
   EvalResult r = Timed(Repeat(L"(", limit) + L"1" + Repeat(L")", limit));
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 1);
   r = Timed(Repeat(L"(", limit + 1) + L"1" + Repeat(L")", limit + 1));
-  EXPECT_EQ(r.errCode, 7);
+  EXPECT_EQ(r.errCode, FormulaError::kSyntaxError);
   EXPECT_EQ(r.errPos, static_cast<int>(limit) + 2);
   r = Timed(Repeat(L"(", 100000));
-  EXPECT_EQ(r.errCode, 7);
+  EXPECT_EQ(r.errCode, FormulaError::kSyntaxError);
   r = Timed(Repeat(L"sin(", 100000) + L"1" + Repeat(L")", 100000));
-  EXPECT_EQ(r.errCode, 7);
+  EXPECT_EQ(r.errCode, FormulaError::kSyntaxError);
   r = Timed(Repeat(L")", 100000));
-  EXPECT_EQ(r.errCode, 4);
+  EXPECT_EQ(r.errCode, FormulaError::kWrongOperation);
 }
 
 TEST_F(FormulaRobustness, LongChainsEvaluateAndFree) {
   const size_t terms = 5000000;  // a 10 MB formula: a tree five million levels deep
   EvalResult r = Timed(L"1" + Repeat(L"+1", terms - 1));
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, static_cast<long double>(terms));
   r = Timed(L"2" + Repeat(L"^1", terms));
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 2);
   r = Timed(Repeat(L"-(1)*1", 1000000));
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, -1000000);
   r = Timed(L"1" + Repeat(L"+1", terms - 1) + L")");
-  EXPECT_EQ(r.errCode, 2);
+  EXPECT_EQ(r.errCode, FormulaError::kMismatchedBrackets);
 }
 
 TEST_F(FormulaRobustness, HugeLiteralsAndNoise) {
   EvalResult r = Timed(Repeat(L"9", 10000000));
-  EXPECT_EQ(r.errCode, 1);  // too large for any number
+  EXPECT_EQ(r.errCode, FormulaError::kWrongNumber);  // too large for any number
   r = Timed(L"0." + Repeat(L"0", 10000000) + L"1");
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 0);
   r = Timed(Repeat(L"#", 10000000));
-  EXPECT_EQ(r.errCode, 7);
+  EXPECT_EQ(r.errCode, FormulaError::kSyntaxError);
   r = Timed(L"1" + Repeat(L"#", 10000000));
-  EXPECT_EQ(r.errCode, 7);
+  EXPECT_EQ(r.errCode, FormulaError::kSyntaxError);
   r = Timed(L"x: " + Repeat(L"1;", 1000000));
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 1);
 }
 

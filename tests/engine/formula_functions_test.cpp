@@ -20,12 +20,12 @@ class FormulaFunctions : public ::testing::TestWithParam<formula_test::NamedLoca
  protected:
   void ExpectValue(const wchar_t* text, long double expected) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, 0) << Show(text);
+    EXPECT_EQ(r.errCode, FormulaError::kNone) << Show(text);
     EXPECT_TRUE(Near(r.value, expected)) << Show(text);
   }
   void ExpectArithmeticFailure(const wchar_t* text) {
     const EvalResult r = Evaluate(text, GetParam().locale);
-    EXPECT_EQ(r.errCode, 7) << Show(text);
+    EXPECT_EQ(r.errCode, FormulaError::kSyntaxError) << Show(text);
     EXPECT_EQ(r.errPos, 0) << Show(text);  // an arithmetic failure has no place in the text
     EXPECT_EQ(r.value, 0) << Show(text);
   }
@@ -54,7 +54,7 @@ TEST_P(FormulaFunctions, Trigonometry) {
 
 TEST_P(FormulaFunctions, SineOfPiIsTheTinyRemainder) {
   const EvalResult r = Evaluate(L"sin(pi)", GetParam().locale);
-  ASSERT_EQ(r.errCode, 0);
+  ASSERT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_LT(r.value, 0);  // pi is slightly above the true value
   EXPECT_GT(r.value, -1e-19L);
 }
@@ -117,13 +117,13 @@ TEST_P(FormulaFunctions, InvalidOperationsDivisionsByZeroAndOverflows) {
 
 TEST_P(FormulaFunctions, ZeroDivisorIsDivideByZeroEvenFromAFunction) {
   const EvalResult r = Evaluate(L"1/tan(0)", GetParam().locale);
-  EXPECT_EQ(r.errCode, 3);
+  EXPECT_EQ(r.errCode, FormulaError::kDivideByZero);
   EXPECT_EQ(r.errPos, 9);
 }
 
 TEST_P(FormulaFunctions, Power) {
   const Case cases[] = {
-      {L"(-8)^3", -512},  {L"0^0", 1},        {L"0^5", 0},          {L"2^0.5", std::sqrt(2.0L)},
+      {L"(-8)^3", -512},  {L"0^0", 1},        {L"0^5", 0},          {L"0^0.5", 0},          {L"2^0.5", std::sqrt(2.0L)},
       {L"2^10", 1024},    {L"2^(-2)", 0.25L}, {L"(-2)^(-3)", -0.125L}, {L"1^2147483647", 1},
       {L"(-1)^2147483647", -1}, {L"2^63", 9223372036854775808.0L}, {L"10^(-3)", 0.001L},
       {L"4^0.5", 2},      {L"x^0: x=0", 1},   {L"1.5^3", 3.375L},   {L"(-0.5)^(-2)", 4},
@@ -138,31 +138,27 @@ TEST_P(FormulaFunctions, PowerFailures) {
   }
 }
 
-TEST(FormulaFunctionTable, EveryNameFindsItsKind) {
-  const struct {
-    const wchar_t* name;
-    int kind;
-  } names[] = {
-      {L"cos", formula::kCos},     {L"sin", formula::kSin},         {L"tg", formula::kTan},
-      {L"tan", formula::kTan},     {L"ctg", formula::kCot},         {L"cot", formula::kCot},
-      {L"abs", formula::kAbs},     {L"sgn", formula::kSign},        {L"sign", formula::kSign},
-      {L"sqrt", formula::kSqrt},   {L"ln", formula::kLn},           {L"exp", formula::kExp},
-      {L"arcsin", formula::kArcSin}, {L"arccos", formula::kArcCos}, {L"arctg", formula::kArcTan},
-      {L"arctan", formula::kArcTan}, {L"arcctg", formula::kArcCot}, {L"arccot", formula::kArcCot},
-      {L"sh", formula::kSinh},     {L"sinh", formula::kSinh},       {L"ch", formula::kCosh},
-      {L"cosh", formula::kCosh},   {L"th", formula::kTanh},         {L"tanh", formula::kTanh},
-      {L"cth", formula::kCoth},    {L"coth", formula::kCoth},       {L"heaviside", formula::kHeaviside},
-      {L"h", formula::kHeaviside}, {L"ceil", formula::kCeil},       {L"frac", formula::kFrac},
-      {L"int", formula::kInt},     {L"round", formula::kRound},     {L"log10", formula::kLog10},
-      {L"lg", formula::kLog10},    {L"log2", formula::kLog2},       {L"sqr", formula::kSqr},
-      {L"floor", formula::kFloor},
+// Every name and its other spelling computes its function; near names are no functions.
+TEST_P(FormulaFunctions, EveryNameComputesItsFunction) {
+  const long double one = 1;
+  const Case cases[] = {
+      {L"cos(1)", std::cos(one)},        {L"sin(1)", std::sin(one)},       {L"tg(1)", std::tan(one)},
+      {L"tan(1)", std::tan(one)},        {L"ctg(1)", 1 / std::tan(one)},   {L"cot(1)", 1 / std::tan(one)},
+      {L"abs(-2)", 2},                   {L"sgn(-2)", -1},                 {L"sign(-2)", -1},
+      {L"sqrt(16)", 4},                  {L"ln(2)", std::log(2.0L)},       {L"exp(2)", std::exp(2.0L)},
+      {L"arcsin(0.5)", std::asin(0.5L)}, {L"arccos(0.5)", std::acos(0.5L)}, {L"arctg(2)", std::atan(2.0L)},
+      {L"arctan(2)", std::atan(2.0L)},   {L"arcctg(2)", std::atan(0.5L)},  {L"arccot(2)", std::atan(0.5L)},
+      {L"sh(1)", std::sinh(one)},        {L"sinh(1)", std::sinh(one)},     {L"ch(1)", std::cosh(one)},
+      {L"cosh(1)", std::cosh(one)},      {L"th(1)", std::tanh(one)},       {L"tanh(1)", std::tanh(one)},
+      {L"cth(1)", 1 / std::tanh(one)},   {L"coth(1)", 1 / std::tanh(one)}, {L"heaviside(2)", 1},
+      {L"h(-2)", 0},                     {L"ceil(1.25)", 2},               {L"frac(1.75)", 0.75L},
+      {L"int(1.75)", 1},                 {L"round(1.5)", 2},               {L"log10(1000)", 3},
+      {L"lg(100)", 2},                   {L"log2(8)", 3},                  {L"sqr(3)", 9},
+      {L"floor(-1.5)", -2},              {L"SIN(1)", std::sin(one)},  // formulas are read in lower case
   };
-  for (const auto& n : names) {
-    EXPECT_EQ(formula::FindFunction(n.name), n.kind) << Show(n.name);
-    EXPECT_TRUE(formula::IsFunctionKind(n.kind)) << Show(n.name);
-  }
-  for (const wchar_t* other : {L"", L"si", L"sinus", L"pi", L"e", L"log", L"x", L"SIN"}) {
-    EXPECT_EQ(formula::FindFunction(other), 0) << Show(other);
+  for (const Case& c : cases) ExpectValue(c.text, c.value);
+  for (const wchar_t* other : {L"si(1)", L"sinus(1)", L"log(1)"}) {
+    EXPECT_NE(Evaluate(other, GetParam().locale).errCode, FormulaError::kNone) << Show(other);
   }
 }
 
@@ -175,13 +171,13 @@ TEST(FormulaConstants, PiIsTheNearestExtendedValue) {
 
 TEST(FormulaFloatingPoint, CallerStateIsRestored) {
   std::feclearexcept(FE_ALL_EXCEPT);
-  EXPECT_EQ(Evaluate(L"ln(0)", Locale::English()).errCode, 7);
+  EXPECT_EQ(Evaluate(L"ln(0)", Locale::English()).errCode, FormulaError::kSyntaxError);
   EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
 
   // A flag the caller left raised neither fails a sound formula nor disappears.
   std::feraiseexcept(FE_DIVBYZERO);
   const EvalResult r = Evaluate(L"2+2", Locale::English());
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(r.value, 4);
   EXPECT_NE(std::fetestexcept(FE_DIVBYZERO), 0);
   std::feclearexcept(FE_ALL_EXCEPT);
@@ -192,7 +188,7 @@ TEST(FormulaFloatingPoint, RoundingIsToNearestWhateverTheCallerSet) {
   std::fesetround(FE_UPWARD);
   const EvalResult r = Evaluate(L"round(2.5)+1/3", Locale::English());
   std::fesetround(saved);
-  EXPECT_EQ(r.errCode, 0);
+  EXPECT_EQ(r.errCode, FormulaError::kNone);
   EXPECT_EQ(std::fegetround(), saved);
   EXPECT_TRUE(Near(r.value, 2 + 1.0L / 3));
 }

@@ -25,7 +25,7 @@ struct ValueCase {
 void ExpectValues(const Locale& locale, std::initializer_list<ValueCase> cases) {
   for (const ValueCase& c : cases) {
     const EvalResult r = Evaluate(c.text, locale);
-    EXPECT_EQ(r.errCode, 0) << Show(c.text) << " at " << r.errPos;
+    EXPECT_EQ(r.errCode, FormulaError::kNone) << Show(c.text) << " at " << r.errPos;
     EXPECT_TRUE(Near(r.value, c.value)) << Show(c.text);
   }
 }
@@ -39,7 +39,7 @@ struct ErrorCase {
 void ExpectErrors(const Locale& locale, std::initializer_list<ErrorCase> cases) {
   for (const ErrorCase& c : cases) {
     const EvalResult r = Evaluate(c.text, locale);
-    EXPECT_EQ(r.errCode, c.code) << Show(c.text);
+    EXPECT_EQ(CodeOf(r.errCode), c.code) << Show(c.text);
     EXPECT_EQ(r.errPos, c.position) << Show(c.text);
     EXPECT_EQ(r.value, 0) << Show(c.text);
   }

@@ -22,7 +22,7 @@ TEST(LangText, SplitsAtTheFirstEqualsSign) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LangText(c.pair, false), c.russian) << c.pair;
-    EXPECT_EQ(LangText(c.pair, Language::English), c.english) << c.pair;
+    EXPECT_EQ(LangText(c.pair, true), c.english) << c.pair;
   }
 }
 

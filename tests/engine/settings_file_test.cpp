@@ -76,9 +76,12 @@ TEST(SettingsDefaults, EveryDeclaredDefaultIsInsideItsRange) {
 
 TEST(SettingsDefaults, RowEditDialogCentresOnTheScreen) {
   Settings s;
-  CenterRowEditDialog(s, 1921, 1081);
-  EXPECT_EQ(s.rowEditDialog.left, (1921 - 235) / 2);
-  EXPECT_EQ(s.rowEditDialog.top, (1081 - 100) / 2);
+  CenterRowEditDialog(s, 1921, 1081);  // the 235 x 100 dialog, odd sizes rounded down
+  EXPECT_EQ(s.rowEditDialog.left, 843);
+  EXPECT_EQ(s.rowEditDialog.top, 490);
+  CenterRowEditDialog(s, 235, 100);
+  EXPECT_EQ(s.rowEditDialog.left, 0);
+  EXPECT_EQ(s.rowEditDialog.top, 0);
 }
 
 TEST(SettingsDefaults, MissingKeysKeepTheCallersCurrentValues) {
@@ -218,6 +221,7 @@ TEST(SettingsRead, IntegersDecimalHexAndBad) {
       {"NumLang=0XfF", 255},
       {"NumLang= 12 ", 12},
       {"NumLang=0x80000008", kWindowTextColor},
+      {"NumLang=0xFFFFFFFF", -1},
       {"NumLang=abc", 99},
       {"NumLang=12abc", 99},
       {"NumLang=", 99},

@@ -97,6 +97,14 @@ TEST(SlotFormat, TextsReadBackAsTheSameSlot) {
   }
 }
 
+TEST(SlotFormat, SeparatorsInTheNameDoNotCountUnderAnotherLocale) {
+  const MemorySlot slot{1250.5L, L'+', L"v.2, net"};
+  const auto back = ParseSlotSettingText(SlotSettingText(slot, Ru()), En());
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->value, slot.value);
+  EXPECT_EQ(back->name, slot.name);
+}
+
 TEST(SlotEditDialog, EmptyOrZeroDeletesBadTextIsIgnored) {
   struct Case {
     const wchar_t* text;

@@ -179,6 +179,15 @@ TEST_F(TapeFileTest, FailedWriteKeepsThePreviousFile) {
   EXPECT_EQ(files, 1);
 }
 
+TEST_F(TapeFileTest, FailedRenameIsAFailedWrite) {
+  const auto folder = m_dir / "a-folder";
+  std::filesystem::create_directory(folder);
+  EXPECT_FALSE(WriteTextLines(folder, {L"\t=1"}));  // the temporary file cannot replace a folder
+  long files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(m_dir)) files += entry.is_regular_file();
+  EXPECT_EQ(files, 0);
+}
+
 TEST(TextFile, WindowsCodePageOrUtf8WhenNeeded) {
   EXPECT_EQ(EncodeTextFile(L"Привет\u00A0"), "\xCF\xF0\xE8\xE2\xE5\xF2\xA0");
   EXPECT_EQ(EncodeTextFile(L"日本"), "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC");

@@ -120,7 +120,7 @@ TEST(CalcSelection, EvaluationErrorMovesTheCaretAndChangesNothing) {
     const auto result = CalcSelection(text, c.selection, false, note.Context());
     const auto at = ExpressionAtCaret(text, c.selection);
     const EvalResult expected = Evaluate(at.expression, note.locale);
-    ASSERT_GT(expected.errCode, 0) << c.text;
+    ASSERT_GT(expected.errCode, FormulaError::kNone) << c.text;
     EXPECT_FALSE(result.edit) << c.text;
     ASSERT_TRUE(result.select) << c.text;
     EXPECT_EQ(result.select->start, at.selection.start + static_cast<size_t>(expected.errPos) - 1) << c.text;

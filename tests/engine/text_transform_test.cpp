@@ -19,6 +19,7 @@ TEST(ConvertBase, KindsAndResults) {
       {L"0", true, false, L"0h=0b"},
       {L"101", true, false, L"65h=1100101b"},
       {L"$1F", true, false, L"31=11111b"},
+      {L"$a0", true, false, L"160=10100000b"},
       {L"1Fh", true, false, L"31=11111b"},
       {L"1fH", true, false, L"31=11111b"},
       {L"101b", true, false, L"5=5h"},

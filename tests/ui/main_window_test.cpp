@@ -317,7 +317,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(sideways->maximum(), 0);
     Type(*window, "+123456789012345678=");
     QTRY_VERIFY(sideways->maximum() > 0);
-    window->Forward([](Calculator& c) { c.ClearTape(); });
+    window->Calc().ClearTape();
     QTRY_COMPARE(sideways->maximum(), 0);
   }
 

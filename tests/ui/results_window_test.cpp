@@ -52,7 +52,7 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(enabled(), QStringList());
     Type(*window, "1+2=");
     QCOMPARE(enabled(), commands);
-    window->Forward([](Calculator& c) { c.ClearAllResults(); });
+    window->Calc().ClearAllResults();
     QCOMPARE(enabled(), QStringList());
   }
 
@@ -63,6 +63,23 @@ class ResultsWindowTest : public QObject {
     Type(*window, "5*5=");
     QCOMPARE(ResultRows(*window), (QStringList{"1+2\t=3", "5*5\t=25"}));
     QCOMPARE(window->Results()->EdRes()->text(), QString("28"));
+  }
+
+  // The windows repaint from the calculator's notices, whoever called it.
+  void directCalculatorCallsRepaintBothWindows() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->Results()->EnsureContents();
+    for (wchar_t key : Text(L"7+5")) window->Calc().KeyPress(key);
+    QCOMPARE(window->Ed()->text(), QString("5"));
+    QCOMPARE(window->S1()->text(), QString("+"));
+    window->Calc().CloseCalculation();
+    QCOMPARE(window->Ed()->text(), QString("12"));
+    QCOMPARE(window->S1()->text(), QString("="));
+    QCOMPARE(window->Results()->EdRes()->text(), QString("12"));
+    window->Calc().ClearAllResults();
+    QCOMPARE(window->Results()->EdRes()->text(), QString());
+    QCOMPARE(window->Ed()->text(), QString());
   }
 
   void commentReplacesTheDescription() {

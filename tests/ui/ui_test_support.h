@@ -3,6 +3,7 @@
 // a script instead of a person, and typing into the entry line as a user would.
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -127,5 +128,20 @@ void WhenDialogOpens(std::function<void(Dialog*)> act) {
 }
 
 inline const QString kNbsp = QString(QChar(0x00A0));
+
+// A tape file of `rows` rows adding 1 each; the running results are recomputed on load.
+inline void WriteLongTape(const QString& path, int rows) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  QByteArray text = "\t=1\r\n";
+  for (int i = 1; i < rows; ++i) text += "+1\t=0\r\n";
+  file.write(text);
+}
+
+// Paints the tape and the entry panel now, as the next frame would.
+inline void RepaintNow(FormTallyman& window) {
+  window.Lb()->viewport()->repaint();
+  window.PanTop()->repaint();
+}
 
 }  // namespace tallyman::ui::test

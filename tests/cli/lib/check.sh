@@ -14,3 +14,10 @@ check() {
   fi
 }
 
+
+# check_stdin INPUT EXIT OUTPUT COMMAND...: the same with INPUT on standard input.
+check_stdin() {
+  local input="$1"
+  shift
+  check "$@" < <(printf '%s' "$input")
+}

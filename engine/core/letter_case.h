@@ -1,8 +1,9 @@
 #pragma once
-// Letter case of formula text: Latin and Cyrillic letters, the alphabets a formula may use.
+// Letter case without the C library's locale: Latin and Cyrillic letters, the alphabets of formulas
+// and settings keys.
 #include "engine/core/text.h"
 
-namespace tallyman::formula {
+namespace tallyman {
 
 inline wchar_t LowerLetter(wchar_t c) {
   if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + (L'a' - L'A'));
@@ -17,6 +18,10 @@ inline Text LowerText(TextView text) {
   return out;
 }
 
+inline wchar_t LowerAsciiLetter(wchar_t c) {
+  return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+}
+
 inline bool EqualIgnoringCase(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -25,4 +30,13 @@ inline bool EqualIgnoringCase(TextView a, TextView b) {
   return true;
 }
 
-}  // namespace tallyman::formula
+// Latin letters only: what the formula history compares.
+inline bool EqualIgnoringAsciiCase(TextView a, TextView b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAsciiLetter(a[i]) != LowerAsciiLetter(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace tallyman

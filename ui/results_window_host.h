@@ -1,0 +1,18 @@
+#pragma once
+// What the results window needs of the main window: its look, its stay-on-top state and a way
+// back to it. Everything else the results window reads from the calculator.
+#include <QFont>
+
+namespace tallyman::ui {
+
+class ResultsWindowHost {
+ public:
+  virtual ~ResultsWindowHost() = default;
+  virtual QFont MainFont() const = 0;
+  virtual int TabDelta() const = 0;
+  virtual bool StaysOnTop() const = 0;
+  // Raises and activates the main window, with the focus in the entry line when asked.
+  virtual void ReturnToMain(bool focusEntry) = 0;
+};
+
+}  // namespace tallyman::ui
