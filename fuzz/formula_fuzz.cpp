@@ -19,13 +19,14 @@ class NullSink : public tallyman::MessageSink {
 
 void Check(const tallyman::Text& text, const tallyman::Locale& locale) {
   const tallyman::EvalResult r = tallyman::Evaluate(text, locale);
-  if (r.errCode < 0 || r.errCode > 8) __builtin_trap();
-  if (r.errCode == 0 && (r.errPos != 0 || !std::isfinite(r.value))) __builtin_trap();
-  if (r.errCode != 0 && r.value != 0) __builtin_trap();
+  const int code = tallyman::CodeOf(r.errCode);
+  if (code < 0 || code > 8) __builtin_trap();
+  if (code == 0 && (r.errPos != 0 || !std::isfinite(r.value))) __builtin_trap();
+  if (code != 0 && r.value != 0) __builtin_trap();
   if (r.errPos < 0 || static_cast<size_t>(r.errPos) > text.size() + 1) __builtin_trap();
   NullSink sink;
   tallyman::ShowEvalError(r.errCode, true, sink);
-  if ((r.errCode != 0) != (sink.m_length != 0)) __builtin_trap();
+  if ((code != 0) != (sink.m_length != 0)) __builtin_trap();
 }
 
 }  // namespace
