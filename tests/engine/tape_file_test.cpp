@@ -183,6 +183,8 @@ TEST_F(TapeFileTest, FailedRenameIsAFailedWrite) {
   const auto folder = m_dir / "a-folder";
   std::filesystem::create_directory(folder);
   EXPECT_FALSE(WriteTextLines(folder, {L"\t=1"}));  // the temporary file cannot replace a folder
+  // The short temporary name is created, but the rename to a name past 255 bytes fails.
+  EXPECT_FALSE(WriteTextLines(m_dir / std::string(256, 'a'), {L"\t=1"}));
   long files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(m_dir)) files += entry.is_regular_file();
   EXPECT_EQ(files, 0);
