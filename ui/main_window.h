@@ -21,13 +21,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListView;
+class QMimeData;
 class QTranslator;
 
 namespace tallyman::ui {
 
-class RowListModel;
-class TabStopDelegate;
+class RowListView;
 class TFormRes;
 
 class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
@@ -39,7 +38,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
   // --- parts, for the results window and the tests ---
   Calculator& Calc() { return *m_calc; }
-  QListView* Lb() const { return m_lb; }
+  RowListView* Lb() const { return m_lb; }
   QLineEdit* Ed() const { return m_ed; }
   QLabel* S1() const { return m_s1; }
   QLabel* S2() const { return m_s2; }
@@ -132,7 +131,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool TapeKey(QKeyEvent* event);
   bool WindowKey(QKeyEvent* event);
   bool SignMouse(QObject* watched, QEvent* event);
-  bool TapeDrag(QEvent* event);
+  QMimeData* TapeDragPayload(QPoint pressPos) const;
   void PasteSelection();  // a middle click in the entry line
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
@@ -145,26 +144,22 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   Settings m_settings;
   std::unique_ptr<Calculator> m_calc;
 
-  QListView* m_lb = nullptr;
+  RowListView* m_lb = nullptr;
   QWidget* m_panTop = nullptr;
   QLabel* m_s1 = nullptr;
   QLineEdit* m_ed = nullptr;
   QLabel* m_s2 = nullptr;
-  RowListModel* m_tapeModel = nullptr;
-  TabStopDelegate* m_tapeDelegate = nullptr;
   TFormRes* m_res = nullptr;
   std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's Russian texts, loaded on first use
   MainActions m_actions;
   QTimer m_tim;
 
   bool m_english = false;
-  bool m_syncing = false;        // the window itself is writing Ed or the selection
+  bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
   int m_tabDelta = 0;
   int m_hotKey = 19;
   QString m_dateText;
-  QPoint m_pressPos;             // where a possible drag began
-  QWidget* m_pressWidget = nullptr;
 };
 
 }  // namespace tallyman::ui

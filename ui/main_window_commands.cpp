@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,15 +20,14 @@
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_dialog.h"
+#include "ui/row_list_view.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
 
 void FormTallyman::ConnectCommands() {
   MainActions& a = m_actions;
-  const auto on = [this](QAction* action, auto handler) {
-    connect(action, &QAction::triggered, this, handler);
-  };
+  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mLoad, [this] {
     const QString path = ChooseOpenTextFile(this, Lang(pairs::kLoadCalculations, m_english));
     if (!path.isEmpty()) LoadTapeFromFile(path);
@@ -234,8 +232,8 @@ void FormTallyman::ChooseHotKey(int hotKey) {
 
 void FormTallyman::closeEvent(QCloseEvent* event) {
   if (m_actions.mConfirm->isChecked() && QApplication::activeWindow() != nullptr) {
-    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_english),
-                                    DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_english);
+    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_english), DialogKind::Confirmation,
+                                    kButtonYes | kButtonNo, StaysOnTop(), m_english);
     if (answer != kResultYes) {
       event->ignore();
       return;

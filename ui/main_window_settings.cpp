@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QLineEdit>
-#include <QListView>
 #include <QScreen>
 
 #include "engine/settings/settings_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/row_list_view.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
@@ -72,12 +72,14 @@ void FormTallyman::ApplySettings(const Settings& s) {
   m_actions.mConfirm->setChecked(s.confirm);
   m_actions.mHideOnMin->setChecked(s.hideOnMin);
   m_actions.mOnlyOne->setChecked(s.onlyOne);
+  // clang-format off
   switch (s.escape) {
     case EscapeAction::HideToTray: m_actions.mEscTray->setChecked(true); break;
     case EscapeAction::UndoEntry: m_actions.mEscUndo->setChecked(true); break;
     case EscapeAction::ClearEntry: m_actions.mEscDel->setChecked(true); break;
     case EscapeAction::Close: m_actions.mEscClose->setChecked(true); break;
   }
+  // clang-format on
   m_actions.mNumLock->setChecked(s.numLock);
   m_calc->Memory() = s.memory;
   SetHideCaption(m_actions, m_english, m_hotKey);
