@@ -237,15 +237,11 @@ void ApplyMainCaptions(MainActions& a, bool english, int hotKey) {
 void SetHideCaption(MainActions& a, bool english, int hotKey) {
   QString caption = Lang(p::kMenuHide, english);
   QAction* checked = nullptr;
-  // clang-format off
-  switch (hotKey) {
-    case 19: caption += QStringLiteral(" (Pause-Key)"); checked = a.mPause; break;
-    case 44: caption += QStringLiteral(" (PrnScrn-Key)"); checked = a.mPrnScrn; break;
-    case 144: caption += QStringLiteral(" (NumLock-Key)"); checked = a.mHotNum; break;
-    case 145: caption += QStringLiteral(" (Scroll-Key)"); checked = a.mScroll; break;
-    default: break;
+  for (const HotKeyItem& item : kHotKeyItems) {
+    if (item.key != hotKey) continue;
+    caption += QString::fromLatin1(item.caption);
+    checked = a.*item.action;
   }
-  // clang-format on
   // A key the menu does not offer leaves every radio item unchecked.
   a.hotKeys->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (QAction* item : a.hotKeys->actions()) item->setChecked(item == checked);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -46,6 +47,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   m_calc->AddStateObserver(this);
   BuildWidgets();
   ConnectCommands();
+  BindOptions();
   ConnectEntry();
 
   std::error_code error;
@@ -151,6 +153,10 @@ void FormTallyman::ApplyFont(const QFont& font) {
   m_panTop->setFixedHeight(m_ed->height() + 4);
   LayoutEntryPanel();
   if (m_res) m_res->TakeFont(font);
+  const QFont applied = this->font();
+  m_settings.font.name = FromQString(applied.family());
+  m_settings.font.size = QFontInfo(applied).pointSize();
+  m_settings.font.bold = applied.bold();
 }
 
 void FormTallyman::ConnectEntry() {
@@ -215,27 +221,27 @@ void FormTallyman::ApplyFocusColours(bool entryFocused) {
 }
 
 bool FormTallyman::StaysOnTop() const {
-  return m_actions.mTop->isChecked();
+  return m_settings.stayOnTop;
 }
 
 void FormTallyman::mLangClick() {
-  m_actions.mLang->setText(m_actions.mLang->text() == QStringLiteral("&Eng") ? QStringLiteral("&Rus")
-                                                                             : QStringLiteral("&Eng"));
-  m_english = m_actions.mLang->text() == QStringLiteral("&Rus");
+  m_settings.english = !m_settings.english;
+  // The item names the language it switches to.
+  m_actions.mLang->setText(m_settings.english ? QStringLiteral("&Rus") : QStringLiteral("&Eng"));
   ApplyLanguage();
 }
 
 void FormTallyman::ApplyLanguage() {
   ApplyQtTranslation();
-  m_calc->SetEnglish(m_english);
-  ApplyMainCaptions(m_actions, m_english, m_hotKey);
-  setWindowTitle(Lang(pairs::kCalculator, m_english));
+  m_calc->SetEnglish(m_settings.english);
+  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey);
+  setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   update();
-  m_res->ApplyLanguage(m_english);
+  m_res->ApplyLanguage(m_settings.english);
 }
 
 void FormTallyman::ApplyQtTranslation() {
-  if (m_english) {
+  if (m_settings.english) {
     if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
     return;
   }
@@ -250,10 +256,10 @@ void FormTallyman::ApplyQtTranslation() {
 
 void FormTallyman::SetTabStops(bool resultsList) {
   if (resultsList) {
-    m_res->SetTabStops(m_tabDelta);
+    m_res->SetTabStops(m_settings.tabDelta);
     return;
   }
-  m_lb->UpdateTabStop(m_panTop->width(), m_tabDelta);
+  m_lb->UpdateTabStop(m_panTop->width(), m_settings.tabDelta);
 }
 
 void FormTallyman::LayoutEntryPanel() {
@@ -283,11 +289,11 @@ void FormTallyman::WriteAutomaticCopy() {
 }
 
 void FormTallyman::ReportOutOfMemory() {
-  ShowMessage(LangText(pairs::kNotEnoughMemory, m_english));
+  ShowMessage(LangText(pairs::kNotEnoughMemory, m_settings.english));
 }
 
 void FormTallyman::ShowMessage(const Text& text) {
-  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_english);
+  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_settings.english);
 }
 
 void FormTallyman::Beep() {

@@ -45,14 +45,14 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   QWidget* PanTop() const { return m_panTop; }
   TFormRes* Results() const { return m_res; }
   MainActions& Actions() { return m_actions; }
-  bool English() const { return m_english; }
+  bool English() const { return m_settings.english; }
   bool StaysOnTop() const override;
-  int TabDelta() const override { return m_tabDelta; }
-  int HotKey() const { return m_hotKey; }
+  int TabDelta() const override { return m_settings.tabDelta; }
+  int HotKey() const { return m_settings.hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
 
   // The pop-up menus are built on first use, off the start-up path.
-  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
+  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_settings.english); }
 
   // A command was abandoned because memory ran out; the program, its tape and its results go on.
   void ReportOutOfMemory();
@@ -92,7 +92,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
-  void ApplySettings(const Settings& settings);  // in the order the settings file is read
+  // Takes the settings as the options' one home and applies them in the order the settings file is read.
+  void ApplySettings(Settings settings);
   Settings CollectSettings() const;
   // The row dialog's first place: centred for its designed 235 x 100 on the primary screen.
   QPoint DefaultRowDialogPlace() const;
@@ -122,6 +123,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
  private:
   void BuildWidgets();
   void ConnectCommands();
+  void BindOptions();
   void ConnectEntry();
   void SyncEntry();
   void ShowSigns();
@@ -141,7 +143,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
   Locale m_locale;
   ProgramPaths m_paths;
-  Settings m_settings;
+  Settings m_settings;  // every option while the program runs; written back when it closes
   std::unique_ptr<Calculator> m_calc;
 
   RowListView* m_lb = nullptr;
@@ -154,11 +156,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   MainActions m_actions;
   QTimer m_tim;
 
-  bool m_english = false;
   bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
-  int m_tabDelta = 0;
-  int m_hotKey = 19;
   QString m_dateText;
 };
 

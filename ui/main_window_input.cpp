@@ -120,7 +120,7 @@ bool FormTallyman::WindowKey(QKeyEvent* event) {
       return true;
     }
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
-      m_tabDelta += key == Qt::Key_Left ? -1 : 1;
+      m_settings.tabDelta += key == Qt::Key_Left ? -1 : 1;
       SetTabStops(false);
       return true;
     }

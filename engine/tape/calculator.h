@@ -23,6 +23,7 @@
 #include "engine/tape/results.h"
 #include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
+#include "engine/tape/tape_rows.h"
 
 namespace tallyman {
 
@@ -159,6 +160,11 @@ class Calculator {
     Text m_total;
     long m_resultIndex = -1;
   };
+
+  // The states the sign displays show, beside the empty start.
+  bool Closed() const { return m_s1 == L'=' && m_s2 == L'\0'; }       // a result closed the calculation
+  bool SignPending() const { return m_s1 == L'\0' && IsSign(m_s2); }  // a sign waits for its operand
+  bool OperandOpen() const { return IsSign(m_s1) && m_s2 == L'\0'; }  // the operand after a sign is typed
 
   // implementation in calculator.cpp and its companions
   void SetSign(wchar_t rowSign, wchar_t left, wchar_t right);
