@@ -111,6 +111,7 @@ EvalResult Evaluate(TextView text, const Locale& locale) {
 Text EvalErrorMessage(FormulaError code, bool english) {
   const wchar_t* pair = nullptr;
   switch (code) {
+    // clang-format off
     case FormulaError::kWrongNumber: pair = pairs::kWrongNumber; break;
     case FormulaError::kMismatchedBrackets: pair = pairs::kMismatchedBrackets; break;
     case FormulaError::kDivideByZero: pair = pairs::kDivideByZero; break;
@@ -120,6 +121,7 @@ Text EvalErrorMessage(FormulaError code, bool english) {
     case FormulaError::kSyntaxError: pair = pairs::kSyntaxError; break;
     case FormulaError::kMistakeInArguments: pair = pairs::kMistakeInArguments; break;
     default: return Text();
+    // clang-format on
   }
   return LangText(pair, english);
 }

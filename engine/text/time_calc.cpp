@@ -299,9 +299,11 @@ Text TimeCalculator::TwoOperands(const Operand& a, const Operand& b, wchar_t op)
     return FormatDuration(HoursToTime(a.value) + sign * b.value);
   }
   switch (op) {
+    // clang-format off
     case L'*': return Decimal(a.value * b.value, 4);
     case L'/': return Decimal(a.value / b.value, 4);
     default: return Decimal(a.value + sign * b.value, 4);
+    // clang-format on
   }
 }
 

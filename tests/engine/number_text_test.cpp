@@ -42,11 +42,13 @@ struct ParseCase {
 
 TEST(TextToNumber, RussianLocale) {
   const ParseCase cases[] = {
+      // clang-format off
       {L"1 234.5", true, 1234.5L},   {L"1 234,5", true, 1234.5L},      {L"1.234,5", false, 0},
       {L"1e5", false, 0},            {L"1E5", false, 0},                {L",", true, 0},
       {L"", false, 0},               {L"-", false, 0},                  {L"+7", true, 7},
       {L"0,123456789", true, 0.12345679L}, {L"999999999999999999", true, 999999999999999999.0L},
       {L"1000000000000000000", false, 0},  {L"12abc", false, 0},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto v = Ru().TextToNumber(c.input);
@@ -168,9 +170,11 @@ struct RowCase {
 
 TEST(RowValue, ReadsResultsAndOperands) {
   const RowCase cases[] = {
+      // clang-format off
       {L"\t=10", L'=', true, 10},       {L"+5\t=15", L'=', true, 15}, {L"+5\t=15", L'\t', true, 5},
       {L"*", L'=', false, 0},           {L"*", L'\t', false, 0},      {L"", L'=', false, 0},
       {L"+0\t=15", L'\t', false, 0},    {L"\t=0", L'=', true, 0},     {L"-1,234.5\t=3", L'\t', true, 1234.5L},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto v = En().RowValue(c.row, c.delimiter);

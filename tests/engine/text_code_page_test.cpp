@@ -340,9 +340,11 @@ TEST(KoiToWin, SignsWindows1251LacksBecomeQuestionMarks) {
     wchar_t expected;
   };
   const Case cases[] = {
+      // clang-format off
       {0x80, L'?'}, {0x8B, L'?'}, {0x93, L'?'}, {0x94, L'?'}, {0x95, L'\u2022'}, {0x96, L'?'},
       {0x97, L'?'}, {0x98, L'?'}, {0x99, L'?'}, {0x9B, L'?'}, {0x9D, L'?'},       {0x9F, L'?'},
       {0x9A, L'\u00A0'}, {0x9C, L'\u00B0'}, {0x9E, L'\u00B7'}, {0xBF, L'\u00A9'}, {0xA3, L'ё'}, {0xB3, L'Ё'},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Text misread = AsWindows1251(std::string(1, static_cast<char>(c.koi)));

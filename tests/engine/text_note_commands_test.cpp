@@ -46,6 +46,7 @@ struct AtCaretCase {
 
 TEST(ExpressionAtCaret, SelectionOrTheTextBeforeTheCaret) {
   const AtCaretCase cases[] = {
+      // clang-format off
       {L"x = 2+3", {7, 0}, L"2+3", {4, 3}},
       {L"12*3", {4, 0}, L"12*3", {0, 4}},
       {L"12*3= ", {6, 0}, L"12*3=", {0, 6}},  // the stretch ends at the caret
@@ -55,6 +56,7 @@ TEST(ExpressionAtCaret, SelectionOrTheTextBeforeTheCaret) {
       {L"12*3", {0, 0}, L"", {0, 0}},
       {L"  ", {2, 0}, L"", {2, 0}},
       {L"x  7*6 = y", {3, 6}, L"7*6 =", {3, 5}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto at = ExpressionAtCaret(c.text, c.selection);

@@ -92,11 +92,13 @@ struct RefusedCase {
 
 TEST(NumberToText, UnreadableNumbersAreReportedAndGiveNothing) {
   const RefusedCase cases[] = {
+      // clang-format off
       {L"1-2", false, L"\"1-2\" - не число"},
       {L"1E", false, L"\"1E\" - не число"},
       {L"12abc", true, L"\"12abc\" is not a number"},
       {L"1.a5", true, L"\"1.a5\" is not a number"},
       {L"1.2.3", true, L"\"1.2.3\" is not a number"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     NumberWords words(c.english ? Locale::English() : Locale::Russian());
@@ -180,9 +182,11 @@ TEST(TriadText, GendersAndUnknownLetters) {
 }
 
 TEST(PluralClass, RussianRule) {
+  // clang-format off
   const std::pair<long long, int> cases[] = {{0, 5},   {1, 1},   {2, 2},   {3, 3},   {4, 4},  {5, 5},
                                              {11, 5},  {12, 5},  {19, 5},  {21, 1},  {22, 2}, {101, 1},
                                              {111, 5}, {114, 5}, {1004, 4}};
+  // clang-format on
   for (const auto& [n, expected] : cases) EXPECT_EQ(PluralClass(n), expected) << n;
 }
 

@@ -214,9 +214,11 @@ TEST(ParseDuration, PartsAndHours) {
     const wchar_t* text;
     Number hours;
   };
+  // clang-format off
   const Case cases[] = {{L"1:30", 1.5L},  {L"25:00", 25},     {L"1:2:36", 1.0L + 2.0L / 60 + 36.0L / 3600},
                         {L":30", 0.5L},   {L"1:30:", 1.5L},   {L"abc", 0},
                         {L"-1:30", -1.5L}, {L"1:xx:36", 1.01L}};
+  // clang-format on
   for (const auto& c : cases) {
     const auto d = calc.ParseDuration(c.text);
     EXPECT_NEAR(static_cast<double>(d.hours), static_cast<double>(c.hours), 1e-12) << c.text;

@@ -38,12 +38,14 @@ class MessageDialogsTest : public QObject {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("buttons");
+    // clang-format off
     QTest::newRow("confirmation ru") << int(DialogKind::Confirmation) << false << "Подтверждение" << QStringList{"Да", "Нет"};
     QTest::newRow("confirmation en") << int(DialogKind::Confirmation) << true << "Confirm" << QStringList{"&Yes", "&No"};
     QTest::newRow("warning ru") << int(DialogKind::Warning) << false << "Предупреждение" << QStringList{"Да", "Нет"};
     QTest::newRow("error en") << int(DialogKind::Error) << true << "Error" << QStringList{"&Yes", "&No"};
     QTest::newRow("information ru") << int(DialogKind::Information) << false << "Информация" << QStringList{"Да", "Нет"};
     QTest::newRow("custom ru") << int(DialogKind::Custom) << false << "Calculator" << QStringList{"Да", "Нет"};
+    // clang-format on
   }
 
   void titlesAndButtonsFollowTheLanguage() {
@@ -62,6 +64,7 @@ class MessageDialogsTest : public QObject {
     QTest::addColumn<unsigned>("buttons");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
+    // clang-format off
     QTest::newRow("Enter answers yes") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Return) << kResultYes;
     QTest::newRow("Escape answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Escape) << kResultNo;
     QTest::newRow("Escape answers cancel") << unsigned(kButtonYes | kButtonNo | kButtonCancel) << int(Qt::Key_Escape)
@@ -71,6 +74,7 @@ class MessageDialogsTest : public QObject {
     QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << kResultRetry;
     QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << kResultNo;
     QTest::newRow("Tab then Enter answers cancel")
+    // clang-format on
         << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << kResultCancel;
   }
 
