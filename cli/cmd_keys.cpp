@@ -22,7 +22,7 @@ void PrintState(const RecordingHost& host, const Calculator& calculator, std::os
       case RecordingHost::Event::Kind::Message: out << "message: " << Printable(event.text) << '\n'; break;
       case RecordingHost::Event::Kind::Beep: out << "beep\n"; break;
       case RecordingHost::Event::Kind::Clipboard: out << "clipboard: " << Printable(event.text) << '\n'; break;
-      // clang-format on
+        // clang-format on
     }
   }
   for (const Text& row : calculator.Tape().Rows()) out << "tape: " << Printable(row) << '\n';
@@ -91,7 +91,8 @@ void RunBraced(const std::string& token, Calculator& calculator, RecordingHost& 
   }
   else if (name == "load") calculator.LoadTapeFile(rest);
   // clang-format on
-  else throw UsageError{"unknown input {" + token + "}"};
+  else
+    throw UsageError{"unknown input {" + token + "}"};
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ const UpperHalf& TableOf(CodePage page) {
     case CodePage::Cp866: return kCp866;
     case CodePage::Koi8R: return kKoi8R;
     case CodePage::Windows1251: break;
-    // clang-format on
+      // clang-format on
   }
   return kWindows1251;
 }

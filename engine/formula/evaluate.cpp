@@ -9,9 +9,9 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/calc_express.h"
 #include "engine/formula/functions.h"
-#include "engine/core/letter_case.h"
 #include "engine/formula/number_literal.h"
 
 namespace tallyman {
@@ -45,7 +45,9 @@ Number EulerNumber() {
   return e;
 }
 
-EvalResult Failure(FormulaError code, int position) { return EvalResult{0, position, code}; }
+EvalResult Failure(FormulaError code, int position) {
+  return EvalResult{0, position, code};
+}
 
 EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   const formula::Separators separators = formula::UsableSeparators(givenLocale);
@@ -121,7 +123,7 @@ Text EvalErrorMessage(FormulaError code, bool english) {
     case FormulaError::kSyntaxError: pair = pairs::kSyntaxError; break;
     case FormulaError::kMistakeInArguments: pair = pairs::kMistakeInArguments; break;
     default: return Text();
-    // clang-format on
+      // clang-format on
   }
   return LangText(pair, english);
 }

@@ -125,7 +125,7 @@ Number ApplyFunction(int kind, Number x) {
     case kSqr: return x * x;
     case kFloor: return Floor(x);
     default: return InvalidOperation();
-    // clang-format on
+      // clang-format on
   }
 }
 

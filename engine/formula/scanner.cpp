@@ -12,7 +12,9 @@ bool IsIdentifierStart(wchar_t c) {
          c == L'\u0401' || c == L'\u0451';
 }
 
-bool IsIdentifierChar(wchar_t c) { return IsDigit(c) || IsIdentifierStart(c); }
+bool IsIdentifierChar(wchar_t c) {
+  return IsDigit(c) || IsIdentifierStart(c);
+}
 
 }  // namespace
 

@@ -16,7 +16,9 @@ struct Frame {
   Number first = 0;  // the operand evaluated first
 };
 
-bool RightFirst(const ExpressionNode& node) { return node.kind == kDivide || (node.kind == kTimes && node.percent); }
+bool RightFirst(const ExpressionNode& node) {
+  return node.kind == kDivide || (node.kind == kTimes && node.percent);
+}
 
 // A two-operand operator; a percentage operator takes the right operand as a percentage.
 Number Combine(const ExpressionNode& node, Number l, Number r) {
@@ -27,7 +29,7 @@ Number Combine(const ExpressionNode& node, Number l, Number r) {
     case kTimes: return node.percent ? l * (r / 100) : l * r;
     case kDivide: return node.percent ? l / (r / 100) : l / r;
     default: return Power(l, r);
-    // clang-format on
+      // clang-format on
   }
 }
 

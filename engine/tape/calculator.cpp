@@ -17,11 +17,16 @@ bool IsOperationKey(wchar_t c) {
 
 }  // namespace
 
-Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale), m_results(m_numbers) {}
+Calculator::Calculator(const Locale& locale, CalculatorHost& host)
+    : m_host(host), m_numbers(locale), m_results(m_numbers) {}
 
-void Calculator::Message(const wchar_t* pair) { m_host.ShowMessage(LangText(pair, m_english)); }
+void Calculator::Message(const wchar_t* pair) {
+  m_host.ShowMessage(LangText(pair, m_english));
+}
 
-void Calculator::LimitMessage() { m_host.ShowMessage(pairs::kLimit18Digits); }
+void Calculator::LimitMessage() {
+  m_host.ShowMessage(pairs::kLimit18Digits);
+}
 
 Text Calculator::FormatCalcWithLimit(Number value) {
   Text text = m_numbers.FormatCalc(value);

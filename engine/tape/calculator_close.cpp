@@ -110,7 +110,9 @@ void Calculator::EditCut() {
   m_host.SetText(m_numbers.CleanNumber(former));
 }
 
-void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
+void Calculator::EditCopy() {
+  m_host.SetText(m_numbers.CleanNumber(m_entry.text));
+}
 
 void Calculator::EditPaste() {
   const Notice notice(*this);

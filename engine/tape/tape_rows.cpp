@@ -12,7 +12,7 @@ Number Combine(Number p, wchar_t sign, Number x) {
     case L'*': return p * x;
     case L'/': return p / x;
     default: return p;
-    // clang-format on
+      // clang-format on
   }
 }
 

@@ -122,7 +122,7 @@ Text ConvertNoteText(TextView text, NoteConversion conversion) {
     case NoteConversion::TransLitToRus: return TransLitToRus(text);
     case NoteConversion::DosToWin: return DosToWin(text);
     case NoteConversion::KoiToWin: return KoiToWin(text);
-    // clang-format on
+      // clang-format on
   }
   return Text(text);
 }

@@ -5,7 +5,9 @@
 namespace tallyman {
 namespace {
 
-wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
+wchar_t LowerAscii(wchar_t c) {
+  return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+}
 
 bool SameKey(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
@@ -31,8 +33,7 @@ void StoreItems(std::array<Text, N>& table, size_t first, size_t last, TextView 
 }
 
 template <size_t N>
-void Override(std::array<Text, N>& table, size_t first, size_t last, const std::vector<Text>& lines,
-              TextView key) {
+void Override(std::array<Text, N>& table, size_t first, size_t last, const std::vector<Text>& lines, TextView key) {
   if (const auto value = NumStringValue(lines, key)) StoreItems(table, first, last, *value);
 }
 
@@ -106,7 +107,7 @@ Text TriadText(const RussianWords& words, int n, wchar_t gender) {
     case L'F': case L'f': ones = &words.numF; break;
     case L'N': case L'n': ones = &words.numN; break;
     default: break;
-    // clang-format on
+      // clang-format on
   }
   Text out = words.hundrs[static_cast<size_t>(n / 100)];
   const int r = n % 100;

@@ -86,7 +86,9 @@ TimeCalculator::TimeCalculator(const Locale& locale, DateTime now, bool english)
   m_locale.dateSeparator = m_dateSeparator;
 }
 
-DateTime TimeCalculator::Today() const { return std::floor(m_now); }
+DateTime TimeCalculator::Today() const {
+  return std::floor(m_now);
+}
 
 Text TimeCalculator::Decimal(Number value, int decimals) const {
   if (!std::isfinite(value)) return Text();
@@ -303,7 +305,7 @@ Text TimeCalculator::TwoOperands(const Operand& a, const Operand& b, wchar_t op)
     case L'*': return Decimal(a.value * b.value, 4);
     case L'/': return Decimal(a.value / b.value, 4);
     default: return Decimal(a.value + sign * b.value, 4);
-    // clang-format on
+      // clang-format on
   }
 }
 

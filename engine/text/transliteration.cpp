@@ -20,8 +20,12 @@ constexpr wchar_t kCyrillicOfLatin[26] = {
     L'н', L'о', L'п', L'щ', L'р', L'с', L'т', L'у', L'в', L'в', L'х', L'ы', L'з'};
 // clang-format on
 
-wchar_t LowerLatin(wchar_t c) { return IsUpperLatin(c) ? static_cast<wchar_t>(c + 32) : c; }
-bool IsLatin(wchar_t c) { return (c >= L'a' && c <= L'z') || IsUpperLatin(c); }
+wchar_t LowerLatin(wchar_t c) {
+  return IsUpperLatin(c) ? static_cast<wchar_t>(c + 32) : c;
+}
+bool IsLatin(wchar_t c) {
+  return (c >= L'a' && c <= L'z') || IsUpperLatin(c);
+}
 
 // Every character except controls, blank, "!", the double quote and ( ) * + , - . / : ; < = > ?
 // [ \ ] ^ { | }.
@@ -88,7 +92,7 @@ Text TransLitToRus(TextView text) {
           break;
         // clang-format off
         default: break;
-        // clang-format on
+          // clang-format on
       }
     } else if (lower == L'j') {
       switch (next) {
@@ -98,7 +102,7 @@ Text TransLitToRus(TextView text) {
         case L'o': pair = L'ё'; break;
         case L'u': pair = L'ю'; break;
         default: break;
-        // clang-format on
+          // clang-format on
       }
     } else if (lower == L'y') {
       if (next == L'a') pair = L'я';

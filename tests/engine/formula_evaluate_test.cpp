@@ -34,8 +34,7 @@ class FormulaService : public ::testing::TestWithParam<formula_test::NamedLocale
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaService, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaService, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct Case {
   const wchar_t* text;
@@ -49,7 +48,9 @@ TEST_P(FormulaService, Constants) {
       // clang-format off
       {L"2*pi*5", 2 * pi * 5}, {L"PI*2", pi * 2}, {L"Pi*2", pi * 2}, {L"e", e},
       // clang-format on
-      {L"e^2", e * e},         {L"ln(E)", 1},     {L"pi*2: pi=3", pi * 2},
+      {L"e^2", e * e},
+      {L"ln(E)", 1},
+      {L"pi*2: pi=3", pi * 2},
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -92,12 +93,12 @@ TEST_P(FormulaService, CyrillicVariables) {
 }
 
 TEST_P(FormulaService, ErrorsOfTheService) {
-  ExpectError(L"x*2", 6, 2);             // no value supplied at all
-  ExpectError(L"x*2: x=3+4", 8, 10);     // the position is the length of the text
+  ExpectError(L"x*2", 6, 2);          // no value supplied at all
+  ExpectError(L"x*2: x=3+4", 8, 10);  // the position is the length of the text
   ExpectError(L"x: x=abc", 8, 8);
   ExpectError(L"x: x=", 8, 5);
   ExpectError(L"x: x=1e99999", 8, 12);
-  ExpectError(L"  x*2", 6, 4);           // positions count from the start of the text
+  ExpectError(L"  x*2", 6, 4);  // positions count from the start of the text
   ExpectError(L"  2+*3 : 1", 4, 6);
   ExpectError(L":", 4, 1);
   ExpectError(L"   ", 4, 1);

@@ -31,8 +31,7 @@ class FormulaFunctions : public ::testing::TestWithParam<formula_test::NamedLoca
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaFunctions, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaFunctions, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct Case {
   const wchar_t* text;
@@ -111,18 +110,17 @@ TEST_P(FormulaFunctions, Hyperbolic) {
       {L"tanh(1)", (e - 1 / e) / (e + 1 / e)},       {L"coth(1)", (e + 1 / e) / (e - 1 / e)},
       // clang-format on
       {L"sh(1e-20)", 1e-20L},  // no cancellation near zero
-      // clang-format off
+                               // clang-format off
       {L"th(20000)", 1},       {L"th(-20000)", -1},  {L"cth(20000)", 1},
-      // clang-format on
+                               // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
 
 TEST_P(FormulaFunctions, InvalidOperationsDivisionsByZeroAndOverflows) {
-  for (const wchar_t* text :
-       {L"cot(0)", L"ctg(0)", L"ln(0)", L"ln(-1)", L"lg(0)", L"log2(-2)", L"sqrt(-1)", L"arcsin(2)",
-        L"arccos(-1.5)", L"exp(100000)", L"sh(20000)", L"ch(-20000)", L"cth(0)", L"sqr(1e3000)",
-        L"1e4000*1e4000", L"-1e4000*1e4000", L"exp(exp(10))", L"1e4932+1e4932"}) {
+  for (const wchar_t* text : {L"cot(0)", L"ctg(0)", L"ln(0)", L"ln(-1)", L"lg(0)", L"log2(-2)", L"sqrt(-1)",
+                              L"arcsin(2)", L"arccos(-1.5)", L"exp(100000)", L"sh(20000)", L"ch(-20000)", L"cth(0)",
+                              L"sqr(1e3000)", L"1e4000*1e4000", L"-1e4000*1e4000", L"exp(exp(10))", L"1e4932+1e4932"}) {
     ExpectArithmeticFailure(text);
   }
 }

@@ -14,8 +14,7 @@ using formula_test::Show;
 
 class FormulaGrammar : public ::testing::TestWithParam<formula_test::NamedLocale> {};
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaGrammar, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaGrammar, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct ValueCase {
   const wchar_t* text;

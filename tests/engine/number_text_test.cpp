@@ -1,5 +1,4 @@
 #include "engine/core/number_text.h"
-#include "tests/engine/preset_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+
+#include "tests/engine/preset_numbers.h"
 
 namespace tallyman {
 namespace {
@@ -53,7 +54,9 @@ TEST(TextToNumber, RussianLocale) {
   for (const auto& c : cases) {
     const auto v = Ru().TextToNumber(c.input);
     EXPECT_EQ(v.has_value(), c.ok) << c.input;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.input; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.input;
+    }
   }
 }
 
@@ -67,7 +70,9 @@ TEST(TextToNumber, EnglishLocale) {
   for (const auto& c : cases) {
     const auto v = En().TextToNumber(c.input);
     EXPECT_EQ(v.has_value(), c.ok) << c.input;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.input; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.input;
+    }
   }
 }
 
@@ -94,8 +99,7 @@ TEST(Format, PictureRules) {
       {-0.00001L, 4, L"0", L"0"},
       {-1.5L, 0, L"-2", L"-2"},
       {0.5L, 0, L"1", L"1"},
-      {999999999999999999.0L, 2, L"999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999",
-       L"999,999,999,999,999,999"},
+      {999999999999999999.0L, 2, L"999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999", L"999,999,999,999,999,999"},
       {0.99995L, 4, L"1", L"1"},
       {-123.456L, 2, L"-123,46", L"-123.46"},
       {0, 8, L"0", L"0"},
@@ -179,7 +183,9 @@ TEST(RowValue, ReadsResultsAndOperands) {
   for (const auto& c : cases) {
     const auto v = En().RowValue(c.row, c.delimiter);
     EXPECT_EQ(v.has_value(), c.ok) << c.row;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.row; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.row;
+    }
   }
   EXPECT_FALSE(En().RowValue(std::vector<Text>{L"\t=1"}, 1, L'=').has_value());
   EXPECT_FALSE(En().RowValue(std::vector<Text>{L"\t=1"}, -1, L'=').has_value());

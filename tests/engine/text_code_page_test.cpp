@@ -1,11 +1,10 @@
-#include "engine/core/codepage.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "engine/core/codepage.h"
 #include "engine/text/code_page_repair.h"
 
 namespace tallyman {
@@ -298,8 +297,7 @@ std::vector<MappingRow> ParseMapping(const char* text) {
 }
 
 TEST(CodePageTables, MatchThePublishedMappings) {
-  const std::pair<CodePage, const char*> pages[] = {{CodePage::Cp866, kCp866Mapping},
-                                                    {CodePage::Koi8R, kKoi8RMapping}};
+  const std::pair<CodePage, const char*> pages[] = {{CodePage::Cp866, kCp866Mapping}, {CodePage::Koi8R, kKoi8RMapping}};
   for (const auto& [page, mapping] : pages) {
     const auto rows = ParseMapping(mapping);
     ASSERT_EQ(rows.size(), 128u);
@@ -314,7 +312,9 @@ TEST(CodePageTables, MatchThePublishedMappings) {
 }
 
 // Bytes as they were shown when read as Windows-1251.
-Text AsWindows1251(const std::string& bytes) { return Decode(bytes, CodePage::Windows1251); }
+Text AsWindows1251(const std::string& bytes) {
+  return Decode(bytes, CodePage::Windows1251);
+}
 
 TEST(DosToWin, RepairsCp866ReadAsWindows1251) {
   const Text russian = L"Привет, мир! Ёлка ёжик ЯЩИК 123";

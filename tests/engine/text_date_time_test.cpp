@@ -1,8 +1,8 @@
-#include "engine/text/date_time.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "engine/text/date_time.h"
 
 namespace tallyman {
 namespace {

@@ -1,8 +1,7 @@
-#include "engine/text/number_words.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/text/english_money.h"
+#include "engine/text/number_words.h"
 #include "tests/engine/text_test_support.h"
 
 namespace tallyman {
@@ -40,9 +39,10 @@ TEST(NumberToText, RussianEngineInRussianLocale) {
       {L"3,22", L" руб. (Три рубля 22 копейки)"},
       {L"1001001", L" руб. (Один миллион одна тысяча один рубль 00 копеек)"},
       {L"2000000000", L" руб. (Два миллиарда рублей 00 копеек)"},
-      {L"999999999999999", L" руб. (Девятьсот девяносто девять триллионов девятьсот девяносто девять "
-                           L"миллиардов девятьсот девяносто девять миллионов девятьсот девяносто девять "
-                           L"тысяч девятьсот девяносто девять рублей 00 копеек)"},
+      {L"999999999999999",
+       L" руб. (Девятьсот девяносто девять триллионов девятьсот девяносто девять "
+       L"миллиардов девятьсот девяносто девять миллионов девятьсот девяносто девять "
+       L"тысяч девятьсот девяносто девять рублей 00 копеек)"},
       {L"abc", L""},
       {L"12 руб", L""},
       {L"", L""},
@@ -64,8 +64,9 @@ TEST(NumberToText, EnglishEngineInEnglishLocale) {
       {L"0.25", L" (Zero Dollars and 25 Cents)"},
       {L"1.999", L" (One Dollars and 99 Cents)"},
       {L"1234567890123456", L""},
-      {L"123456789012345", L" (One Hundred Twenty Three Trillion Four Hundred Fifty Six Billion Seven Hundred "
-                           L"Eighty Nine Million Twelve Thousand Three Hundred Forty Five Dollars)"},
+      {L"123456789012345",
+       L" (One Hundred Twenty Three Trillion Four Hundred Fifty Six Billion Seven Hundred "
+       L"Eighty Nine Million Twelve Thousand Three Hundred Forty Five Dollars)"},
       {L"1000000", L" (One Million Dollars)"},
       {L"21", L" (Twenty One Dollars)"},
       {L"1005", L" (One Thousand Five Dollars)"},

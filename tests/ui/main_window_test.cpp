@@ -389,7 +389,9 @@ class MainWindowTest : public QObject {
     QVERIFY(window->SaveTapeToFile(file));
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0" "000\r\n+5,5\t=1\xA0" "005,5\r\n"));
+    QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0"
+                                         "000\r\n+5,5\t=1\xA0"
+                                         "005,5\r\n"));
     Type(*window, "7");
     window->LoadTapeFromFile(file);
     QCOMPARE(TapeRows(*window), (QStringList{"\t=1" + kNbsp + "000", "+5,5\t=1" + kNbsp + "005,5"}));

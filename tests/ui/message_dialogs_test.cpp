@@ -1,12 +1,13 @@
 // The message dialogs: titles and buttons by language, Enter and Escape, layouts that never cut
 // a caption, and the input prompt.
+#include "ui/message_dialogs.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/message_dialogs.h"
 #include "ui_test_support.h"
 
 using namespace tallyman::ui;
@@ -74,7 +75,7 @@ class MessageDialogsTest : public QObject {
     QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << kResultRetry;
     QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << kResultNo;
     QTest::newRow("Tab then Enter answers cancel")
-    // clang-format on
+        // clang-format on
         << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << kResultCancel;
   }
 
@@ -145,9 +146,11 @@ class MessageDialogsTest : public QObject {
   void longMessagesWrapWithinHalfTheScreen() {
     const int half = QGuiApplication::primaryScreen()->availableGeometry().width() / 2;
     const QString words = QString("Будет удалено вообще всё!!! ").repeated(20);
-    std::unique_ptr<QDialog> wide(CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+    std::unique_ptr<QDialog> wide(
+        CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, false));
     wide->adjustSize();
-    std::unique_ptr<QDialog> shortOne(CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+    std::unique_ptr<QDialog> shortOne(
+        CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, false));
     shortOne->adjustSize();
     auto* label = wide->findChild<QLabel*>("Message");
     QVERIFY(label->width() <= half);
