@@ -38,6 +38,34 @@ class RowListViewTest : public QObject {
     QCOMPARE(told.size(), size_t{1});
     rows.SetObserver(nullptr);
   }
+
+  void dragStartsAfterTheDragDistance() {
+    RowList rows;
+    RowListView view(
+        QStringLiteral("List"), rows, [](long) {}, nullptr);
+    std::vector<QPoint> starts;
+    view.SetDragPayload([&](QPoint pressPos) -> QMimeData* {
+      starts.push_back(pressPos);
+      return nullptr;  // nothing to drag: no drag loop in the test
+    });
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+      const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+      QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
+      QApplication::sendEvent(view.viewport(), &event);
+    };
+    const QPoint press(10, 5);
+    const int distance = QApplication::startDragDistance();
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseMove, press + QPoint(distance - 1, 0), Qt::LeftButton);
+    QVERIFY(starts.empty());
+    send(QEvent::MouseMove, press + QPoint(distance, 0), Qt::LeftButton);
+    QCOMPARE(starts, std::vector<QPoint>{press});
+    send(QEvent::MouseMove, press + QPoint(2 * distance, 0), Qt::LeftButton);
+    QCOMPARE(starts.size(), size_t{1});  // one drag per press
+    send(QEvent::MouseButtonRelease, press, Qt::NoButton);
+    send(QEvent::MouseMove, press + QPoint(2 * distance, 0), Qt::NoButton);
+    QCOMPARE(starts.size(), size_t{1});  // moving without a pressed button drags nothing
+  }
 };
 
 QTEST_MAIN(RowListViewTest)
