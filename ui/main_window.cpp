@@ -237,7 +237,7 @@ void FormTallyman::ApplyLanguage() {
   ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey);
   setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   update();
-  m_res->ApplyLanguage(m_settings.english);
+  m_res->ApplyLanguage();
 }
 
 void FormTallyman::ApplyQtTranslation() {
@@ -256,7 +256,7 @@ void FormTallyman::ApplyQtTranslation() {
 
 void FormTallyman::SetTabStops(bool resultsList) {
   if (resultsList) {
-    m_res->SetTabStops(m_settings.tabDelta);
+    m_res->UpdateTabStops();
     return;
   }
   m_lb->UpdateTabStop(m_panTop->width(), m_settings.tabDelta);

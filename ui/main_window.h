@@ -45,7 +45,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   QWidget* PanTop() const { return m_panTop; }
   TFormRes* Results() const { return m_res; }
   MainActions& Actions() { return m_actions; }
-  bool English() const { return m_settings.english; }
+  bool English() const override { return m_settings.english; }
+  bool MenuVisible() const override { return m_settings.menu; }
   bool StaysOnTop() const override;
   int TabDelta() const override { return m_settings.tabDelta; }
   int HotKey() const { return m_settings.hotKey; }

@@ -202,9 +202,8 @@ void FormTallyman::SetStayOnTop(bool on) {
 }
 
 void FormTallyman::ApplyMenuVisibility() {
-  const bool shown = m_settings.menu;
-  menuBar()->setVisible(shown);
-  m_res->SetMenuVisible(shown);
+  menuBar()->setVisible(m_settings.menu);
+  m_res->ApplyMenuVisibility();
 }
 
 void FormTallyman::RunEscapeAction() {

@@ -99,7 +99,7 @@ void TFormRes::EnsureContents() {
 
   if (m_font != QFont()) TakeFont(m_font);
   Recaption();
-  menuBar()->setVisible(m_menuVisible);
+  menuBar()->setVisible(m_host.MenuVisible());
   const long selected = m_calc.ResultsList().Selected();
   if (selected >= 0) m_lm->ShowSelection(selected);
   ShowTotal();
@@ -141,12 +141,12 @@ void TFormRes::BuildMenus() {
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mSave, [this] {
     if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
     if (!path.isEmpty()) SaveRows(path);
   });
   on(a.mSaveAll, [this] {
     if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
     if (!path.isEmpty()) SaveRowsWithTapes(path);
   });
   for (QAction* edit : {a.mEdit, a.mpEdit}) on(edit, [this] { EditComment(); });
@@ -174,7 +174,7 @@ void TFormRes::ShowWindow() {
   EnsureContents();
   TakeFont(m_host.MainFont());
   show();
-  SetTabStops(m_host.TabDelta());
+  UpdateTabStops();
 }
 
 void TFormRes::FocusList() {
@@ -199,15 +199,14 @@ void TFormRes::ShowTotal() {
   }
 }
 
-void TFormRes::ApplyLanguage(bool english) {
-  m_english = english;
-  setWindowTitle(Lang(pairs::kResults, english));
+void TFormRes::ApplyLanguage() {
+  setWindowTitle(Lang(pairs::kResults, m_host.English()));
   if (m_lm) Recaption();
 }
 
 void TFormRes::Recaption() {
   Actions& a = m_actions;
-  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_english); };
+  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_host.English()); };
   a.mFile->setTitle(text(pairs::kMenuFile));
   a.mSave->setText(text(pairs::kMenuSave));
   a.mPrint->setText(text(pairs::kMenuPrint));
@@ -226,9 +225,8 @@ void TFormRes::Recaption() {
   a.mpResCopy->setText(text(pairs::kMenuResCopy));
 }
 
-void TFormRes::SetMenuVisible(bool visible) {
-  m_menuVisible = visible;
-  if (m_lm) menuBar()->setVisible(visible);
+void TFormRes::ApplyMenuVisibility() {
+  if (m_lm) menuBar()->setVisible(m_host.MenuVisible());
 }
 
 void TFormRes::TakeFont(const QFont& font) {
@@ -245,10 +243,9 @@ void TFormRes::LayoutTotalPanel() {
   m_edRes->setGeometry(0, 2, std::max(10, m_panRes->width() - 10), m_panRes->height() - 4);
 }
 
-void TFormRes::SetTabStops(int tabDelta) {
-  m_tabDelta = tabDelta;
+void TFormRes::UpdateTabStops() {
   if (!m_lm) return;
-  m_lm->UpdateTabStop(m_panRes->width(), tabDelta);
+  m_lm->UpdateTabStop(m_panRes->width(), m_host.TabDelta());
 }
 
 void TFormRes::EditComment() {
@@ -256,8 +253,8 @@ void TFormRes::EditComment() {
   if (results.Selected() < 0) return;
   QString text = ToQString(results.Description(results.Selected()));
   const QFont font = m_host.MainFont();
-  if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text, m_host.StaysOnTop(),
-                 m_english, &font)) {
+  if (!InputText(this, Lang(pairs::kComments, m_host.English()), Lang(pairs::kAnyText, m_host.English()), text,
+                 m_host.StaysOnTop(), m_host.English(), &font)) {
     return;
   }
   const Text comment = FromQString(text);
@@ -279,8 +276,9 @@ void TFormRes::GoToEntry() {
 
 void TFormRes::ClearAll() {
   if (m_calc.ResultsList().Count() == 0) return;
-  const int answer = ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_english), DialogKind::Confirmation,
-                                  kButtonYes | kButtonNo, m_host.StaysOnTop(), m_english);
+  const int answer =
+      ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_host.English()), DialogKind::Confirmation,
+                   kButtonYes | kButtonNo, m_host.StaysOnTop(), m_host.English());
   if (answer != kResultYes) return;
   m_calc.ClearAllResults();
 }
@@ -288,7 +286,7 @@ void TFormRes::ClearAll() {
 bool TFormRes::SaveRows(const QString& path) {
   const Results& results = m_calc.ResultsList();
   if (WriteTextLines(path.toStdString(), ResultsFileLines(results.List().Rows()))) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
   return false;
 }
 
@@ -297,7 +295,7 @@ bool TFormRes::SaveRowsWithTapes(const QString& path) {
   const auto lines = ResultsWithTapesFileLines(results.List().Rows(), results.TapeTexts());
   if (!lines) return false;
   if (WriteTextLines(path.toStdString(), *lines)) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
   return false;
 }
 
@@ -345,7 +343,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
       if (watched == m_panRes) {
         LayoutTotalPanel();
-        SetTabStops(m_tabDelta);
+        UpdateTabStops();
       }
       break;
     case QEvent::MouseButtonPress:

@@ -36,10 +36,11 @@ class TFormRes : public QMainWindow, public StateObserver {
   void FocusList();
   // Shows the new total.
   void StateChanged(const StateChange& change) override;
-  void ApplyLanguage(bool english);
-  void SetMenuVisible(bool visible);
+  // Follow the main window's options.
+  void ApplyLanguage();
+  void ApplyMenuVisibility();
   void TakeFont(const QFont& font);
-  void SetTabStops(int tabDelta);
+  void UpdateTabStops();
 
   // --- commands ---
   void EditComment();
@@ -91,9 +92,6 @@ class TFormRes : public QMainWindow, public StateObserver {
   QWidget* m_panRes = nullptr;
   QLineEdit* m_edRes = nullptr;
   Actions m_actions;
-  bool m_english = false;
-  bool m_menuVisible = true;
-  int m_tabDelta = 0;
   QFont m_font;
   DragGesture m_totalDrag;
 };
