@@ -21,10 +21,6 @@
 namespace tallyman::ui {
 namespace {
 
-bool IsEnter(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 bool IsPrintable(const QString& text) {
   return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
 }
@@ -170,7 +166,7 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
     return true;
   }
   if (key == Qt::Key_PageDown) return true;  // the formula window: not part of this program yet
-  if (IsEnter(key)) {
+  if (IsEnterKey(key)) {
     m_calc->KeyPress(kKeyEnter);
     return true;
   }

@@ -326,7 +326,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
           DeleteEntry();
           return true;
         }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (IsEnterKey(key->key())) {
           EditComment();
           return true;
         }
