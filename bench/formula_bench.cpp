@@ -32,10 +32,18 @@ Text Chain(int64_t terms) {
   return formula;
 }
 
-void BM_TwoPiFive(benchmark::State& state) { Run(state, L"2*pi*5"); }
-void BM_NamedValues(benchmark::State& state) { Run(state, L"a*b: a=2; b=3"); }
-void BM_PythagoreanIdentity(benchmark::State& state) { Run(state, L"sin(x)^2+cos(x)^2: 0,5"); }
-void BM_TwoHundredCharacters(benchmark::State& state) { Run(state, TypicalLongFormula()); }
+void BM_TwoPiFive(benchmark::State& state) {
+  Run(state, L"2*pi*5");
+}
+void BM_NamedValues(benchmark::State& state) {
+  Run(state, L"a*b: a=2; b=3");
+}
+void BM_PythagoreanIdentity(benchmark::State& state) {
+  Run(state, L"sin(x)^2+cos(x)^2: 0,5");
+}
+void BM_TwoHundredCharacters(benchmark::State& state) {
+  Run(state, TypicalLongFormula());
+}
 void BM_LongChain(benchmark::State& state) {
   Run(state, Chain(state.range(0)));
   state.SetComplexityN(state.range(0));

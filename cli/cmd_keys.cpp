@@ -18,9 +18,11 @@ namespace {
 void PrintState(const RecordingHost& host, const Calculator& calculator, std::ostream& out) {
   for (const auto& event : host.Events()) {
     switch (event.kind) {
+      // clang-format off
       case RecordingHost::Event::Kind::Message: out << "message: " << Printable(event.text) << '\n'; break;
       case RecordingHost::Event::Kind::Beep: out << "beep\n"; break;
       case RecordingHost::Event::Kind::Clipboard: out << "clipboard: " << Printable(event.text) << '\n'; break;
+        // clang-format on
     }
   }
   for (const Text& row : calculator.Tape().Rows()) out << "tape: " << Printable(row) << '\n';
@@ -50,6 +52,7 @@ void RunBraced(const std::string& token, Calculator& calculator, RecordingHost& 
   const auto noArguments = [&] {
     if (!rest.empty()) throw UsageError{"{" + name + "} takes no arguments"};
   };
+  // clang-format off
   if (name == "enter") { noArguments(); calculator.KeyPress(kKeyEnter); }
   else if (name == "esc") { noArguments(); calculator.KeyPress(kKeyEscape); }
   else if (name == "f9") { noArguments(); calculator.SignChange(); }
@@ -87,7 +90,9 @@ void RunBraced(const std::string& token, Calculator& calculator, RecordingHost& 
     if (edit.kind == SlotEdit::Kind::Delete) EmptySlot(target);
   }
   else if (name == "load") calculator.LoadTapeFile(rest);
-  else throw UsageError{"unknown input {" + token + "}"};
+  // clang-format on
+  else
+    throw UsageError{"unknown input {" + token + "}"};
 }
 
 }  // namespace

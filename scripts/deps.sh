@@ -5,6 +5,7 @@ set -euo pipefail
 what=${1:-test}
 
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
+[ "$what" = test ] && packages+=(clang-format)  # scripts/format.sh --check
 [ "$what" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh
 if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   # qt6-translations-l10n: Qt's own dialogs (files, fonts) in Russian

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the engine, the command line, the windows, the program
+# Checks the formatting of the C++ files, builds everything and runs every test: the engine, the command line, the windows, the program
 # end to end, the engine tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short run of every fuzz target. Ends with the summary of every test run.
 set -euo pipefail
@@ -22,6 +22,14 @@ run_ctest() {  # label, build dir
   rm -f "$log"
   grep -qE ', 0 tests failed' <<<"$line"
 }
+
+echo "== formatting"
+if "$root/scripts/format.sh" --check; then
+  echo "format: every C++ file formatted" >>"$summary"
+else
+  echo "format: FAILED (scripts/format.sh formats the tree)" >>"$summary"
+  status=1
+fi
 
 run_ctest "tests" "$build" || status=1
 

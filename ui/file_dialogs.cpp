@@ -20,10 +20,16 @@ QString Run(QWidget* parent, bool save, const QString& title) {
 
 }  // namespace
 
-void SetFileChooser(FileChooser* chooser) { g_chooser = chooser; }
+void SetFileChooser(FileChooser* chooser) {
+  g_chooser = chooser;
+}
 
-QString ChooseOpenTextFile(QWidget* parent, const QString& title) { return Run(parent, false, title); }
+QString ChooseOpenTextFile(QWidget* parent, const QString& title) {
+  return Run(parent, false, title);
+}
 
-QString ChooseSaveTextFile(QWidget* parent, const QString& title) { return Run(parent, true, title); }
+QString ChooseSaveTextFile(QWidget* parent, const QString& title) {
+  return Run(parent, true, title);
+}
 
 }  // namespace tallyman::ui

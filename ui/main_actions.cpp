@@ -15,114 +15,146 @@ namespace {
 
 namespace p = tallyman::pairs;
 
-QAction* Make(QWidget* owner, const char* name, const wchar_t* pair, const QKeySequence& key = {},
-              bool checkable = false) {
-  auto* action = new QAction(Lang(pair, false), owner);
-  action->setObjectName(QString::fromLatin1(name));
-  if (!key.isEmpty()) {
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WindowShortcut);
+enum class Caption {
+  kPlain,     // the language pair's side
+  kMnemonic,  // the side with "&" before it
+  kFixed,     // set once when built (the language switch names the other language)
+};
+
+struct ActionRow {
+  QAction* MainActions::*action;
+  const char* name;
+  const wchar_t* pair;
+  Caption caption;
+  int key;  // 0: none
+  bool checkable;
+  bool checked;
+};
+
+constexpr int Key(QKeyCombination key) {
+  return key.toCombined();
+}
+
+// Every action of the main window in the order it is created: the actions belong to the window
+// and their shortcuts act wherever the focus is in it, even while the menu bar is hidden.
+// clang-format off
+constexpr ActionRow kActions[] = {
+    {&MainActions::mLoad,        "mLoad",        p::kMenuLoad,        Caption::kPlain,    Key(Qt::CTRL | Qt::Key_L),      false, false},
+    {&MainActions::mSave,        "mSave",        p::kMenuSave,        Caption::kPlain,    Key(Qt::CTRL | Qt::Key_S),      false, false},
+    {&MainActions::mPrint,       "mPrint",       p::kMenuPrint,       Caption::kPlain,    Key(Qt::CTRL | Qt::Key_P),      false, false},
+    {&MainActions::mExit,        "mExit",        p::kMenuExit,        Caption::kPlain,    0,                              false, false},
+    {&MainActions::mSign,        "mSign",        p::kMenuSign,        Caption::kPlain,    Key(Qt::Key_F9),                false, false},
+    {&MainActions::mResults,     "mResults",     p::kMenuResults,     Caption::kPlain,    Key(Qt::Key_F2),                false, false},
+    {&MainActions::mClear,       "mClear",       p::kMenuClear,       Caption::kPlain,    Key(Qt::CTRL | Qt::Key_Delete), false, false},
+    {&MainActions::mNote,        "mNote",        p::kMenuNote,        Caption::kPlain,    Key(Qt::Key_N),                 false, false},
+    {&MainActions::mForm,        "mForm",        p::kMenuForm,        Caption::kPlain,    Key(Qt::Key_F),                 false, false},
+    {&MainActions::mListMem,     "mListMem",     p::kMenuListMem,     Caption::kPlain,    Key(Qt::Key_M),                 false, false},
+    {&MainActions::mProp,        "mProp",        p::kMenuProp,        Caption::kMnemonic, Key(Qt::Key_S),                 false, false},
+    // Not in any menu: the menu shows a plain separator where this key lives.
+    {&MainActions::copyResult,   "N11",          L"",                 Caption::kPlain,    Key(Qt::Key_C),                 false, false},
+    {&MainActions::mHide,        "mHide",        p::kMenuHide,        Caption::kPlain,    0,                              false, false},
+    {&MainActions::mFont,        "mFont",        p::kMenuFont,        Caption::kPlain,    0,                              false, false},
+    {&MainActions::mPrecision,   "mPrecision",   p::kMenuPrecision,   Caption::kPlain,    0,                              false, false},
+    {&MainActions::mPause,       "mPause",       L"Pause",            Caption::kPlain,    0,                              true,  true},
+    {&MainActions::mScroll,      "mScroll",      L"Scroll Lock",      Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mPrnScrn,     "mPrnScrn",     L"Print Screen",     Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mHotNum,      "mHotNum",      L"NumLock",          Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mEscClose,    "mEscClose",    p::kClose,           Caption::kMnemonic, 0,                              true,  true},
+    {&MainActions::mEscTray,     "mEscTray",     p::kHide,            Caption::kMnemonic, 0,                              true,  false},
+    {&MainActions::mEscUndo,     "mEscUndo",     p::kMenuUndo,        Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mEscDel,      "mEscDel",      p::kDelete,          Caption::kMnemonic, 0,                              true,  false},
+    {&MainActions::mNumLock,     "mNumLock",     p::kMenuNumLock,     Caption::kPlain,    0,                              true,  true},
+    {&MainActions::mTray,        "mTray",        p::kMenuTray,        Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mHideOnMin,   "mHideOnMin",   p::kMenuHideOnMin,   Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mConfirm,     "mConfirm",     p::kMenuConfirm,     Caption::kPlain,    0,                              true,  true},
+    {&MainActions::mTop,         "mTop",         p::kMenuTop,         Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mOnlyOne,     "mOnlyOne",     p::kMenuOnlyOne,     Caption::kPlain,    0,                              true,  false},
+    {&MainActions::mLang,        "mLang",        L"&Eng",             Caption::kFixed,    0,                              false, false},
+    {&MainActions::mReadMe,      "mReadMe",      p::kMenuReadMe,      Caption::kPlain,    Key(Qt::Key_F1),                false, false},
+    {&MainActions::mAbout,       "mAbout",       p::kMenuAbout,       Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpRowEdit,    "mpRowEdit",    p::kMenuRowEdit,     Caption::kPlain,    Key(Qt::Key_F5),                false, false},
+    {&MainActions::mpRowInsert,  "mpRowInsert",  p::kMenuRowInsert,   Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpRowDelete,  "mpRowDelete",  p::kMenuRowDelete,   Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpOperand,    "mpOperand",    p::kMenuOperand,     Caption::kPlain,    Key(Qt::Key_F6),                false, false},
+    {&MainActions::mpResult,     "mpResult",     p::kMenuResult,      Caption::kPlain,    Key(Qt::Key_F7),                false, false},
+    {&MainActions::pmMenu,       "pmMenu",       p::kMenuMenu,        Caption::kPlain,    0,                              true,  true},
+    {&MainActions::pmUndo,       "pmUndo",       p::kMenuUndo,        Caption::kPlain,    0,                              false, false},
+    {&MainActions::pmCut,        "pmCut",        p::kMenuCut,         Caption::kPlain,    0,                              false, false},
+    {&MainActions::pmCopy,       "pmCopy",       p::kMenuCopy,        Caption::kPlain,    0,                              false, false},
+    {&MainActions::pmPaste,      "pmPaste",      p::kMenuPaste,       Caption::kPlain,    0,                              false, false},
+    {&MainActions::pmDelete,     "pmDelete",     p::kMenuDelete,      Caption::kPlain,    0,                              false, false},
+    {&MainActions::pmSelectAll,  "pmSelectAll",  p::kMenuSelectAll,   Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpRestore,    "mpRestore",    p::kMenuRestore,     Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpCopyResult, "mpCopyResult", p::kMenuCopyResult,  Caption::kPlain,    0,                              false, false},
+    {&MainActions::mpClose,      "mpClose",      p::kMenuClose,       Caption::kPlain,    0,                              false, false},
+};
+// clang-format on
+
+struct MenuRow {
+  QMenu* MainActions::*menu;
+  const char* name;
+  const wchar_t* pair;
+};
+
+// Every menu with a caption; a pop-up twin carries its main menu's caption.
+// clang-format off
+constexpr MenuRow kMenus[] = {
+    {&MainActions::mFile,        "mFile",        p::kMenuFile},
+    {&MainActions::mOperations,  "mOperations",  p::kMenuOperations},
+    {&MainActions::mHot,         "mHot",         p::kMenuHotKey},
+    {&MainActions::mEscape,      "mEscape",      L"Escape ->"},
+    {&MainActions::mHelp,        "mHelp",        p::kMenuHelp},
+    {&MainActions::mpFile,       "mpFile",       p::kMenuFile},
+    {&MainActions::mpOperations, "mpOperations", p::kMenuOperations},
+    {&MainActions::mpSets,       "mpSets",       p::kMenuSets},
+};
+// clang-format on
+
+QString CaptionOf(const ActionRow& row, bool english) {
+  const QString text = Lang(row.pair, english);
+  return row.caption == Caption::kMnemonic ? QStringLiteral("&") + text : text;
+}
+
+QMenu* MakeMenu(MainActions& a, QMenu* MainActions::*member, QWidget* owner, bool english) {
+  for (const MenuRow& row : kMenus) {
+    if (row.menu != member) continue;
+    auto* menu = new QMenu(Lang(row.pair, english), owner);
+    menu->setObjectName(QString::fromLatin1(row.name));
+    a.*member = menu;
+    return menu;
   }
-  action->setCheckable(checkable);
-  owner->addAction(action);  // shortcuts work even while the menu bar is hidden
-  return action;
+  return nullptr;
 }
 
-QMenu* MakeMenu(QWidget* owner, const char* name, const wchar_t* pair) {
-  auto* menu = new QMenu(Lang(pair, false), owner);
-  menu->setObjectName(QString::fromLatin1(name));
-  return menu;
+QActionGroup* MakeGroup(QWidget* owner, std::initializer_list<QAction*> items) {
+  auto* group = new QActionGroup(owner);
+  for (QAction* item : items) group->addAction(item);
+  return group;
 }
-
-QString Amp(const wchar_t* pair, bool english) { return QStringLiteral("&") + Lang(pair, english); }
 
 }  // namespace
 
 MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   MainActions a;
-  a.mLoad = Make(owner, "mLoad", p::kMenuLoad, QKeySequence(Qt::CTRL | Qt::Key_L));
-  a.mSave = Make(owner, "mSave", p::kMenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
-  a.mPrint = Make(owner, "mPrint", p::kMenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
-  a.mExit = Make(owner, "mExit", p::kMenuExit);
-
-  a.mSign = Make(owner, "mSign", p::kMenuSign, QKeySequence(Qt::Key_F9));
-  a.mResults = Make(owner, "mResults", p::kMenuResults, QKeySequence(Qt::Key_F2));
-  a.mClear = Make(owner, "mClear", p::kMenuClear, QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  a.mNote = Make(owner, "mNote", p::kMenuNote, QKeySequence(Qt::Key_N));
-  a.mForm = Make(owner, "mForm", p::kMenuForm, QKeySequence(Qt::Key_F));
-  a.mListMem = Make(owner, "mListMem", p::kMenuListMem, QKeySequence(Qt::Key_M));
-  a.mProp = new QAction(Amp(p::kMenuProp, false), owner);
-  a.mProp->setObjectName(QStringLiteral("mProp"));
-  a.mProp->setShortcut(QKeySequence(Qt::Key_S));
-  owner->addAction(a.mProp);
-  // Not in any menu: the menu shows a plain separator where this key lives.
-  a.copyResult = Make(owner, "N11", L"", QKeySequence(Qt::Key_C));
-  a.mHide = Make(owner, "mHide", p::kMenuHide);
-  a.mFont = Make(owner, "mFont", p::kMenuFont);
-  a.mPrecision = Make(owner, "mPrecision", p::kMenuPrecision);
-
-  a.hotKeys = new QActionGroup(owner);
-  a.mPause = Make(owner, "mPause", L"Pause", {}, true);
-  a.mScroll = Make(owner, "mScroll", L"Scroll Lock", {}, true);
-  a.mPrnScrn = Make(owner, "mPrnScrn", L"Print Screen", {}, true);
-  a.mHotNum = Make(owner, "mHotNum", L"NumLock", {}, true);
-  for (QAction* item : {a.mPause, a.mScroll, a.mPrnScrn, a.mHotNum}) a.hotKeys->addAction(item);
-  a.mPause->setChecked(true);
-
-  a.escapeActions = new QActionGroup(owner);
-  a.mEscClose = new QAction(Amp(p::kClose, false), owner);
-  a.mEscTray = new QAction(Amp(p::kHide, false), owner);
-  a.mEscUndo = new QAction(Lang(p::kMenuUndo, false), owner);
-  a.mEscDel = new QAction(Amp(p::kDelete, false), owner);
-  const char* escapeNames[] = {"mEscClose", "mEscTray", "mEscUndo", "mEscDel"};
-  int n = 0;
-  for (QAction* item : {a.mEscClose, a.mEscTray, a.mEscUndo, a.mEscDel}) {
-    item->setObjectName(QString::fromLatin1(escapeNames[n++]));
-    item->setCheckable(true);
-    a.escapeActions->addAction(item);
+  for (const ActionRow& row : kActions) {
+    auto* action = new QAction(CaptionOf(row, false), owner);
+    action->setObjectName(QString::fromLatin1(row.name));
+    if (row.key != 0) action->setShortcut(QKeySequence(row.key));
+    action->setCheckable(row.checkable);
+    action->setChecked(row.checked);
+    owner->addAction(action);
+    a.*row.action = action;
   }
-  a.mEscClose->setChecked(true);
-
-  a.mNumLock = Make(owner, "mNumLock", p::kMenuNumLock, {}, true);
-  a.mNumLock->setChecked(true);
-  a.mTray = Make(owner, "mTray", p::kMenuTray, {}, true);
-  a.mHideOnMin = Make(owner, "mHideOnMin", p::kMenuHideOnMin, {}, true);
-  a.mConfirm = Make(owner, "mConfirm", p::kMenuConfirm, {}, true);
-  a.mConfirm->setChecked(true);
-  a.mTop = Make(owner, "mTop", p::kMenuTop, {}, true);
-  a.mOnlyOne = Make(owner, "mOnlyOne", p::kMenuOnlyOne, {}, true);
-
-  a.mLang = new QAction(QStringLiteral("&Eng"), owner);
-  a.mLang->setObjectName(QStringLiteral("mLang"));
-  a.mReadMe = Make(owner, "mReadMe", p::kMenuReadMe, QKeySequence(Qt::Key_F1));
-  a.mAbout = Make(owner, "mAbout", p::kMenuAbout);
-
-  a.mpRowEdit = Make(owner, "mpRowEdit", p::kMenuRowEdit, QKeySequence(Qt::Key_F5));
-  a.mpRowInsert = Make(owner, "mpRowInsert", p::kMenuRowInsert);
-  a.mpRowDelete = Make(owner, "mpRowDelete", p::kMenuRowDelete);
-  a.mpOperand = Make(owner, "mpOperand", p::kMenuOperand, QKeySequence(Qt::Key_F6));
-  a.mpResult = Make(owner, "mpResult", p::kMenuResult, QKeySequence(Qt::Key_F7));
-  a.pmMenu = Make(owner, "pmMenu", p::kMenuMenu, {}, true);
-  a.pmMenu->setChecked(true);
-
-  a.pmUndo = new QAction(Lang(p::kMenuUndo, false), owner);
-  a.pmCut = new QAction(Lang(p::kMenuCut, false), owner);
-  a.pmCopy = new QAction(Lang(p::kMenuCopy, false), owner);
-  a.pmPaste = new QAction(Lang(p::kMenuPaste, false), owner);
-  a.pmDelete = new QAction(Lang(p::kMenuDelete, false), owner);
-  a.pmSelectAll = new QAction(Lang(p::kMenuSelectAll, false), owner);
-
-  a.mpRestore = new QAction(Lang(p::kMenuRestore, false), owner);
-  a.mpCopyResult = new QAction(Lang(p::kMenuCopyResult, false), owner);
-  a.mpClose = new QAction(Lang(p::kMenuClose, false), owner);
+  a.hotKeys = MakeGroup(owner, {a.mPause, a.mScroll, a.mPrnScrn, a.mHotNum});
+  a.escapeActions = MakeGroup(owner, {a.mEscClose, a.mEscTray, a.mEscUndo, a.mEscDel});
 
   // Menu bar Mm
-  a.mFile = MakeMenu(owner, "mFile", p::kMenuFile);
+  MakeMenu(a, &MainActions::mFile, owner, false);
   a.mFile->addActions({a.mLoad, a.mSave, a.mPrint});
   a.mFile->addSeparator();
   a.mFile->addAction(a.mExit);
 
-  a.mOperations = MakeMenu(owner, "mOperations", p::kMenuOperations);
+  MakeMenu(a, &MainActions::mOperations, owner, false);
   a.mOperations->addActions({a.mSign, a.mResults, a.mClear});
   a.mOperations->addSeparator();
   a.mOperations->addActions({a.mNote, a.mForm, a.mListMem, a.mProp});
@@ -130,18 +162,17 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   a.mOperations->addAction(a.mHide);
   a.mOperations->addSeparator();
   a.mOperations->addActions({a.mFont, a.mPrecision});
-  a.mHot = MakeMenu(owner, "mHot", p::kMenuHotKey);
+  MakeMenu(a, &MainActions::mHot, owner, false);
   a.mHot->addActions(a.hotKeys->actions());
   a.mOperations->addMenu(a.mHot);
-  a.mEscape = new QMenu(QStringLiteral("Escape ->"), owner);
-  a.mEscape->setObjectName(QStringLiteral("mEscape"));
+  MakeMenu(a, &MainActions::mEscape, owner, false);
   a.mEscape->addActions(a.escapeActions->actions());
   a.mOperations->addMenu(a.mEscape);
   a.mOperations->addAction(a.mNumLock);
   a.mOperations->addSeparator();
   a.mOperations->addActions({a.mTray, a.mHideOnMin, a.mConfirm, a.mTop, a.mOnlyOne});
 
-  a.mHelp = MakeMenu(owner, "mHelp", p::kMenuHelp);
+  MakeMenu(a, &MainActions::mHelp, owner, false);
   a.mHelp->addActions({a.mReadMe, a.mAbout});
 
   menuBar->addMenu(a.mFile);
@@ -162,16 +193,13 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
   a.pm->addSeparator();
   a.pm->addActions({a.mpOperand, a.mpResult});
   a.pm->addSeparator();
-  a.mpFile = MakeMenu(owner, "mpFile", p::kMenuFile);
-  a.mpFile->setTitle(a.mFile->title());
+  MakeMenu(a, &MainActions::mpFile, owner, english);
   a.mpFile->addActions({a.mLoad, a.mSave, a.mPrint});
   a.pm->addMenu(a.mpFile);
-  a.mpOperations = MakeMenu(owner, "mpOperations", p::kMenuOperations);
-  a.mpOperations->setTitle(a.mOperations->title());
+  MakeMenu(a, &MainActions::mpOperations, owner, english);
   a.mpOperations->addActions({a.mSign, a.mResults, a.mClear, a.mNote, a.mForm, a.mListMem, a.mProp, a.mHide});
   a.pm->addMenu(a.mpOperations);
-  a.mpSets = MakeMenu(owner, "mpSets", p::kMenuSets);
-  a.mpSets->setTitle(Lang(p::kMenuSets, english));
+  MakeMenu(a, &MainActions::mpSets, owner, english);
   a.mpSets->addActions({a.mFont, a.mPrecision, a.mTray, a.mHideOnMin, a.mConfirm, a.mTop, a.mOnlyOne});
   a.pm->addMenu(a.mpSets);
   a.pm->addAction(a.pmMenu);
@@ -196,69 +224,23 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
 }
 
 void ApplyMainCaptions(MainActions& a, bool english, int hotKey) {
-  const auto set = [english](QAction* action, const wchar_t* pair) { action->setText(Lang(pair, english)); };
-  const auto setMenu = [english](QMenu* menu, QMenu* twin, const wchar_t* pair) {
-    if (!menu) return;  // a pop-up menu not built yet takes its caption when it is built
-    menu->setTitle(Lang(pair, english));
-    if (twin) twin->setTitle(menu->title());
-  };
-  setMenu(a.mFile, a.mpFile, p::kMenuFile);
-  setMenu(a.mOperations, a.mpOperations, p::kMenuOperations);
-  setMenu(a.mHelp, nullptr, p::kMenuHelp);
-  set(a.mLoad, p::kMenuLoad);
-  set(a.mSave, p::kMenuSave);
-  set(a.mPrint, p::kMenuPrint);
-  set(a.mExit, p::kMenuExit);
-  set(a.mSign, p::kMenuSign);
-  set(a.mResults, p::kMenuResults);
-  set(a.mClear, p::kMenuClear);
+  for (const ActionRow& row : kActions) {
+    if (row.caption != Caption::kFixed) (a.*row.action)->setText(CaptionOf(row, english));
+  }
+  for (const MenuRow& row : kMenus) {
+    // A pop-up menu not built yet takes its caption when it is built.
+    if (QMenu* menu = a.*row.menu) menu->setTitle(Lang(row.pair, english));
+  }
   SetHideCaption(a, english, hotKey);
-  set(a.mTop, p::kMenuTop);
-  setMenu(a.mHot, nullptr, p::kMenuHotKey);
-  set(a.mReadMe, p::kMenuReadMe);
-  set(a.mAbout, p::kMenuAbout);
-  set(a.mpRowEdit, p::kMenuRowEdit);
-  set(a.mpRowInsert, p::kMenuRowInsert);
-  set(a.mpRowDelete, p::kMenuRowDelete);
-  set(a.mpOperand, p::kMenuOperand);
-  set(a.mpResult, p::kMenuResult);
-  setMenu(a.mpSets, nullptr, p::kMenuSets);
-  set(a.pmMenu, p::kMenuMenu);
-  set(a.mpRestore, p::kMenuRestore);
-  set(a.mpCopyResult, p::kMenuCopyResult);
-  set(a.mpClose, p::kMenuClose);
-  set(a.mNote, p::kMenuNote);
-  set(a.mForm, p::kMenuForm);
-  set(a.mListMem, p::kMenuListMem);
-  a.mProp->setText(Amp(p::kMenuProp, english));
-  set(a.mFont, p::kMenuFont);
-  set(a.mPrecision, p::kMenuPrecision);
-  set(a.mTray, p::kMenuTray);
-  set(a.mConfirm, p::kMenuConfirm);
-  set(a.mHideOnMin, p::kMenuHideOnMin);
-  set(a.mNumLock, p::kMenuNumLock);
-  set(a.pmUndo, p::kMenuUndo);
-  set(a.pmCut, p::kMenuCut);
-  set(a.pmCopy, p::kMenuCopy);
-  set(a.pmPaste, p::kMenuPaste);
-  set(a.pmDelete, p::kMenuDelete);
-  set(a.pmSelectAll, p::kMenuSelectAll);
-  a.mEscClose->setText(Amp(p::kClose, english));
-  a.mEscDel->setText(Amp(p::kDelete, english));
-  a.mEscUndo->setText(a.pmUndo->text());
-  a.mEscTray->setText(Amp(p::kHide, english));
-  set(a.mOnlyOne, p::kMenuOnlyOne);
 }
 
 void SetHideCaption(MainActions& a, bool english, int hotKey) {
   QString caption = Lang(p::kMenuHide, english);
   QAction* checked = nullptr;
-  switch (hotKey) {
-    case 19: caption += QStringLiteral(" (Pause-Key)"); checked = a.mPause; break;
-    case 44: caption += QStringLiteral(" (PrnScrn-Key)"); checked = a.mPrnScrn; break;
-    case 144: caption += QStringLiteral(" (NumLock-Key)"); checked = a.mHotNum; break;
-    case 145: caption += QStringLiteral(" (Scroll-Key)"); checked = a.mScroll; break;
-    default: break;
+  for (const HotKeyItem& item : kHotKeyItems) {
+    if (item.key != hotKey) continue;
+    caption += QString::fromLatin1(item.caption);
+    checked = a.*item.action;
   }
   // A key the menu does not offer leaves every radio item unchecked.
   a.hotKeys->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

@@ -4,6 +4,8 @@
 // QAction shown in both menus, so they always carry the same caption and check mark.
 #include <QString>
 
+#include "engine/settings/settings.h"
+
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -16,9 +18,9 @@ struct MainActions {
   // File (pop-up twin mpFile)
   QMenu* mFile = nullptr;
   QMenu* mpFile = nullptr;
-  QAction* mLoad = nullptr;     // also mpLoad
-  QAction* mSave = nullptr;     // also mpSave
-  QAction* mPrint = nullptr;    // also mpPrint
+  QAction* mLoad = nullptr;   // also mpLoad
+  QAction* mSave = nullptr;   // also mpSave
+  QAction* mPrint = nullptr;  // also mpPrint
   QAction* mExit = nullptr;
 
   // Commands (pop-up twin mpOperations)
@@ -86,6 +88,22 @@ struct MainActions {
   QActionGroup* hotKeys = nullptr;
   QActionGroup* escapeActions = nullptr;
 };
+
+// The hot keys the menu offers: the key's code, its radio item and the name the hide command
+// shows for it.
+struct HotKeyItem {
+  int key;
+  QAction* MainActions::*action;
+  const char* caption;
+};
+// clang-format off
+inline constexpr HotKeyItem kHotKeyItems[] = {
+    {kHotKeyPause,       &MainActions::mPause,   " (Pause-Key)"},
+    {kHotKeyScrollLock,  &MainActions::mScroll,  " (Scroll-Key)"},
+    {kHotKeyPrintScreen, &MainActions::mPrnScrn, " (PrnScrn-Key)"},
+    {kHotKeyNumLock,     &MainActions::mHotNum,  " (NumLock-Key)"},
+};
+// clang-format on
 
 // Creates every action and the menu bar's menus with their designed (Russian) caption, shortcut and check mark,
 // and fills the menu bar. The actions belong to `owner` and act wherever the focus is in it.

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -22,8 +21,8 @@
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
-#include "ui/row_list_model.h"
-#include "ui/tab_stop_delegate.h"
+#include "ui/row_list_view.h"
+#include "ui/sign_display.h"
 #include "ui/title_clock.h"
 
 namespace tallyman::ui {
@@ -34,13 +33,8 @@ constexpr int kClientHeight = 127;
 constexpr int kSignWidth = 25;
 constexpr int kTapeRowHeight = 22;
 
-QString SignText(wchar_t sign) { return sign ? QString(QChar(static_cast<char16_t>(sign))) : QString(); }
-
-QFont SignFont() {
-  QFont font(QStringLiteral("Courier New"));
-  font.setPixelSize(29);
-  font.setBold(true);
-  return font;
+QString SignText(wchar_t sign) {
+  return sign ? QString(QChar(static_cast<char16_t>(sign))) : QString();
 }
 
 }  // namespace
@@ -53,6 +47,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   m_calc->AddStateObserver(this);
   BuildWidgets();
   ConnectCommands();
+  BindOptions();
   ConnectEntry();
 
   std::error_code error;
@@ -104,21 +99,13 @@ void FormTallyman::BuildWidgets() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  m_lb = new QListView(central);
-  m_lb->setObjectName(QStringLiteral("Lb"));
-  m_lb->setUniformItemSizes(true);
-  m_lb->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_lb->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_lb->setContextMenuPolicy(Qt::CustomContextMenu);
+  m_lb = new RowListView(
+      QStringLiteral("Lb"), m_calc->Tape(), [this](long row) { m_calc->SelectRow(row); }, central);
   m_lb->setAcceptDrops(true);
   m_lb->viewport()->setAcceptDrops(true);
-  m_tapeModel = new RowListModel(m_calc->Tape(), this);
-  m_calc->SetTapeObserver(m_tapeModel);
-  m_lb->setModel(m_tapeModel);
-  m_tapeDelegate = new TabStopDelegate(this);
-  m_tapeDelegate->SetRowHeight(kTapeRowHeight);
-  m_tapeDelegate->FollowWidths(m_tapeModel);
-  m_lb->setItemDelegate(m_tapeDelegate);
+  m_calc->SetTapeObserver(&m_lb->Observer());
+  m_lb->SetRowHeight(kTapeRowHeight);
+  m_lb->SetDragPayload([this](QPoint pressPos) { return TapeDragPayload(pressPos); });
   layout->addWidget(m_lb, 1);
 
   m_panTop = new QWidget(central);
@@ -128,13 +115,8 @@ void FormTallyman::BuildWidgets() {
   m_s1->setObjectName(QStringLiteral("S1"));
   m_s2 = new QLabel(m_panTop);
   m_s2->setObjectName(QStringLiteral("S2"));
-  for (QLabel* sign : {m_s1, m_s2}) {
-    sign->setFont(SignFont());
-    sign->setAlignment(Qt::AlignCenter);
-    QPalette palette = sign->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
-    sign->setPalette(palette);
-  }
+  StyleSignDisplay(m_s1);
+  StyleSignDisplay(m_s2);
   m_ed = new QLineEdit(m_panTop);
   m_ed->setObjectName(QStringLiteral("Ed"));
   m_ed->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -146,14 +128,14 @@ void FormTallyman::BuildWidgets() {
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
-  for (QAction* later : {m_actions.mPrint, m_actions.mNote, m_actions.mForm, m_actions.mListMem,
-                         m_actions.mProp, m_actions.mAbout}) {
+  for (QAction* later :
+       {m_actions.mPrint, m_actions.mNote, m_actions.mForm, m_actions.mListMem, m_actions.mProp, m_actions.mAbout}) {
     later->setEnabled(false);  // their windows are not part of this program yet
   }
 
-  for (QObject* watched : {static_cast<QObject*>(m_lb), static_cast<QObject*>(m_lb->viewport()),
-                           static_cast<QObject*>(m_ed), static_cast<QObject*>(m_s1),
-                           static_cast<QObject*>(m_s2), static_cast<QObject*>(m_panTop)}) {
+  for (QObject* watched :
+       {static_cast<QObject*>(m_lb), static_cast<QObject*>(m_lb->viewport()), static_cast<QObject*>(m_ed),
+        static_cast<QObject*>(m_s1), static_cast<QObject*>(m_s2), static_cast<QObject*>(m_panTop)}) {
     watched->installEventFilter(this);
   }
   ApplyFont(font);
@@ -171,6 +153,10 @@ void FormTallyman::ApplyFont(const QFont& font) {
   m_panTop->setFixedHeight(m_ed->height() + 4);
   LayoutEntryPanel();
   if (m_res) m_res->TakeFont(font);
+  const QFont applied = this->font();
+  m_settings.font.name = FromQString(applied.family());
+  m_settings.font.size = QFontInfo(applied).pointSize();
+  m_settings.font.bold = applied.bold();
 }
 
 void FormTallyman::ConnectEntry() {
@@ -193,23 +179,6 @@ void FormTallyman::ConnectEntry() {
   };
   connect(m_ed, &QLineEdit::selectionChanged, this, selection);
   connect(m_ed, &QLineEdit::cursorPositionChanged, this, selection);
-
-  connect(m_tapeModel, &RowListModel::engineSelectionChanged, this, [this](int row) {
-    m_syncing = true;
-    if (row < 0) {
-      m_lb->clearSelection();
-    } else {
-      const QModelIndex index = m_tapeModel->index(row);
-      m_lb->setCurrentIndex(index);
-      m_lb->scrollTo(index);
-    }
-    m_syncing = false;
-  });
-  connect(m_lb->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) {
-            if (m_syncing || !current.isValid()) return;
-            m_calc->SelectRow(current.row());
-          });
 }
 
 void FormTallyman::StateChanged(const StateChange& change) {
@@ -247,36 +216,32 @@ void FormTallyman::SyncEntry() {
 }
 
 void FormTallyman::ApplyFocusColours(bool entryFocused) {
-  const QColor window = QApplication::palette().color(QPalette::Base);
-  const QColor face = QApplication::palette().color(QPalette::Button);
-  QPalette entry = m_ed->palette();
-  entry.setColor(QPalette::Base, entryFocused ? window : face);
-  m_ed->setPalette(entry);
-  QPalette tape = m_lb->palette();
-  tape.setColor(QPalette::Base, entryFocused ? face : window);
-  m_lb->setPalette(tape);
+  ShowActiveColour(m_ed, entryFocused);
+  m_lb->ShowActive(!entryFocused);
 }
 
-bool FormTallyman::StaysOnTop() const { return m_actions.mTop->isChecked(); }
+bool FormTallyman::StaysOnTop() const {
+  return m_settings.stayOnTop;
+}
 
 void FormTallyman::mLangClick() {
-  m_actions.mLang->setText(m_actions.mLang->text() == QStringLiteral("&Eng") ? QStringLiteral("&Rus")
-                                                                              : QStringLiteral("&Eng"));
-  m_english = m_actions.mLang->text() == QStringLiteral("&Rus");
+  m_settings.english = !m_settings.english;
+  // The item names the language it switches to.
+  m_actions.mLang->setText(m_settings.english ? QStringLiteral("&Rus") : QStringLiteral("&Eng"));
   ApplyLanguage();
 }
 
 void FormTallyman::ApplyLanguage() {
   ApplyQtTranslation();
-  m_calc->SetEnglish(m_english);
-  ApplyMainCaptions(m_actions, m_english, m_hotKey);
-  setWindowTitle(Lang(pairs::kCalculator, m_english));
+  m_calc->SetEnglish(m_settings.english);
+  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey);
+  setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   update();
-  m_res->ApplyLanguage(m_english);
+  m_res->ApplyLanguage();
 }
 
 void FormTallyman::ApplyQtTranslation() {
-  if (m_english) {
+  if (m_settings.english) {
     if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
     return;
   }
@@ -291,13 +256,10 @@ void FormTallyman::ApplyQtTranslation() {
 
 void FormTallyman::SetTabStops(bool resultsList) {
   if (resultsList) {
-    m_res->SetTabStops(m_tabDelta);
+    m_res->UpdateTabStops();
     return;
   }
-  const QFont font = m_lb->font();
-  const int units = TabStopUnits(QFontInfo(font).pointSizeF(), m_panTop->width(), m_tabDelta);
-  m_tapeDelegate->SetTabStop(DialogUnitsToPixels(units, font));
-  m_lb->viewport()->update();
+  m_lb->UpdateTabStop(m_panTop->width(), m_settings.tabDelta);
 }
 
 void FormTallyman::LayoutEntryPanel() {
@@ -327,16 +289,20 @@ void FormTallyman::WriteAutomaticCopy() {
 }
 
 void FormTallyman::ReportOutOfMemory() {
-  ShowMessage(LangText(pairs::kNotEnoughMemory, m_english));
+  ShowMessage(LangText(pairs::kNotEnoughMemory, m_settings.english));
 }
 
 void FormTallyman::ShowMessage(const Text& text) {
-  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_english);
+  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_settings.english);
 }
 
-void FormTallyman::Beep() { platform::SystemBeep(); }
+void FormTallyman::Beep() {
+  platform::SystemBeep();
+}
 
-void FormTallyman::Pause(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void FormTallyman::Pause(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 std::optional<Text> FormTallyman::GetText() {
   const QMimeData* content = QGuiApplication::clipboard()->mimeData();
@@ -344,7 +310,9 @@ std::optional<Text> FormTallyman::GetText() {
   return FromQString(content->text());
 }
 
-void FormTallyman::SetText(const Text& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+void FormTallyman::SetText(const Text& text) {
+  QGuiApplication::clipboard()->setText(ToQString(text));
+}
 
 void FormTallyman::FocusEntry() {
   if (isActiveWindow() && m_ed->isEnabled() && m_ed->isVisible()) m_ed->setFocus();

@@ -21,13 +21,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListView;
+class QMimeData;
 class QTranslator;
 
 namespace tallyman::ui {
 
-class RowListModel;
-class TabStopDelegate;
+class RowListView;
 class TFormRes;
 
 class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
@@ -39,21 +38,22 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
   // --- parts, for the results window and the tests ---
   Calculator& Calc() { return *m_calc; }
-  QListView* Lb() const { return m_lb; }
+  RowListView* Lb() const { return m_lb; }
   QLineEdit* Ed() const { return m_ed; }
   QLabel* S1() const { return m_s1; }
   QLabel* S2() const { return m_s2; }
   QWidget* PanTop() const { return m_panTop; }
   TFormRes* Results() const { return m_res; }
   MainActions& Actions() { return m_actions; }
-  bool English() const { return m_english; }
+  bool English() const override { return m_settings.english; }
+  bool MenuVisible() const override { return m_settings.menu; }
   bool StaysOnTop() const override;
-  int TabDelta() const override { return m_tabDelta; }
-  int HotKey() const { return m_hotKey; }
+  int TabDelta() const override { return m_settings.tabDelta; }
+  int HotKey() const { return m_settings.hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
 
   // The pop-up menus are built on first use, off the start-up path.
-  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_english); }
+  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_settings.english); }
 
   // A command was abandoned because memory ran out; the program, its tape and its results go on.
   void ReportOutOfMemory();
@@ -93,7 +93,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
-  void ApplySettings(const Settings& settings);  // in the order the settings file is read
+  // Takes the settings as the options' one home and applies them in the order the settings file is read.
+  void ApplySettings(Settings settings);
   Settings CollectSettings() const;
   // The row dialog's first place: centred for its designed 235 x 100 on the primary screen.
   QPoint DefaultRowDialogPlace() const;
@@ -123,6 +124,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
  private:
   void BuildWidgets();
   void ConnectCommands();
+  void BindOptions();
   void ConnectEntry();
   void SyncEntry();
   void ShowSigns();
@@ -132,7 +134,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool TapeKey(QKeyEvent* event);
   bool WindowKey(QKeyEvent* event);
   bool SignMouse(QObject* watched, QEvent* event);
-  bool TapeDrag(QEvent* event);
+  QMimeData* TapeDragPayload(QPoint pressPos) const;
   void PasteSelection();  // a middle click in the entry line
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
@@ -142,29 +144,22 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
   Locale m_locale;
   ProgramPaths m_paths;
-  Settings m_settings;
+  Settings m_settings;  // every option while the program runs; written back when it closes
   std::unique_ptr<Calculator> m_calc;
 
-  QListView* m_lb = nullptr;
+  RowListView* m_lb = nullptr;
   QWidget* m_panTop = nullptr;
   QLabel* m_s1 = nullptr;
   QLineEdit* m_ed = nullptr;
   QLabel* m_s2 = nullptr;
-  RowListModel* m_tapeModel = nullptr;
-  TabStopDelegate* m_tapeDelegate = nullptr;
   TFormRes* m_res = nullptr;
   std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's Russian texts, loaded on first use
   MainActions m_actions;
   QTimer m_tim;
 
-  bool m_english = false;
-  bool m_syncing = false;        // the window itself is writing Ed or the selection
+  bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
-  int m_tabDelta = 0;
-  int m_hotKey = 19;
   QString m_dateText;
-  QPoint m_pressPos;             // where a possible drag began
-  QWidget* m_pressWidget = nullptr;
 };
 
 }  // namespace tallyman::ui

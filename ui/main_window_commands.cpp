@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,22 +20,21 @@
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_dialog.h"
+#include "ui/row_list_view.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
 
 void FormTallyman::ConnectCommands() {
   MainActions& a = m_actions;
-  const auto on = [this](QAction* action, auto handler) {
-    connect(action, &QAction::triggered, this, handler);
-  };
+  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mLoad, [this] {
-    const QString path = ChooseOpenTextFile(this, Lang(pairs::kLoadCalculations, m_english));
+    const QString path = ChooseOpenTextFile(this, Lang(pairs::kLoadCalculations, m_settings.english));
     if (!path.isEmpty()) LoadTapeFromFile(path);
   });
   on(a.mSave, [this] {
     if (m_calc->Tape().Empty()) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveCalculations, m_english));
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveCalculations, m_settings.english));
     if (!path.isEmpty()) SaveTapeToFile(path);
   });
   on(a.mExit, [this] { close(); });
@@ -53,11 +51,8 @@ void FormTallyman::ConnectCommands() {
     if (ok) ApplyFont(chosen);
   });
   on(a.mPrecision, [this] { RunPrecisionDialog(); });
-  on(a.mPause, [this] { ChooseHotKey(19); });
-  on(a.mScroll, [this] { ChooseHotKey(145); });
-  on(a.mPrnScrn, [this] { ChooseHotKey(44); });
-  on(a.mHotNum, [this] { ChooseHotKey(144); });
-  on(a.mTop, [this] { SetStayOnTop(m_actions.mTop->isChecked()); });
+  for (const HotKeyItem& item : kHotKeyItems) on(a.*item.action, [this, key = item.key] { ChooseHotKey(key); });
+  on(a.mTop, [this] { SetStayOnTop(m_settings.stayOnTop); });
   on(a.pmMenu, [this] { ApplyMenuVisibility(); });
   on(a.mLang, [this] { mLangClick(); });
   on(a.mReadMe, [this] {
@@ -135,7 +130,7 @@ bool FormTallyman::SaveTapeToFile(const QString& path) {
   m_calc->CloseCalculation();
   if (m_calc->SaveTapeFile(path.toStdString())) return true;
   // The user asked for this file: a failed write must not pass for a saved tape.
-  ShowMessage(LangText(pairs::kFileError, m_english));
+  ShowMessage(LangText(pairs::kFileError, m_settings.english));
   return false;
 }
 
@@ -150,7 +145,7 @@ void FormTallyman::EditRow(bool insert) {
   const RowList& tape = m_calc->Tape();
   const long selected = tape.Selected();
 
-  TFormRow dialog(m_calc->Numbers(), m_english, StaysOnTop(), this);
+  TFormRow dialog(m_calc->Numbers(), m_settings.english, StaysOnTop(), this);
   const bool showSign = insert || selected > 0;
   const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
   dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
@@ -186,7 +181,7 @@ void FormTallyman::ShowResultsOrFocus() {
 
 void FormTallyman::RunPrecisionDialog() {
   const NumberText& numbers = m_calc->Numbers();
-  TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_english, StaysOnTop(), this);
+  TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_settings.english, StaysOnTop(), this);
   CentreOnScreen(&dialog, ScreenOf(this));
   if (dialog.exec() != QDialog::Accepted) return;
   const int digits = dialog.Digits();
@@ -207,35 +202,38 @@ void FormTallyman::SetStayOnTop(bool on) {
 }
 
 void FormTallyman::ApplyMenuVisibility() {
-  const bool shown = m_actions.pmMenu->isChecked();
-  menuBar()->setVisible(shown);
-  m_res->SetMenuVisible(shown);
+  menuBar()->setVisible(m_settings.menu);
+  m_res->ApplyMenuVisibility();
 }
 
 void FormTallyman::RunEscapeAction() {
-  const MainActions& a = m_actions;
-  if (a.mEscUndo->isChecked()) {
-    if (m_ed->isUndoAvailable()) m_ed->undo();
-    if (!m_ed->hasFocus()) m_ed->setFocus();
-  } else if (a.mEscTray->isChecked()) {
-    showMinimized();
-  } else if (a.mEscDel->isChecked()) {
-    m_ed->selectAll();
-    m_ed->del();
-  } else {
-    close();
+  switch (m_settings.escape) {
+    case EscapeAction::UndoEntry:
+      if (m_ed->isUndoAvailable()) m_ed->undo();
+      if (!m_ed->hasFocus()) m_ed->setFocus();
+      break;
+    case EscapeAction::HideToTray:
+      showMinimized();
+      break;
+    case EscapeAction::ClearEntry:
+      m_ed->selectAll();
+      m_ed->del();
+      break;
+    case EscapeAction::Close:
+      close();
+      break;
   }
 }
 
 void FormTallyman::ChooseHotKey(int hotKey) {
-  m_hotKey = hotKey;
-  SetHideCaption(m_actions, m_english, m_hotKey);
+  m_settings.hotKey = hotKey;
+  SetHideCaption(m_actions, m_settings.english, hotKey);
 }
 
 void FormTallyman::closeEvent(QCloseEvent* event) {
-  if (m_actions.mConfirm->isChecked() && QApplication::activeWindow() != nullptr) {
-    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_english),
-                                    DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_english);
+  if (m_settings.confirm && QApplication::activeWindow() != nullptr) {
+    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
+                                    DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_settings.english);
     if (answer != kResultYes) {
       event->ignore();
       return;

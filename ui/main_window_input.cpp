@@ -3,29 +3,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "ui/key_modifiers.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/row_list_view.h"
 
 namespace tallyman::ui {
 namespace {
-
-Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
-  return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
-
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 bool IsPrintable(const QString& text) {
   return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
@@ -52,7 +46,7 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
       auto* key = static_cast<QKeyEvent*>(event);
       if (watched == m_ed && CommandLetter(key)) return true;
       // Ctrl+Del clears the tape, even though the edit would take it for deleting a word.
-      if (watched == m_ed && key->key() == Qt::Key_Delete && Modifiers(key) == Qt::ControlModifier) {
+      if (watched == m_ed && key->key() == Qt::Key_Delete && KeyModifiers(key) == Qt::ControlModifier) {
         key->ignore();
         return true;
       }
@@ -78,7 +72,6 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease) PasteSelection();
         return true;
       }
-      if (watched == m_lb->viewport()) return TapeDrag(event);
       break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -93,8 +86,9 @@ bool FormTallyman::eventFilter(QObject* watched, QEvent* event) {
 
 // C, N, F, M and S (and the Cyrillic letters on the same keys) are commands, never typed.
 bool FormTallyman::CommandLetter(QKeyEvent* event) {
-  if (Modifiers(event) != Qt::NoModifier) return false;
+  if (KeyModifiers(event) != Qt::NoModifier) return false;
   QAction* action = nullptr;
+  // clang-format off
   switch (event->key()) {
     case Qt::Key_C: case 0x0421: action = m_actions.copyResult; break;   // С
     case Qt::Key_N: case 0x0422: action = m_actions.mNote; break;        // Т
@@ -103,13 +97,14 @@ bool FormTallyman::CommandLetter(QKeyEvent* event) {
     case Qt::Key_S: case 0x042B: action = m_actions.mProp; break;        // Ы
     default: return false;
   }
+  // clang-format on
   if (event->type() == QEvent::KeyPress && action->isEnabled()) action->trigger();
   event->accept();
   return true;
 }
 
 bool FormTallyman::WindowKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = Modifiers(event);
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   const int key = event->key();
   if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
     RunEscapeAction();
@@ -121,7 +116,7 @@ bool FormTallyman::WindowKey(QKeyEvent* event) {
       return true;
     }
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
-      m_tabDelta += key == Qt::Key_Left ? -1 : 1;
+      m_settings.tabDelta += key == Qt::Key_Left ? -1 : 1;
       SetTabStops(false);
       return true;
     }
@@ -130,7 +125,7 @@ bool FormTallyman::WindowKey(QKeyEvent* event) {
 }
 
 bool FormTallyman::EntryKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = Modifiers(event);
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   const int key = event->key();
   if (CommandLetter(event)) return true;
   if (modifiers == Qt::ControlModifier) {
@@ -140,12 +135,14 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
       return true;
     }
     if (event->modifiers() & Qt::KeypadModifier) {
+      // clang-format off
       switch (key) {
         case Qt::Key_Asterisk: case Qt::Key_Plus: case Qt::Key_Minus: case Qt::Key_Period:
         case Qt::Key_Comma: case Qt::Key_Slash:
           return true;  // the memory list window: not part of this program yet
         default: break;
       }
+      // clang-format on
     }
     if (key == Qt::Key_C || key == Qt::Key_Insert) {
       m_calc->CopyResult();
@@ -169,7 +166,7 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
     return true;
   }
   if (key == Qt::Key_PageDown) return true;  // the formula window: not part of this program yet
-  if (IsEnter(key)) {
+  if (IsEnterKey(key)) {
     m_calc->KeyPress(kKeyEnter);
     return true;
   }
@@ -190,7 +187,7 @@ void FormTallyman::PasteSelection() {
 }
 
 bool FormTallyman::TapeKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = Modifiers(event);
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   switch (event->key()) {
     case Qt::Key_Delete:
       if (modifiers != Qt::NoModifier) return false;
@@ -236,31 +233,12 @@ int FormTallyman::DragPartAt(int x) const {
   return QFontMetrics(font()).horizontalAdvance(probe) > x ? -1 : 1;
 }
 
-bool FormTallyman::TapeDrag(QEvent* event) {
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-    m_pressPos = mouse->position().toPoint();
-    m_pressWidget = m_lb;
-    return false;  // the list selects the row itself
-  }
-  if (event->type() == QEvent::MouseButtonRelease) {
-    m_pressWidget = nullptr;
-    return false;
-  }
-  if (event->type() == QEvent::MouseMove && m_pressWidget == m_lb && (mouse->buttons() & Qt::LeftButton) &&
-      (mouse->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
-    m_pressWidget = nullptr;
-    if (m_calc->Tape().Empty()) return true;
-    const int part = DragPartAt(m_pressPos.x());
-    auto* drag = new QDrag(m_lb);
-    auto* payload = new QMimeData;
-    payload->setData(QString::fromLatin1(kDragMimeType), kDragFromTape.toUtf8());
-    payload->setData(QStringLiteral("application/x-tallyman-drag-part"), QByteArray::number(part));
-    drag->setMimeData(payload);
-    drag->exec(Qt::CopyAction);
-    return true;
-  }
-  return false;
+QMimeData* FormTallyman::TapeDragPayload(QPoint pressPos) const {
+  if (m_calc->Tape().Empty()) return nullptr;
+  auto* payload = new QMimeData;
+  payload->setData(QString::fromLatin1(kDragMimeType), kDragFromTape.toUtf8());
+  payload->setData(QStringLiteral("application/x-tallyman-drag-part"), QByteArray::number(DragPartAt(pressPos.x())));
+  return payload;
 }
 
 bool FormTallyman::ControlDrop(QObject* watched, QEvent* event) {

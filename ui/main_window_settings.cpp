@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QLineEdit>
-#include <QListView>
 #include <QScreen>
 
 #include "engine/settings/settings_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/row_list_view.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
@@ -19,11 +19,6 @@ namespace {
 QColor FontColour(int value) {
   if (value == kWindowTextColor || value < 0) return {};
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-int ColourValue(const QColor& colour) {
-  if (!colour.isValid()) return kWindowTextColor;
-  return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
 // A place whose title bar is on no screen (damaged values, a monitor since removed) is passed
@@ -39,48 +34,78 @@ WindowPlace PlaceOf(const QWidget* window) {
   return {client.x(), client.y(), client.height(), client.width()};
 }
 
+// Each on/off option and the menu item whose check mark shows it.
+struct OptionAction {
+  bool Settings::*option;
+  QAction* MainActions::*action;
+};
+constexpr OptionAction kOptionActions[] = {
+    {&Settings::stayOnTop, &MainActions::mTop},       {&Settings::menu, &MainActions::pmMenu},
+    {&Settings::tray, &MainActions::mTray},           {&Settings::confirm, &MainActions::mConfirm},
+    {&Settings::hideOnMin, &MainActions::mHideOnMin}, {&Settings::numLock, &MainActions::mNumLock},
+    {&Settings::onlyOne, &MainActions::mOnlyOne},
+};
+
+// What Escape does and the radio item that chooses it.
+struct EscapeChoice {
+  EscapeAction escape;
+  QAction* MainActions::*action;
+};
+constexpr EscapeChoice kEscapeChoices[] = {
+    {EscapeAction::Close, &MainActions::mEscClose},
+    {EscapeAction::HideToTray, &MainActions::mEscTray},
+    {EscapeAction::UndoEntry, &MainActions::mEscUndo},
+    {EscapeAction::ClearEntry, &MainActions::mEscDel},
+};
+
 }  // namespace
 
-void FormTallyman::ApplySettings(const Settings& s) {
-  m_actions.mTop->setChecked(s.stayOnTop);
-  m_tabDelta = s.tabDelta;
+// The menu items change the options in m_settings; nothing is collected back from them later.
+void FormTallyman::BindOptions() {
+  for (const OptionAction& binding : kOptionActions) {
+    connect(m_actions.*binding.action, &QAction::toggled, this,
+            [this, option = binding.option](bool on) { m_settings.*option = on; });
+  }
+  for (const EscapeChoice& choice : kEscapeChoices) {
+    connect(m_actions.*choice.action, &QAction::toggled, this, [this, escape = choice.escape](bool on) {
+      if (on) m_settings.escape = escape;
+    });
+  }
+}
+
+void FormTallyman::ApplySettings(Settings settings) {
+  m_settings = std::move(settings);
+  const Settings& s = m_settings;
+  for (const OptionAction& binding : kOptionActions) (m_actions.*binding.action)->setChecked(s.*binding.option);
+  for (const EscapeChoice& choice : kEscapeChoices) {
+    if (choice.escape == s.escape) (m_actions.*choice.action)->setChecked(true);
+  }
   PlaceWindow(this, s.mainWindow);
   PlaceWindow(m_res, s.resultsWindow);
 
   QFont chosen = font();
   if (!s.font.name.empty()) chosen.setFamily(ToQString(s.font.name));
   if (s.font.size > 0) chosen.setPointSize(s.font.size);
-  m_actions.pmMenu->setChecked(s.menu);
   ApplyMenuVisibility();
 
   if (s.english) {
     m_actions.mLang->setText(QStringLiteral("&Rus"));
-    m_english = true;
     ApplyLanguage();
   }
-  m_hotKey = s.hotKey;
   chosen.setBold(s.font.bold);
   ApplyFont(chosen);
   const QColor colour = FontColour(s.font.color);
+  // Kept as it will be written back: the system's text colour as such, others as 0x00BBGGRR.
+  const bool systemColour = !colour.isValid() || colour == QPalette().color(QPalette::Text);
+  m_settings.font.color = systemColour ? kWindowTextColor : s.font.color & 0xFFFFFF;
   for (QWidget* text : {static_cast<QWidget*>(m_lb), static_cast<QWidget*>(m_ed)}) {
     QPalette palette = text->palette();
     palette.setColor(QPalette::Text, colour.isValid() ? colour : QPalette().color(QPalette::Text));
     text->setPalette(palette);
   }
 
-  m_actions.mTray->setChecked(s.tray);
-  m_actions.mConfirm->setChecked(s.confirm);
-  m_actions.mHideOnMin->setChecked(s.hideOnMin);
-  m_actions.mOnlyOne->setChecked(s.onlyOne);
-  switch (s.escape) {
-    case EscapeAction::HideToTray: m_actions.mEscTray->setChecked(true); break;
-    case EscapeAction::UndoEntry: m_actions.mEscUndo->setChecked(true); break;
-    case EscapeAction::ClearEntry: m_actions.mEscDel->setChecked(true); break;
-    case EscapeAction::Close: m_actions.mEscClose->setChecked(true); break;
-  }
-  m_actions.mNumLock->setChecked(s.numLock);
   m_calc->Memory() = s.memory;
-  SetHideCaption(m_actions, m_english, m_hotKey);
+  SetHideCaption(m_actions, m_settings.english, m_settings.hotKey);
   if (s.stayOnTop) SetStayOnTop(true);
   const int digits = s.digits;
   const int resOut = s.resOut;
@@ -89,32 +114,12 @@ void FormTallyman::ApplySettings(const Settings& s) {
 }
 
 Settings FormTallyman::CollectSettings() const {
-  Settings s = m_settings;  // places of the other windows and untouched values
+  Settings s = m_settings;
   const NumberText& numbers = m_calc->Numbers();
   s.digits = numbers.Digits();
   s.resOut = numbers.ResOut();
-  s.tabDelta = m_tabDelta;
   s.mainWindow = PlaceOf(this);
   s.resultsWindow = PlaceOf(m_res);
-  s.stayOnTop = m_actions.mTop->isChecked();
-  const QFont current = font();
-  s.font.name = FromQString(current.family());
-  s.font.size = QFontInfo(current).pointSize();
-  const QColor colour = m_lb->palette().color(QPalette::Text);
-  s.font.color = colour == QPalette().color(QPalette::Text) ? kWindowTextColor : ColourValue(colour);
-  s.font.bold = current.bold();
-  s.menu = m_actions.pmMenu->isChecked();
-  s.tray = m_actions.mTray->isChecked();
-  s.confirm = m_actions.mConfirm->isChecked();
-  s.hideOnMin = m_actions.mHideOnMin->isChecked();
-  s.english = m_english;
-  s.hotKey = m_hotKey;
-  s.numLock = m_actions.mNumLock->isChecked();
-  s.onlyOne = m_actions.mOnlyOne->isChecked();
-  s.escape = m_actions.mEscDel->isChecked()    ? EscapeAction::ClearEntry
-             : m_actions.mEscUndo->isChecked() ? EscapeAction::UndoEntry
-             : m_actions.mEscTray->isChecked() ? EscapeAction::HideToTray
-                                               : EscapeAction::Close;
   s.memory = m_calc->Memory();
   return s;
 }

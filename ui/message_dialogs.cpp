@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/dialog_units.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
@@ -64,22 +65,8 @@ class LocalizedDialog : public QDialog {
   int m_escapeResult;
 };
 
-// Dialog units: a quarter of the average letter width, an eighth of the font height.
-struct DialogUnits {
-  double x;
-  double y;
-  int X(double units) const { return static_cast<int>(units * x + 0.5); }
-  int Y(double units) const { return static_cast<int>(units * y + 0.5); }
-};
-
-DialogUnits MeasureUnits(const QFont& font) {
-  const QFontMetricsF metrics(font);
-  const double letters = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {letters / 52.0 / 4.0, metrics.height() / 8.0};
-}
-
 QStyle::StandardPixmap IconOf(DialogKind kind) {
+  // clang-format off
   switch (kind) {
     case DialogKind::Warning: return QStyle::SP_MessageBoxWarning;
     case DialogKind::Error: return QStyle::SP_MessageBoxCritical;
@@ -87,6 +74,7 @@ QStyle::StandardPixmap IconOf(DialogKind kind) {
     case DialogKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
     case DialogKind::Custom: break;
   }
+  // clang-format on
   return QStyle::SP_CustomBase;
 }
 
@@ -112,9 +100,12 @@ int RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
 
 }  // namespace
 
-void SetDialogAnswerer(DialogAnswerer* answerer) { g_answerer = answerer; }
+void SetDialogAnswerer(DialogAnswerer* answerer) {
+  g_answerer = answerer;
+}
 
 QString DialogTitle(DialogKind kind, bool english) {
+  // clang-format off
   switch (kind) {
     case DialogKind::Warning: return english ? QStringLiteral("Warning") : QStringLiteral("Предупреждение");
     case DialogKind::Error: return english ? QStringLiteral("Error") : QStringLiteral("Ошибка");
@@ -122,15 +113,16 @@ QString DialogTitle(DialogKind kind, bool english) {
     case DialogKind::Confirmation: return english ? QStringLiteral("Confirm") : QStringLiteral("Подтверждение");
     case DialogKind::Custom: break;
   }
+  // clang-format on
   return QStringLiteral("Calculator");  // the application title, the same in both languages
 }
 
-QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind,
-                               DialogButtons buttons, bool english) {
+QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
+                               bool english) {
   auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons));
   dialog->setFont(QApplication::font("QMessageBox"));  // the desktop's message font, not the tape's
   dialog->setWindowTitle(DialogTitle(kind, english));
-  const DialogUnits units = MeasureUnits(dialog->font());
+  const DialogUnits units = MeasureDialogUnits(dialog->font());
   QScreen* screen = ScreenOf(parent);
   const int halfScreen = screen ? screen->availableGeometry().width() / 2 : 512;
 
@@ -154,8 +146,7 @@ QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind 
   message->setWordWrap(true);
   // The wrapped block is as wide as its longest line, at most half the screen.
   const QRect block = QFontMetrics(message->font())
-                          .boundingRect(QRect(0, 0, halfScreen, 100000),
-                                        Qt::TextWordWrap | Qt::TextExpandTabs, text);
+                          .boundingRect(QRect(0, 0, halfScreen, 100000), Qt::TextWordWrap | Qt::TextExpandTabs, text);
   message->setMinimumWidth(std::min(block.width() + 2, halfScreen));
   message->setMaximumWidth(halfScreen);
   top->addWidget(message, 1, Qt::AlignTop);
@@ -200,8 +191,8 @@ void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool engli
   ShowQuestion(parent, text, DialogKind::Custom, kButtonOk, onTop, english);
 }
 
-int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
-                 bool onTop, bool english) {
+int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
+                 bool english) {
   if (g_answerer) {
     DialogRequest request;
     request.kind = kind;
@@ -213,8 +204,8 @@ int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogBu
   return RunDialog(CreateLocalizedDialog(parent, text, kind, buttons, english), onTop, ScreenOf(parent));
 }
 
-bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text,
-               bool onTop, bool english, const QFont* font) {
+bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
+               const QFont* font) {
   if (g_answerer) {
     DialogRequest request;
     request.input = true;
@@ -231,7 +222,7 @@ bool InputText(QWidget* parent, const QString& title, const QString& prompt, QSt
   auto* dialog = new LocalizedDialog(parent, kResultCancel);
   dialog->setFont(QApplication::font("QMessageBox"));
   dialog->setWindowTitle(title);
-  const DialogUnits units = MeasureUnits(dialog->font());
+  const DialogUnits units = MeasureDialogUnits(dialog->font());
   auto* outer = new QVBoxLayout(dialog);
   outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
   outer->setSizeConstraint(QLayout::SetFixedSize);

@@ -42,12 +42,12 @@ inline constexpr int kResultYesToAll = 10;
 
 // What a dialog would have shown, as the answerer sees it.
 struct DialogRequest {
-  bool input = false;        // InputText rather than a message or question
+  bool input = false;  // InputText rather than a message or question
   DialogKind kind = DialogKind::Custom;
   QString title;
-  QString text;              // the message, or the prompt of InputText
+  QString text;  // the message, or the prompt of InputText
   DialogButtons buttons = 0;
-  QString inputText;         // InputText: the initial text
+  QString inputText;  // InputText: the initial text
 };
 
 class DialogAnswerer {
@@ -64,15 +64,15 @@ void SetDialogAnswerer(DialogAnswerer* answerer);
 // A plain message: no icon, title "Calculator", one OK button.
 void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool english);
 // A question; returns the result of the pressed button.
-int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
-                 bool onTop, bool english);
+int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
+                 bool english);
 // A one-line prompt; true when confirmed with OK, and then `text` holds what was typed.
-bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text,
-               bool onTop, bool english, const QFont* font = nullptr);
+bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
+               const QFont* font = nullptr);
 
 // The dialog itself, not yet shown (laid out, centred, titled); exposed for layout tests.
-QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind,
-                               DialogButtons buttons, bool english);
+QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
+                               bool english);
 QString DialogTitle(DialogKind kind, bool english);
 
 }  // namespace tallyman::ui

@@ -74,8 +74,12 @@ TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, bool eng
   Preview();
 }
 
-int TFormPrec::Digits() const { return m_cbPrec->currentIndex(); }
-int TFormPrec::ResOut() const { return m_cbRes->currentIndex(); }
+int TFormPrec::Digits() const {
+  return m_cbPrec->currentIndex();
+}
+int TFormPrec::ResOut() const {
+  return m_cbRes->currentIndex();
+}
 
 void TFormPrec::Preview() {
   m_labC->setText(QStringLiteral("2*") + ToQString(m_numbers.Format(kPi, Digits()).value_or(Text())));

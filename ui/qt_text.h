@@ -10,9 +10,13 @@ namespace tallyman::ui {
 inline QString ToQString(TextView text) {
   return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline Text FromQString(const QString& text) { return text.toStdWString(); }
+inline Text FromQString(const QString& text) {
+  return text.toStdWString();
+}
 
 // The side of a language pair for the active language.
-inline QString Lang(const wchar_t* pair, bool english) { return ToQString(LangText(pair, english)); }
+inline QString Lang(const wchar_t* pair, bool english) {
+  return ToQString(LangText(pair, english));
+}
 
 }  // namespace tallyman::ui

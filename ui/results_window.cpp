@@ -5,7 +5,6 @@
 #include <QDrag>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -16,11 +15,11 @@
 #include "engine/settings/results_file.h"
 #include "ui/drag_source.h"
 #include "ui/file_dialogs.h"
+#include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/results_window_host.h"
-#include "ui/row_list_model.h"
-#include "ui/tab_stop_delegate.h"
+#include "ui/row_list_view.h"
 
 namespace tallyman::ui {
 namespace {
@@ -36,10 +35,6 @@ QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& key = 
   return action;
 }
 
-Qt::KeyboardModifiers Modifiers(const QKeyEvent* event) {
-  return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
-
 }  // namespace
 
 TFormRes::TFormRes(Calculator& calculator, ResultsWindowHost& host, QMainWindow* parent)
@@ -52,9 +47,11 @@ TFormRes::TFormRes(Calculator& calculator, ResultsWindowHost& host, QMainWindow*
   m_calc.AddStateObserver(this);
 }
 
-TFormRes::~TFormRes() { m_calc.RemoveStateObserver(this); }
+TFormRes::~TFormRes() {
+  m_calc.RemoveStateObserver(this);
+}
 
-QListView* TFormRes::Lm() {
+RowListView* TFormRes::Lm() {
   EnsureContents();
   return m_lm;
 }
@@ -70,18 +67,10 @@ void TFormRes::EnsureContents() {
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  m_lm = new QListView(central);
-  m_lm->setObjectName(QStringLiteral("Lm"));
-  m_lm->setUniformItemSizes(true);
-  m_lm->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_lm->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_lm->setContextMenuPolicy(Qt::CustomContextMenu);
-  m_model = new RowListModel(m_calc.ResultsList().List(), this);
-  m_calc.SetResultsObserver(m_model);
-  m_lm->setModel(m_model);
-  m_delegate = new TabStopDelegate(this);
-  m_delegate->FollowWidths(m_model);
-  m_lm->setItemDelegate(m_delegate);
+  m_lm = new RowListView(
+      QStringLiteral("Lm"), m_calc.ResultsList().List(), [this](long row) { m_calc.SelectResult(row); }, central);
+  m_calc.SetResultsObserver(&m_lm->Observer());
+  m_lm->SetDragPayload([this](QPoint) { return DragPayload(kDragFromResults); });
   layout->addWidget(m_lm, 1);
 
   m_panRes = new QWidget(central);
@@ -102,22 +91,6 @@ void TFormRes::EnsureContents() {
   }
   m_lm->viewport()->setAcceptDrops(true);
   m_edRes->setAcceptDrops(true);
-
-  connect(m_model, &RowListModel::engineSelectionChanged, this, [this](int row) {
-    m_syncing = true;
-    if (row < 0) {
-      m_lm->clearSelection();
-    } else {
-      m_lm->setCurrentIndex(m_model->index(row));
-      m_lm->scrollTo(m_model->index(row));
-    }
-    m_syncing = false;
-  });
-  connect(m_lm->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current) {
-            if (m_syncing || !current.isValid()) return;
-            m_calc.SelectResult(current.row());
-          });
   connect(m_lm, &QListView::doubleClicked, this, [this] { EditComment(); });
   connect(m_lm, &QListView::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupList(m_lm->viewport()->mapToGlobal(at)); });
@@ -126,9 +99,9 @@ void TFormRes::EnsureContents() {
 
   if (m_font != QFont()) TakeFont(m_font);
   Recaption();
-  menuBar()->setVisible(m_menuVisible);
+  menuBar()->setVisible(m_host.MenuVisible());
   const long selected = m_calc.ResultsList().Selected();
-  if (selected >= 0) m_lm->setCurrentIndex(m_model->index(static_cast<int>(selected)));
+  if (selected >= 0) m_lm->ShowSelection(selected);
   ShowTotal();
 }
 
@@ -168,12 +141,12 @@ void TFormRes::BuildMenus() {
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mSave, [this] {
     if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
     if (!path.isEmpty()) SaveRows(path);
   });
   on(a.mSaveAll, [this] {
     if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_english));
+    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
     if (!path.isEmpty()) SaveRowsWithTapes(path);
   });
   for (QAction* edit : {a.mEdit, a.mpEdit}) on(edit, [this] { EditComment(); });
@@ -201,7 +174,7 @@ void TFormRes::ShowWindow() {
   EnsureContents();
   TakeFont(m_host.MainFont());
   show();
-  SetTabStops(m_host.TabDelta());
+  UpdateTabStops();
 }
 
 void TFormRes::FocusList() {
@@ -226,15 +199,14 @@ void TFormRes::ShowTotal() {
   }
 }
 
-void TFormRes::ApplyLanguage(bool english) {
-  m_english = english;
-  setWindowTitle(Lang(pairs::kResults, english));
+void TFormRes::ApplyLanguage() {
+  setWindowTitle(Lang(pairs::kResults, m_host.English()));
   if (m_lm) Recaption();
 }
 
 void TFormRes::Recaption() {
   Actions& a = m_actions;
-  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_english); };
+  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_host.English()); };
   a.mFile->setTitle(text(pairs::kMenuFile));
   a.mSave->setText(text(pairs::kMenuSave));
   a.mPrint->setText(text(pairs::kMenuPrint));
@@ -253,9 +225,8 @@ void TFormRes::Recaption() {
   a.mpResCopy->setText(text(pairs::kMenuResCopy));
 }
 
-void TFormRes::SetMenuVisible(bool visible) {
-  m_menuVisible = visible;
-  if (m_lm) menuBar()->setVisible(visible);
+void TFormRes::ApplyMenuVisibility() {
+  if (m_lm) menuBar()->setVisible(m_host.MenuVisible());
 }
 
 void TFormRes::TakeFont(const QFont& font) {
@@ -263,7 +234,7 @@ void TFormRes::TakeFont(const QFont& font) {
   if (!m_lm) return;
   m_lm->setFont(font);
   m_edRes->setFont(font);
-  m_delegate->SetRowHeight(QFontMetrics(font).height() + 3);
+  m_lm->SetRowHeight(QFontMetrics(font).height() + 3);
   m_panRes->setFixedHeight(m_edRes->sizeHint().height() + 4);
   LayoutTotalPanel();
 }
@@ -272,13 +243,9 @@ void TFormRes::LayoutTotalPanel() {
   m_edRes->setGeometry(0, 2, std::max(10, m_panRes->width() - 10), m_panRes->height() - 4);
 }
 
-void TFormRes::SetTabStops(int tabDelta) {
-  m_tabDelta = tabDelta;
+void TFormRes::UpdateTabStops() {
   if (!m_lm) return;
-  const QFont current = m_lm->font();
-  const int units = TabStopUnits(QFontInfo(current).pointSizeF(), m_panRes->width(), tabDelta);
-  m_delegate->SetTabStop(DialogUnitsToPixels(units, current));
-  m_lm->viewport()->update();
+  m_lm->UpdateTabStop(m_panRes->width(), m_host.TabDelta());
 }
 
 void TFormRes::EditComment() {
@@ -286,8 +253,8 @@ void TFormRes::EditComment() {
   if (results.Selected() < 0) return;
   QString text = ToQString(results.Description(results.Selected()));
   const QFont font = m_host.MainFont();
-  if (!InputText(this, Lang(pairs::kComments, m_english), Lang(pairs::kAnyText, m_english), text, m_host.StaysOnTop(),
-                 m_english, &font)) {
+  if (!InputText(this, Lang(pairs::kComments, m_host.English()), Lang(pairs::kAnyText, m_host.English()), text,
+                 m_host.StaysOnTop(), m_host.English(), &font)) {
     return;
   }
   const Text comment = FromQString(text);
@@ -303,12 +270,15 @@ void TFormRes::TakeEntry() {
   m_host.ReturnToMain(false);
 }
 
-void TFormRes::GoToEntry() { m_calc.GoToResult(); }
+void TFormRes::GoToEntry() {
+  m_calc.GoToResult();
+}
 
 void TFormRes::ClearAll() {
   if (m_calc.ResultsList().Count() == 0) return;
-  const int answer = ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_english), DialogKind::Confirmation,
-                                  kButtonYes | kButtonNo, m_host.StaysOnTop(), m_english);
+  const int answer =
+      ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_host.English()), DialogKind::Confirmation,
+                   kButtonYes | kButtonNo, m_host.StaysOnTop(), m_host.English());
   if (answer != kResultYes) return;
   m_calc.ClearAllResults();
 }
@@ -316,7 +286,7 @@ void TFormRes::ClearAll() {
 bool TFormRes::SaveRows(const QString& path) {
   const Results& results = m_calc.ResultsList();
   if (WriteTextLines(path.toStdString(), ResultsFileLines(results.List().Rows()))) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
   return false;
 }
 
@@ -325,12 +295,12 @@ bool TFormRes::SaveRowsWithTapes(const QString& path) {
   const auto lines = ResultsWithTapesFileLines(results.List().Rows(), results.TapeTexts());
   if (!lines) return false;
   if (WriteTextLines(path.toStdString(), *lines)) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_english), m_host.StaysOnTop(), m_english);
+  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
   return false;
 }
 
 void TFormRes::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = Modifiers(event);
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   if ((event->key() == Qt::Key_Escape || event->key() == Qt::Key_F2) && modifiers == Qt::NoModifier) {
     close();
     return;
@@ -342,7 +312,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      const Qt::KeyboardModifiers modifiers = Modifiers(key);
+      const Qt::KeyboardModifiers modifiers = KeyModifiers(key);
       if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Tab) {
         m_host.ReturnToMain(true);
         return true;
@@ -356,7 +326,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
           DeleteEntry();
           return true;
         }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (IsEnterKey(key->key())) {
           EditComment();
           return true;
         }
@@ -373,14 +343,18 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
       if (watched == m_panRes) {
         LayoutTotalPanel();
-        SetTabStops(m_tabDelta);
+        UpdateTabStops();
       }
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
-      if (watched == m_lm->viewport()) return StartDragFrom(m_lm, event);
-      if (watched == m_edRes) return StartDragFrom(m_edRes, event);
+      if (watched == m_edRes && m_totalDrag.Starts(event)) {
+        auto* drag = new QDrag(m_edRes);
+        drag->setMimeData(DragPayload(kDragFromTotal));
+        drag->exec(Qt::CopyAction);
+        return true;
+      }
       break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -396,29 +370,11 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool TFormRes::StartDragFrom(QWidget* source, QEvent* event) {
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-    m_pressPos = mouse->position().toPoint();
-    m_pressWidget = source;
-    return false;
-  }
-  if (event->type() == QEvent::MouseButtonRelease) {
-    m_pressWidget = nullptr;
-    return false;
-  }
-  if (m_pressWidget != source || !(mouse->buttons() & Qt::LeftButton) ||
-      (mouse->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance()) {
-    return false;
-  }
-  m_pressWidget = nullptr;
-  if (source == m_lm && m_calc.ResultsList().Count() == 0) return true;
-  auto* drag = new QDrag(source);
+QMimeData* TFormRes::DragPayload(const QString& source) const {
+  if (source == kDragFromResults && m_calc.ResultsList().Count() == 0) return nullptr;
   auto* payload = new QMimeData;
-  payload->setData(QString::fromLatin1(kDragMimeType), (source == m_lm ? kDragFromResults : kDragFromTotal).toUtf8());
-  drag->setMimeData(payload);
-  drag->exec(Qt::CopyAction);
-  return true;
+  payload->setData(QString::fromLatin1(kDragMimeType), source.toUtf8());
+  return payload;
 }
 
 }  // namespace tallyman::ui

@@ -7,17 +7,17 @@
 
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
+#include "ui/drag_gesture.h"
 
 class QAction;
 class QLineEdit;
-class QListView;
 class QMenu;
+class QMimeData;
 
 namespace tallyman::ui {
 
 class ResultsWindowHost;
-class RowListModel;
-class TabStopDelegate;
+class RowListView;
 
 class TFormRes : public QMainWindow, public StateObserver {
   Q_OBJECT
@@ -28,7 +28,7 @@ class TFormRes : public QMainWindow, public StateObserver {
 
   // Builds the controls now if they are not built yet.
   void EnsureContents();
-  QListView* Lm();
+  RowListView* Lm();
   QLineEdit* EdRes();
 
   // Shows the window with the main window's font and fresh tab stops.
@@ -36,10 +36,11 @@ class TFormRes : public QMainWindow, public StateObserver {
   void FocusList();
   // Shows the new total.
   void StateChanged(const StateChange& change) override;
-  void ApplyLanguage(bool english);
-  void SetMenuVisible(bool visible);
+  // Follow the main window's options.
+  void ApplyLanguage();
+  void ApplyMenuVisibility();
   void TakeFont(const QFont& font);
-  void SetTabStops(int tabDelta);
+  void UpdateTabStops();
 
   // --- commands ---
   void EditComment();
@@ -53,12 +54,12 @@ class TFormRes : public QMainWindow, public StateObserver {
   struct Actions {
     QMenu* mFile = nullptr;
     QMenu* mOperations = nullptr;
-    QAction* mSave = nullptr;      // also mpSave
-    QAction* mPrint = nullptr;     // also mpPrint
+    QAction* mSave = nullptr;   // also mpSave
+    QAction* mPrint = nullptr;  // also mpPrint
     QAction* mSaveAll = nullptr;
     QAction* mEdit = nullptr;
     QAction* mpEdit = nullptr;
-    QAction* mDelete = nullptr;    // also pmDelete
+    QAction* mDelete = nullptr;  // also pmDelete
     QAction* mResult = nullptr;
     QAction* mpResult = nullptr;
     QAction* mGoTo = nullptr;
@@ -80,25 +81,19 @@ class TFormRes : public QMainWindow, public StateObserver {
   void LayoutTotalPanel();
   void Recaption();
   void PopupList(const QPoint& global);
-  bool StartDragFrom(QWidget* source, QEvent* event);
+  // A drag from the list or the total; null when there is nothing to drag.
+  QMimeData* DragPayload(const QString& source) const;
 
   void ShowTotal();
 
   Calculator& m_calc;
   ResultsWindowHost& m_host;
-  QListView* m_lm = nullptr;
+  RowListView* m_lm = nullptr;
   QWidget* m_panRes = nullptr;
   QLineEdit* m_edRes = nullptr;
-  RowListModel* m_model = nullptr;
-  TabStopDelegate* m_delegate = nullptr;
   Actions m_actions;
-  bool m_english = false;
-  bool m_menuVisible = true;
-  int m_tabDelta = 0;
   QFont m_font;
-  QPoint m_pressPos;
-  QWidget* m_pressWidget = nullptr;
-  bool m_syncing = false;
+  DragGesture m_totalDrag;
 };
 
 }  // namespace tallyman::ui

@@ -1,6 +1,7 @@
 #pragma once
-// What the results window needs of the main window: its look, its stay-on-top state and a way
-// back to it. Everything else the results window reads from the calculator.
+// What the results window needs of the main window: its look, the options it shares (language,
+// menus, stay-on-top, tab-stop adjustment) and a way back to it. Everything else the results
+// window reads from the calculator.
 #include <QFont>
 
 namespace tallyman::ui {
@@ -10,6 +11,8 @@ class ResultsWindowHost {
   virtual ~ResultsWindowHost() = default;
   virtual QFont MainFont() const = 0;
   virtual int TabDelta() const = 0;
+  virtual bool English() const = 0;
+  virtual bool MenuVisible() const = 0;
   virtual bool StaysOnTop() const = 0;
   // Raises and activates the main window, with the focus in the entry line when asked.
   virtual void ReturnToMain(bool focusEntry) = 0;

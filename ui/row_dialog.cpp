@@ -12,8 +12,10 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/tape/entry_keys.h"
+#include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
+#include "ui/sign_display.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
@@ -28,15 +30,8 @@ TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget*
   auto* row = new QHBoxLayout;
   m_lab = new QLabel(QStringLiteral("+"), this);
   m_lab->setObjectName(QStringLiteral("Lab"));
-  QFont signFont(QStringLiteral("Courier New"));
-  signFont.setPixelSize(29);
-  signFont.setBold(true);
-  m_lab->setFont(signFont);
-  QPalette palette = m_lab->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  m_lab->setPalette(palette);
-  m_lab->setAlignment(Qt::AlignCenter);
-  m_lab->setFixedWidth(QFontMetrics(signFont).horizontalAdvance(QLatin1Char('W')) + 6);
+  StyleSignDisplay(m_lab);
+  m_lab->setFixedWidth(QFontMetrics(m_lab->font()).horizontalAdvance(QLatin1Char('W')) + 6);
   row->addWidget(m_lab);
   m_edOp = new QLineEdit(this);
   m_edOp->setObjectName(QStringLiteral("EdOp"));
@@ -80,7 +75,9 @@ wchar_t TFormRow::Sign() const {
   return text.isEmpty() ? L'+' : static_cast<wchar_t>(text.at(0).unicode());
 }
 
-QString TFormRow::OperandText() const { return m_edOp->text(); }
+QString TFormRow::OperandText() const {
+  return m_edOp->text();
+}
 
 void TFormRow::ButChangeClick() {
   if (!m_confirm || m_confirm(Sign(), m_edOp->text())) {
@@ -126,8 +123,7 @@ void TFormRow::PasteSelection() {
 }
 
 bool TFormRow::OperandKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers =
-      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   if (event->key() == Qt::Key_F9 && modifiers == Qt::NoModifier) {
     const QString text = m_edOp->text();
     if (!text.isEmpty()) m_edOp->setText(ToQString(ToggledSign(FromQString(text))));

@@ -7,7 +7,9 @@ namespace tallyman::ui {
 RowListModel::RowListModel(const RowList& rows, QObject* parent)
     : QAbstractListModel(parent), m_rows(rows), m_count(static_cast<int>(rows.Count())) {}
 
-int RowListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_count; }
+int RowListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : m_count;
+}
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= m_rows.Count()) return {};
@@ -45,6 +47,8 @@ void RowListModel::ListReset() {
   endResetModel();
 }
 
-void RowListModel::SelectionChanged(long index) { emit engineSelectionChanged(static_cast<int>(index)); }
+void RowListModel::SelectionChanged(long index) {
+  emit engineSelectionChanged(static_cast<int>(index));
+}
 
 }  // namespace tallyman::ui

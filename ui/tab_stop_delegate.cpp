@@ -1,7 +1,6 @@
 #include "ui/tab_stop_delegate.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -19,8 +18,7 @@ int TabStopDelegate::TabPosition(int leftWidth, int tabStop) {
   return position;
 }
 
-void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                            const QModelIndex& index) const {
+void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem background = option;
   initStyleOption(&background, index);
   const QString text = background.text;
@@ -150,13 +148,6 @@ int TabStopUnits(double fontPoints, int panelWidth, int tabDelta) {
   if (fontPoints >= 20) return tabDelta + 70;
   // A fifth of a whole number is never exactly half-way, so plain rounding is round-half-even.
   return static_cast<int>(std::lround(panelWidth / 5.0)) + tabDelta;
-}
-
-int DialogUnitsToPixels(int units, const QFont& font) {
-  const QFontMetricsF metrics(font);
-  const double average =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
-  return static_cast<int>(std::lround(units * average / 4.0));
 }
 
 }  // namespace tallyman::ui

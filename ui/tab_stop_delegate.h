@@ -44,7 +44,5 @@ class TabStopDelegate : public QStyledItemDelegate {
 // The tab stop of a list in dialog units: 70 plus the adjustment for a font of 20 points or more,
 // otherwise a fifth of the panel's width (rounded to nearest) plus the adjustment.
 int TabStopUnits(double fontPoints, int panelWidth, int tabDelta);
-// Dialog units to pixels for a font: a unit is a quarter of the average letter width.
-int DialogUnitsToPixels(int units, const QFont& font);
 
 }  // namespace tallyman::ui

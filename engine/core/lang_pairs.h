@@ -17,7 +17,8 @@ inline constexpr const wchar_t* kLimit18Digits = L"Limit = 18 digits!";
 
 // Questions.
 inline constexpr const wchar_t* kCloseProgramQuestion = L"Закрыть калькулятор?=Close program?";
-inline constexpr const wchar_t* kRemoveEverythingQuestion = L"Будет удалено вообще всё!!!=All calculations will be removed!!!";
+inline constexpr const wchar_t* kRemoveEverythingQuestion =
+    L"Будет удалено вообще всё!!!=All calculations will be removed!!!";
 inline constexpr const wchar_t* kClearAllLines = L"Удалить все строки=Clear all lines";
 inline constexpr const wchar_t* kDeleteCurrentLine = L"Удалить строку=Delete current line";
 inline constexpr const wchar_t* kSaveChanges = L"Сохранить изменения=Save changes";
@@ -55,7 +56,8 @@ inline constexpr const wchar_t* kPrintTotal =
 // Formula engine errors.
 inline constexpr const wchar_t* kDivideByZero = L"Деление на ноль!=Divide by zero!";
 inline constexpr const wchar_t* kMismatchedBrackets = L"Не согласованы скобки=Mismatched brackets";
-inline constexpr const wchar_t* kExpectedNumberOrVariable = L"Ожидается число или переменная=Expected Number or Variable";
+inline constexpr const wchar_t* kExpectedNumberOrVariable =
+    L"Ожидается число или переменная=Expected Number or Variable";
 inline constexpr const wchar_t* kMistakeInArguments = L"Ошибка в аргументах=Mistake in arguments";
 inline constexpr const wchar_t* kWrongOperation = L"Ошибочная операция=Wrong operation";
 inline constexpr const wchar_t* kWrongVariable = L"Ошибочная переменная=Wrong variable";
@@ -63,7 +65,8 @@ inline constexpr const wchar_t* kWrongNumber = L"Ошибочное число=W
 inline constexpr const wchar_t* kSyntaxError = L"Синтаксическая ошибка!=Syntax error!";
 
 // Formula window, notebook and memory list.
-inline constexpr const wchar_t* kEnterFormula = L"Введите (выберите) формулу и нажмите Enter=Input (select) the formula and press Enter";
+inline constexpr const wchar_t* kEnterFormula =
+    L"Введите (выберите) формулу и нажмите Enter=Input (select) the formula and press Enter";
 inline constexpr const wchar_t* kRun = L"&Запустить=&Run";
 inline constexpr const wchar_t* kSaveToFile = L"&Сохранить в файл=Save to file";
 inline constexpr const wchar_t* kGet = L"Взять=Get";
@@ -80,14 +83,17 @@ inline constexpr const wchar_t* kDecode = L"Декодировать=Decode";
 inline constexpr const wchar_t* kInsertCalculations = L"Добавить вычисления=Insert calculations";
 inline constexpr const wchar_t* kInsertDateTime = L"Вставить дату и время=Insert date and time";
 inline constexpr const wchar_t* kCalculateTime = L"Рассчитать время=Сalculate time";
-inline constexpr const wchar_t* kCalculateSelection = L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
+inline constexpr const wchar_t* kCalculateSelection =
+    L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
 inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
 
 // Text tools of the notebook ("%s" is the text that was refused).
 inline constexpr const wchar_t* kNotANumber = L"\"%s\" - не число=\"%s\" is not a number";
-inline constexpr const wchar_t* kNotInt64 = L"Число \"%s\" не помещается в 64 бита=The number \"%s\" does not fit in 64 bits";
-inline constexpr const wchar_t* kHoursOutOfRange = L"Число часов должно быть от 0 до 596523=The number of hours must be from 0 to 596523";
+inline constexpr const wchar_t* kNotInt64 =
+    L"Число \"%s\" не помещается в 64 бита=The number \"%s\" does not fit in 64 bits";
+inline constexpr const wchar_t* kHoursOutOfRange =
+    L"Число часов должно быть от 0 до 596523=The number of hours must be from 0 to 596523";
 
 // Main window and results window captions.
 inline constexpr const wchar_t* kMenuFile = L"&Файл=&File";

@@ -13,10 +13,10 @@ struct Locale {
   wchar_t dateSeparator = L'/';
   wchar_t timeSeparator = L':';
   Text shortDateFormat = L"MM/dd/yyyy";  // d, dd, M, MM, yy, yyyy and the date separator "/"
-  Text longTimeFormat = L"H:mm:ss";       // H, HH, h, hh, m, mm, s, ss, and ":" for the separator
-  std::array<Text, 7> longDayNames;       // Sunday first
+  Text longTimeFormat = L"H:mm:ss";      // H, HH, h, hh, m, mm, s, ss, and ":" for the separator
+  std::array<Text, 7> longDayNames;      // Sunday first
   std::array<Text, 7> shortDayNames;
-  std::array<Text, 12> longMonthNames;    // January first
+  std::array<Text, 12> longMonthNames;  // January first
   std::array<Text, 12> shortMonthNames;
 
   // Russian style: "," decimal, U+00A0 grouping, dd.MM.yyyy, Russian names.

@@ -7,8 +7,8 @@
 namespace tallyman {
 
 struct MemorySlot {
-  Number value = 0;     // 0 means the slot is empty
-  wchar_t sign = L'\0'; // '+', '-', '*', '/' or none
+  Number value = 0;      // 0 means the slot is empty
+  wchar_t sign = L'\0';  // '+', '-', '*', '/' or none
   Text name;
 };
 

@@ -76,7 +76,9 @@ void NumberText::SetPrecision(int digits, int resOut) {
   m_resOut = std::clamp(resOut, 0, kMaxDecimals);
 }
 
-Text NumberText::Picture(int decimals) { return L"#,##0." + Text(static_cast<size_t>(decimals), L'#'); }
+Text NumberText::Picture(int decimals) {
+  return L"#,##0." + Text(static_cast<size_t>(decimals), L'#');
+}
 
 Text NumberText::CleanNumber(TextView text) const {
   Text out;
@@ -167,7 +169,9 @@ std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
   return ReadDecimalNumber(t, m_decimal, allowExponent);
 }
 
-std::optional<Number> NumberText::ReadFloat(TextView cleaned) const { return Parse(cleaned, true); }
+std::optional<Number> NumberText::ReadFloat(TextView cleaned) const {
+  return Parse(cleaned, true);
+}
 
 std::optional<Number> NumberText::TextToNumber(TextView text) const {
   const Text t = CleanNumber(text);
@@ -243,8 +247,8 @@ std::optional<Number> NumberText::RowValue(TextView row, wchar_t delimiter) cons
   if (row.empty()) return std::nullopt;
   const size_t p = row.find(delimiter);
   if (p == TextView::npos) return std::nullopt;
-  TextView candidate = delimiter == L'\t' ? row.substr(std::min<size_t>(1, p), p - std::min<size_t>(1, p))
-                                          : row.substr(p + 1);
+  TextView candidate =
+      delimiter == L'\t' ? row.substr(std::min<size_t>(1, p), p - std::min<size_t>(1, p)) : row.substr(p + 1);
   const auto value = TextToNumber(candidate);
   if (!value) return std::nullopt;
   if (delimiter == L'\t' && *value == 0) return std::nullopt;

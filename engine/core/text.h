@@ -14,13 +14,19 @@ using Number = long double;
 Text FromUtf8(std::string_view bytes);
 std::string ToUtf8(TextView text);
 
-inline bool Contains(TextView text, wchar_t c) { return text.find(c) != TextView::npos; }
+inline bool Contains(TextView text, wchar_t c) {
+  return text.find(c) != TextView::npos;
+}
 
 // "0".."9" only: digits of other scripts are no digits of a number here.
-inline bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+inline bool IsDigit(wchar_t c) {
+  return c >= L'0' && c <= L'9';
+}
 
 // Blanks are the space and every control character (codes 32 and below).
-inline bool IsBlank(wchar_t c) { return c >= 0 && c <= L' '; }
+inline bool IsBlank(wchar_t c) {
+  return c >= 0 && c <= L' ';
+}
 inline TextView TrimBlanks(TextView text) {
   size_t begin = 0;
   size_t end = text.size();

@@ -1,7 +1,7 @@
 #include "engine/formula/calc_express.h"
 
-#include "engine/formula/functions.h"
 #include "engine/core/letter_case.h"
+#include "engine/formula/functions.h"
 #include "engine/formula/scanner.h"
 #include "engine/formula/token_kind.h"
 #include "engine/formula/tree_evaluator.h"
@@ -45,7 +45,9 @@ void TCalcExpress::SetFormula(TextView text) {
   m_scanner = nullptr;
 }
 
-void TCalcExpress::Fail(FormulaError code) { m_errors.Fail(code, m_scanner->Position()); }
+void TCalcExpress::Fail(FormulaError code) {
+  m_errors.Fail(code, m_scanner->Position());
+}
 
 NodePtr TCalcExpress::MakeOperator(int kind, NodePtr left, NodePtr right) {
   auto node = std::make_unique<ExpressionNode>();

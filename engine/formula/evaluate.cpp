@@ -9,9 +9,9 @@
 
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
+#include "engine/core/letter_case.h"
 #include "engine/formula/calc_express.h"
 #include "engine/formula/functions.h"
-#include "engine/core/letter_case.h"
 #include "engine/formula/number_literal.h"
 
 namespace tallyman {
@@ -45,7 +45,9 @@ Number EulerNumber() {
   return e;
 }
 
-EvalResult Failure(FormulaError code, int position) { return EvalResult{0, position, code}; }
+EvalResult Failure(FormulaError code, int position) {
+  return EvalResult{0, position, code};
+}
 
 EvalResult EvaluateUnguarded(TextView text, const Locale& givenLocale) {
   const formula::Separators separators = formula::UsableSeparators(givenLocale);
@@ -111,6 +113,7 @@ EvalResult Evaluate(TextView text, const Locale& locale) {
 Text EvalErrorMessage(FormulaError code, bool english) {
   const wchar_t* pair = nullptr;
   switch (code) {
+    // clang-format off
     case FormulaError::kWrongNumber: pair = pairs::kWrongNumber; break;
     case FormulaError::kMismatchedBrackets: pair = pairs::kMismatchedBrackets; break;
     case FormulaError::kDivideByZero: pair = pairs::kDivideByZero; break;
@@ -120,6 +123,7 @@ Text EvalErrorMessage(FormulaError code, bool english) {
     case FormulaError::kSyntaxError: pair = pairs::kSyntaxError; break;
     case FormulaError::kMistakeInArguments: pair = pairs::kMistakeInArguments; break;
     default: return Text();
+      // clang-format on
   }
   return LangText(pair, english);
 }

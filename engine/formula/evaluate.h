@@ -11,7 +11,7 @@ namespace tallyman {
 
 struct EvalResult {
   Number value = 0;
-  int errPos = 0;   // 1-based character position of the first error; 0 when there is none
+  int errPos = 0;  // 1-based character position of the first error; 0 when there is none
   FormulaError errCode = FormulaError::kNone;
 };
 

@@ -8,11 +8,11 @@
 namespace tallyman::formula {
 
 struct ExpressionNode {
-  int kind = 0;           // token kind of token_kind.h or a function kind
-  bool percent = false;   // "+", "-", "*", "/" marked by a "%" after the right operand
-  bool valid = true;      // a literal that converts, a variable that has a value index
-  int index = -1;         // variable: index of its value
-  Number value = 0;       // literal: its value
+  int kind = 0;                           // token kind of token_kind.h or a function kind
+  bool percent = false;                   // "+", "-", "*", "/" marked by a "%" after the right operand
+  bool valid = true;                      // a literal that converts, a variable that has a value index
+  int index = -1;                         // variable: index of its value
+  Number value = 0;                       // literal: its value
   std::unique_ptr<ExpressionNode> left;   // first or only operand
   std::unique_ptr<ExpressionNode> right;  // second operand of a two-operand operator
 

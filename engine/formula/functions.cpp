@@ -15,6 +15,7 @@ struct FunctionName {
 };
 
 constexpr FunctionName kFunctionNames[] = {
+    // clang-format off
     {L"cos", kCos},       {L"sin", kSin},         {L"tg", kTan},           {L"tan", kTan},
     {L"ctg", kCot},       {L"cot", kCot},         {L"abs", kAbs},          {L"sgn", kSign},
     {L"sign", kSign},     {L"sqrt", kSqrt},       {L"ln", kLn},            {L"exp", kExp},
@@ -24,6 +25,7 @@ constexpr FunctionName kFunctionNames[] = {
     {L"cth", kCoth},      {L"coth", kCoth},       {L"heaviside", kHeaviside}, {L"h", kHeaviside},
     {L"ceil", kCeil},     {L"frac", kFrac},       {L"int", kInt},          {L"round", kRound},
     {L"log10", kLog10},   {L"lg", kLog10},        {L"log2", kLog2},        {L"sqr", kSqr},
+    // clang-format on
     {L"floor", kFloor},
 };
 
@@ -91,6 +93,7 @@ int FindFunction(TextView name) {
 
 Number ApplyFunction(int kind, Number x) {
   switch (kind) {
+    // clang-format off
     case kCos: return Periodic(x, false);
     case kSin: return Periodic(x, true);
     case kTan: return std::tan(x);
@@ -104,8 +107,10 @@ Number ApplyFunction(int kind, Number x) {
     case kArcCos: return std::atan2(std::sqrt(1 - x * x), x);
     case kArcTan: return std::atan(x);
     case kArcCot: return kHalfPi - std::atan(x);
+    // clang-format on
     // The library's hyperbolic functions keep full precision near 0, where (e^x - e^-x) / 2
     // would cancel to nothing, and tanh/coth of large arguments are +-1, not an overflow.
+    // clang-format off
     case kSinh: return std::sinh(x);
     case kCosh: return std::cosh(x);
     case kTanh: return std::tanh(x);
@@ -120,6 +125,7 @@ Number ApplyFunction(int kind, Number x) {
     case kSqr: return x * x;
     case kFloor: return Floor(x);
     default: return InvalidOperation();
+      // clang-format on
   }
 }
 

@@ -41,7 +41,9 @@ inline constexpr Number kHalfPi = kPi / 2;  // exact: halving changes only the e
 
 // The kind of a lower-case function name ("sin", "tg", "heaviside", ...), or 0 for no function.
 int FindFunction(TextView name);
-inline bool IsFunctionKind(int kind) { return (kind >= kCos && kind <= kHeaviside) || (kind >= kCeil && kind <= kFloor); }
+inline bool IsFunctionKind(int kind) {
+  return (kind >= kCos && kind <= kHeaviside) || (kind >= kCeil && kind <= kFloor);
+}
 
 // The function of the given kind at x.
 Number ApplyFunction(int kind, Number x);

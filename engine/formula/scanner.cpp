@@ -12,7 +12,9 @@ bool IsIdentifierStart(wchar_t c) {
          c == L'\u0401' || c == L'\u0451';
 }
 
-bool IsIdentifierChar(wchar_t c) { return IsDigit(c) || IsIdentifierStart(c); }
+bool IsIdentifierChar(wchar_t c) {
+  return IsDigit(c) || IsIdentifierStart(c);
+}
 
 }  // namespace
 
@@ -42,12 +44,14 @@ const Token& Scanner::GetToken() {
   m_token = Token{};
   const wchar_t c = m_text[m_pos];
   switch (c) {
+    // clang-format off
     case L'(': m_token.kind = kOpen; ++m_pos; break;
     case L')': m_token.kind = kClose; ++m_pos; break;
     case L'+': m_token.kind = kPlus; ++m_pos; break;
     case L'*': m_token.kind = kTimes; ++m_pos; break;
     case L'/': m_token.kind = kDivide; ++m_pos; break;
     case L'^': m_token.kind = kPower; ++m_pos; break;
+    // clang-format on
     case L'-':
       ++m_pos;
       // A minus right before a digit at the start of the text or after "(" is a negative literal.

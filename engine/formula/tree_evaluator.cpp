@@ -16,16 +16,20 @@ struct Frame {
   Number first = 0;  // the operand evaluated first
 };
 
-bool RightFirst(const ExpressionNode& node) { return node.kind == kDivide || (node.kind == kTimes && node.percent); }
+bool RightFirst(const ExpressionNode& node) {
+  return node.kind == kDivide || (node.kind == kTimes && node.percent);
+}
 
 // A two-operand operator; a percentage operator takes the right operand as a percentage.
 Number Combine(const ExpressionNode& node, Number l, Number r) {
   switch (node.kind) {
+    // clang-format off
     case kPlus: return node.percent ? l + l * r / 100 : l + r;
     case kMinus: return node.percent ? l - l * r / 100 : l - r;
     case kTimes: return node.percent ? l * (r / 100) : l * r;
     case kDivide: return node.percent ? l / (r / 100) : l / r;
     default: return Power(l, r);
+      // clang-format on
   }
 }
 

@@ -17,11 +17,16 @@ bool IsOperationKey(wchar_t c) {
 
 }  // namespace
 
-Calculator::Calculator(const Locale& locale, CalculatorHost& host) : m_host(host), m_numbers(locale), m_results(m_numbers) {}
+Calculator::Calculator(const Locale& locale, CalculatorHost& host)
+    : m_host(host), m_numbers(locale), m_results(m_numbers) {}
 
-void Calculator::Message(const wchar_t* pair) { m_host.ShowMessage(LangText(pair, m_english)); }
+void Calculator::Message(const wchar_t* pair) {
+  m_host.ShowMessage(LangText(pair, m_english));
+}
 
-void Calculator::LimitMessage() { m_host.ShowMessage(pairs::kLimit18Digits); }
+void Calculator::LimitMessage() {
+  m_host.ShowMessage(pairs::kLimit18Digits);
+}
 
 Text Calculator::FormatCalcWithLimit(Number value) {
   Text text = m_numbers.FormatCalc(value);
@@ -62,7 +67,7 @@ void Calculator::OnEntryChanged() {
     SetEntryText(Text());
     return;
   }
-  if (*shown != L"0" && m_s1 == L'\0' && IsSign(m_s2)) {
+  if (*shown != L"0" && SignPending()) {
     m_s1 = m_s2;
     m_s2 = L'\0';
   }
@@ -119,7 +124,7 @@ void Calculator::KeyPress(wchar_t key) {
   if (key == kKeyEscape) return;  // the window's own Escape action handles it
 
   if (key == separator) {
-    if (IsSign(m_s1) && m_s2 == L'\0') {
+    if (OperandOpen()) {
       if (Contains(m_entry.text, separator) && !Contains(m_entry.SelectedText(), separator)) return;
     } else if (m_s2 != L'\0' || m_s1 == L'=') {
       SetEntryText(Text());  // a new number starts
@@ -136,11 +141,11 @@ void Calculator::KeyPress(wchar_t key) {
       RefuseKey();
       return;
     }
-    if (m_s1 == L'\0' && IsSign(m_s2)) {
+    if (SignPending()) {
       SetEntryText(Text());
       m_s1 = m_s2;
       m_s2 = L'\0';
-    } else if (m_s1 == L'=' && m_s2 == L'\0') {
+    } else if (Closed()) {
       CloseCalculation();
       m_results.Select(m_results.Count() - 1);
       m_resultIndex = m_results.Count() - 1;
@@ -224,7 +229,7 @@ void Calculator::Percentage() {
   const Notice notice(*this);
   const long count = m_tape.Count();
   const auto x = EntryNumber();
-  if (count < 2 || !x || !IsSign(m_s1) || m_s2 != L'\0') return;
+  if (count < 2 || !x || !OperandOpen()) return;
   const auto p = m_numbers.RowValue(m_tape.Rows(), count - 2, L'=');
   if (!p) return;
   const Number percent = (m_s1 == L'/' || m_s1 == L'*') ? *x / 100 : *p * *x / 100;

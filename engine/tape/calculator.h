@@ -23,6 +23,7 @@
 #include "engine/tape/results.h"
 #include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
+#include "engine/tape/tape_rows.h"
 
 namespace tallyman {
 
@@ -82,25 +83,25 @@ class Calculator {
   void SetEntryFromEditor(const Text& text, long selectionStart, long selectionLength);
   void SetEntrySelection(long selectionStart, long selectionLength);
   void SelectAllEntry();
-  void Percentage();   // space, "%", PageUp
-  void SignChange();   // F9
+  void Percentage();  // space, "%", PageUp
+  void SignChange();  // F9
   void CaretToEnd();
 
   // --- operations of the window ---
-  void ClearTape();                          // Ctrl+Del
+  void ClearTape();  // Ctrl+Del
   void CloseCalculation();
-  void TakeMemoryCell(int slot);             // Ctrl+0..9
-  void CopyResult();                         // C, Ctrl+C, Ctrl+Ins in the entry
-  void PasteByKey();                         // Ctrl+V, Shift+Ins in the entry
-  void PasteSelection(const Text& text);     // a middle click: the desktop's selected text
-  void EditCut();                            // the entry's pop-up menu
+  void TakeMemoryCell(int slot);          // Ctrl+0..9
+  void CopyResult();                      // C, Ctrl+C, Ctrl+Ins in the entry
+  void PasteByKey();                      // Ctrl+V, Shift+Ins in the entry
+  void PasteSelection(const Text& text);  // a middle click: the desktop's selected text
+  void EditCut();                         // the entry's pop-up menu
   void EditCopy();
   void EditPaste();
-  void SetPrecision(int digits, int resOut); // precision dialog confirmed: recomputes when changed
+  void SetPrecision(int digits, int resOut);  // precision dialog confirmed: recomputes when changed
 
   // --- the tape ---
   void SelectRow(long index);
-  bool CanEditSelectedRow() const;           // a row longer than one character is selected
+  bool CanEditSelectedRow() const;            // a row longer than one character is selected
   bool IsEnabled(MenuCommand command) const;  // offered in the pop-up menu now
   // The value the row dialog opens with (operand, or start value for the first row).
   std::optional<Number> SelectedRowDialogValue() const;
@@ -111,9 +112,9 @@ class Calculator {
   // no number ("The zero is not meaningful!") or past the 18-digit limit: the dialog stays open.
   // Nothing happens unless a row longer than one character is selected.
   bool ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText);
-  void DeleteSelectedRow();                  // Delete in the tape
-  void TakeOperand();                        // F6
-  void TakeResult();                         // F7
+  void DeleteSelectedRow();  // Delete in the tape
+  void TakeOperand();        // F6
+  void TakeResult();         // F7
   // A value dropped or taken into the entry line (drag and drop of a row or a results entry).
   void TakeValueIntoEntry(Number value, bool withLimitMessage);
   // A drag from the tape, the results list or the total dropped on the entry line.
@@ -129,13 +130,13 @@ class Calculator {
 
   // --- the results list ---
   void SelectResult(long index);
-  void GoToResult();                         // F8: bring the selected entry back onto the tape
-  void DeleteResult();                       // Delete in the results list
+  void GoToResult();    // F8: bring the selected entry back onto the tape
+  void DeleteResult();  // Delete in the results list
   // The comment dialog was confirmed with `text` for the selected entry.
   void CommentResult(const Text& text);
-  void ClearAllResults();                    // after the confirmation question
-  void TakeResultEntry();                    // F7 in the results window
-  void MoveTotalIntoEntry();                 // the total dragged or moved into the entry line
+  void ClearAllResults();     // after the confirmation question
+  void TakeResultEntry();     // F7 in the results window
+  void MoveTotalIntoEntry();  // the total dragged or moved into the entry line
   void CopyTotal();
 
   // ModifyTape with one of 'd', 'n', 'e' or '\0' (recompute); see also LoadTapeFile.
@@ -160,12 +161,17 @@ class Calculator {
     long m_resultIndex = -1;
   };
 
+  // The states the sign displays show, beside the empty start.
+  bool Closed() const { return m_s1 == L'=' && m_s2 == L'\0'; }       // a result closed the calculation
+  bool SignPending() const { return m_s1 == L'\0' && IsSign(m_s2); }  // a sign waits for its operand
+  bool OperandOpen() const { return IsSign(m_s1) && m_s2 == L'\0'; }  // the operand after a sign is typed
+
   // implementation in calculator.cpp and its companions
   void SetSign(wchar_t rowSign, wchar_t left, wchar_t right);
   void DropPendingSign();
   bool AppendOperand(Number x);
-  void WriteEntry(const Text& text);   // programmatic write, with EntryWriting set
-  void SetEntryText(const Text& text); // any write: applies the text-change rule
+  void WriteEntry(const Text& text);    // programmatic write, with EntryWriting set
+  void SetEntryText(const Text& text);  // any write: applies the text-change rule
   void OnEntryChanged();
   void TypeIntoEntry(wchar_t c);
   void OperationKey(wchar_t key);

@@ -48,7 +48,7 @@ void Calculator::CheckTotalLimit() {
 }
 
 void Calculator::StartNewIfClosed() {
-  if (m_s1 == L'=' && m_s2 == L'\0') {
+  if (Closed()) {
     CloseCalculation();
     ClearTape();
   }
@@ -99,7 +99,7 @@ void Calculator::PasteNumber(const Text& cleaned) {
 // Just after a sign the entry still shows the previous number: a pasted operand replaces it, as
 // a typed one does, instead of being joined to it.
 void Calculator::EmptyEntryIfOperandStarts() {
-  if (m_s1 == L'\0' && IsSign(m_s2)) SetEntryText(Text());
+  if (SignPending()) SetEntryText(Text());
 }
 
 void Calculator::EditCut() {
@@ -110,7 +110,9 @@ void Calculator::EditCut() {
   m_host.SetText(m_numbers.CleanNumber(former));
 }
 
-void Calculator::EditCopy() { m_host.SetText(m_numbers.CleanNumber(m_entry.text)); }
+void Calculator::EditCopy() {
+  m_host.SetText(m_numbers.CleanNumber(m_entry.text));
+}
 
 void Calculator::EditPaste() {
   const Notice notice(*this);
@@ -119,7 +121,7 @@ void Calculator::EditPaste() {
     Message(pairs::kWrongClipboardNumber);
     return;
   }
-  if (m_s1 == L'=' && m_s2 == L'\0') {
+  if (Closed()) {
     if (!m_entryWriting) {
       CloseCalculation();
       ClearTape();

@@ -67,6 +67,8 @@ void Calculator::MoveTotalIntoEntry() {
   CaretToEnd();
 }
 
-void Calculator::CopyTotal() { m_host.SetText(m_numbers.CleanNumber(m_results.Total())); }
+void Calculator::CopyTotal() {
+  m_host.SetText(m_numbers.CleanNumber(m_results.Total()));
+}
 
 }  // namespace tallyman

@@ -147,8 +147,7 @@ void Calculator::LoadTapeFile(const std::filesystem::path& path) {
   std::optional<std::vector<Text>> rows;
   try {
     rows = ReadTapeFile(path);
-    if (rows && (!GroupingFits(*rows, m_numbers.ThousandsSeparator()) || !RecalcTape(*rows, m_numbers)))
-      rows.reset();
+    if (rows && (!GroupingFits(*rows, m_numbers.ThousandsSeparator()) || !RecalcTape(*rows, m_numbers))) rows.reset();
   } catch (const std::bad_alloc&) {
     // A file too large for the memory left is refused like a broken one; the tape stays.
     rows.reset();

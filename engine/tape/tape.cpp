@@ -26,7 +26,9 @@ void RowList::Remove(long index) {
   if (m_observer) m_observer->RowsRemoved(index, 1);
 }
 
-void RowList::Clear() { Assign({}); }
+void RowList::Clear() {
+  Assign({});
+}
 
 void RowList::Assign(std::vector<Text> rows) {
   m_rows = std::move(rows);

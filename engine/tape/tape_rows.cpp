@@ -6,11 +6,13 @@ namespace tallyman {
 
 Number Combine(Number p, wchar_t sign, Number x) {
   switch (sign) {
+    // clang-format off
     case L'+': return p + x;
     case L'-': return p - x;
     case L'*': return p * x;
     case L'/': return p / x;
     default: return p;
+      // clang-format on
   }
 }
 

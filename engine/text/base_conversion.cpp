@@ -8,7 +8,9 @@
 namespace tallyman {
 namespace {
 
-bool IsHexDigit(wchar_t c) { return IsDigit(c) || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f'); }
+bool IsHexDigit(wchar_t c) {
+  return IsDigit(c) || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f');
+}
 
 int HexValue(wchar_t c) {
   if (IsDigit(c)) return c - L'0';
@@ -77,8 +79,12 @@ Text Digits(long long value, int bits) {
 
 }  // namespace
 
-Text HexDigits(long long value) { return Digits(value, 4); }
-Text BinaryDigits(long long value) { return Digits(value, 1); }
+Text HexDigits(long long value) {
+  return Digits(value, 4);
+}
+Text BinaryDigits(long long value) {
+  return Digits(value, 1);
+}
 
 BaseConversion ConvertBase(TextView text) {
   BaseConversion out;
@@ -107,7 +113,8 @@ BaseConversion ConvertBase(TextView text) {
   if (!hex && !binary) return out;
   TextView digits = text;
   if (hex && digits.front() == L'$') digits.remove_prefix(1);
-  if (!digits.empty() && (digits.back() == L'H' || digits.back() == L'h' || (binary && (digits.back() == L'B' || digits.back() == L'b')))) {
+  if (!digits.empty() && (digits.back() == L'H' || digits.back() == L'h' ||
+                          (binary && (digits.back() == L'B' || digits.back() == L'b')))) {
     digits.remove_suffix(1);
   }
   // "$", "h" or "b" alone are no numbers: leave them to the formula (a variable may be named b).

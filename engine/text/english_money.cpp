@@ -8,10 +8,10 @@
 namespace tallyman {
 namespace {
 
-constexpr std::array<const wchar_t*, 20> kOnes = {
-    L"",       L" One",     L" Two",      L" Three",    L" Four",     L" Five",    L" Six",
-    L" Seven", L" Eight",   L" Nine",     L" Ten",      L" Eleven",   L" Twelve",  L" Thirteen",
-    L" Fourteen", L" Fifteen", L" Sixteen", L" Seventeen", L" Eighteen", L" Nineteen"};
+constexpr std::array<const wchar_t*, 20> kOnes = {L"",         L" One",     L" Two",       L" Three",    L" Four",
+                                                  L" Five",    L" Six",     L" Seven",     L" Eight",    L" Nine",
+                                                  L" Ten",     L" Eleven",  L" Twelve",    L" Thirteen", L" Fourteen",
+                                                  L" Fifteen", L" Sixteen", L" Seventeen", L" Eighteen", L" Nineteen"};
 constexpr std::array<const wchar_t*, 10> kTens = {L"",       L" Ten",   L" Twenty",  L" Thirty", L" Forty",
                                                   L" Fifty", L" Sixty", L" Seventy", L" Eighty", L" Ninety"};
 constexpr std::array<const wchar_t*, 5> kScales = {L"", L" Thousand", L" Million", L" Billion", L" Trillion"};
@@ -26,7 +26,9 @@ Text GroupWords(int g) {
   return Text(kOnes[static_cast<size_t>(g / 100)]) + L" Hundred" + BelowHundred(g % 100);
 }
 
-bool AllDigits(TextView text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+bool AllDigits(TextView text) {
+  return std::all_of(text.begin(), text.end(), IsDigit);
+}
 
 }  // namespace
 

@@ -117,10 +117,12 @@ NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool
 
 Text ConvertNoteText(TextView text, NoteConversion conversion) {
   switch (conversion) {
+    // clang-format off
     case NoteConversion::RusToTransLit: return RusToTransLit(text);
     case NoteConversion::TransLitToRus: return TransLitToRus(text);
     case NoteConversion::DosToWin: return DosToWin(text);
     case NoteConversion::KoiToWin: return KoiToWin(text);
+      // clang-format on
   }
   return Text(text);
 }

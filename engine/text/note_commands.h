@@ -25,8 +25,8 @@ struct NoteEdit {
 };
 
 struct NoteCommandResult {
-  std::optional<NoteEdit> edit;          // the undoable edit; the caret then follows the insert
-  std::optional<NoteSelection> select;   // the selection to show when no edit is made
+  std::optional<NoteEdit> edit;         // the undoable edit; the caret then follows the insert
+  std::optional<NoteSelection> select;  // the selection to show when no edit is made
   std::optional<Text> clipboard;
 };
 
@@ -35,8 +35,8 @@ struct NoteContext {
   const Locale& locale;
   const NumberText& numbers;  // the results precision formats calculated values
   NumberWords& words;
-  DateTime now;               // the local date and time for "today" and "now"
-  bool english;               // the interface language
+  DateTime now;  // the local date and time for "today" and "now"
+  bool english;  // the interface language
   MessageSink& sink;
 };
 

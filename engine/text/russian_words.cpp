@@ -5,7 +5,9 @@
 namespace tallyman {
 namespace {
 
-wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
+wchar_t LowerAscii(wchar_t c) {
+  return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+}
 
 bool SameKey(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
@@ -31,8 +33,7 @@ void StoreItems(std::array<Text, N>& table, size_t first, size_t last, TextView 
 }
 
 template <size_t N>
-void Override(std::array<Text, N>& table, size_t first, size_t last, const std::vector<Text>& lines,
-              TextView key) {
+void Override(std::array<Text, N>& table, size_t first, size_t last, const std::vector<Text>& lines, TextView key) {
   if (const auto value = NumStringValue(lines, key)) StoreItems(table, first, last, *value);
 }
 
@@ -46,12 +47,14 @@ RussianWords RussianWords::BuiltIn() {
   w.numF[2] = L"две ";
   w.numN = w.numM;
   w.numN[1] = L"одно ";
+  // clang-format off
   w.decs = {L"десять ",      L"одиннадцать ", L"двенадцать ",   L"тринадцать ",  L"четырнадцать ",
             L"пятнадцать ",  L"шестнадцать ", L"семнадцать ",   L"восемнадцать ", L"девятнадцать "};
   w.tens = {L"",           L"",            L"двадцать ",   L"тридцать ",    L"сорок ",
             L"пятьдесят ", L"шестьдесят ", L"семьдесят ",  L"восемьдесят ", L"девяносто "};
   w.hundrs = {L"",          L"сто ",      L"двести ",   L"триста ",    L"четыреста ",
               L"пятьсот ",  L"шестьсот ", L"семьсот ",  L"восемьсот ", L"девятьсот "};
+  // clang-format on
   w.thousand = {L"f", L"тысяча ", L"тысячи ", L"тысячи ", L"тысячи ", L"тысяч "};
   w.million = {L"m", L"миллион ", L"миллиона ", L"миллиона ", L"миллиона ", L"миллионов "};
   w.milliard = {L"m", L"миллиард ", L"миллиарда ", L"миллиарда ", L"миллиарда ", L"миллиардов "};
@@ -99,10 +102,12 @@ Text TriadText(const RussianWords& words, int n, wchar_t gender) {
   if (n < 0 || n > 999) return Text();
   const RussianWords::Ones* ones = nullptr;
   switch (gender) {
+    // clang-format off
     case L'M': case L'm': ones = &words.numM; break;
     case L'F': case L'f': ones = &words.numF; break;
     case L'N': case L'n': ones = &words.numN; break;
     default: break;
+      // clang-format on
   }
   Text out = words.hundrs[static_cast<size_t>(n / 100)];
   const int r = n % 100;

@@ -4,13 +4,15 @@ namespace tallyman {
 
 wchar_t UpperLetter(wchar_t c) {
   if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
-  if (c >= L'\u0430' && c <= L'\u044F') return static_cast<wchar_t>(c - 0x20);   // а..я
-  if (c >= L'\u0450' && c <= L'\u045F') return static_cast<wchar_t>(c - 0x50);   // ѐ..џ, ё included
-  if (c == L'\u0491') return L'\u0490';                                          // ґ
+  if (c >= L'\u0430' && c <= L'\u044F') return static_cast<wchar_t>(c - 0x20);  // а..я
+  if (c >= L'\u0450' && c <= L'\u045F') return static_cast<wchar_t>(c - 0x50);  // ѐ..џ, ё included
+  if (c == L'\u0491') return L'\u0490';                                         // ґ
   return c;
 }
 
-bool IsUpperLatin(wchar_t c) { return c >= L'A' && c <= L'Z'; }
+bool IsUpperLatin(wchar_t c) {
+  return c >= L'A' && c <= L'Z';
+}
 
 Text WithArgument(TextView pattern, TextView argument) {
   Text out;

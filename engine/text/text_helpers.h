@@ -5,7 +5,9 @@
 namespace tallyman {
 
 // Drops characters at or below the blank (blanks, tabs, line breaks) from both ends.
-inline Text Trimmed(TextView text) { return Text(TrimBlanks(text)); }
+inline Text Trimmed(TextView text) {
+  return Text(TrimBlanks(text));
+}
 
 // Upper case of one letter, Latin and Cyrillic (the letters of Windows-1251) included; every
 // other character is returned unchanged. Independent of the C library's locale.

@@ -86,7 +86,9 @@ TimeCalculator::TimeCalculator(const Locale& locale, DateTime now, bool english)
   m_locale.dateSeparator = m_dateSeparator;
 }
 
-DateTime TimeCalculator::Today() const { return std::floor(m_now); }
+DateTime TimeCalculator::Today() const {
+  return std::floor(m_now);
+}
 
 Text TimeCalculator::Decimal(Number value, int decimals) const {
   if (!std::isfinite(value)) return Text();
@@ -299,9 +301,11 @@ Text TimeCalculator::TwoOperands(const Operand& a, const Operand& b, wchar_t op)
     return FormatDuration(HoursToTime(a.value) + sign * b.value);
   }
   switch (op) {
+    // clang-format off
     case L'*': return Decimal(a.value * b.value, 4);
     case L'/': return Decimal(a.value / b.value, 4);
     default: return Decimal(a.value + sign * b.value, 4);
+      // clang-format on
   }
 }
 

@@ -6,6 +6,7 @@ namespace tallyman {
 namespace {
 
 // а..я in alphabetical order (without ё).
+// clang-format off
 constexpr const wchar_t* kLatinOfLower[32] = {
     L"a", L"b", L"v",  L"g",  L"d",   L"e",  L"zh", L"z", L"i",  L"j",  L"k",  L"l",  L"m",  L"n",  L"o",  L"p",
     L"r", L"s", L"t",  L"u",  L"f",   L"kh", L"c",  L"ch", L"sh", L"shh", L"\"", L"y", L"'",  L"eh", L"ju", L"ja"};
@@ -17,9 +18,14 @@ constexpr const wchar_t* kLatinOfUpper[32] = {
 constexpr wchar_t kCyrillicOfLatin[26] = {
     L'а', L'б', L'ц', L'д', L'е', L'ф', L'г', L'х', L'и', L'й', L'к', L'л', L'м',
     L'н', L'о', L'п', L'щ', L'р', L'с', L'т', L'у', L'в', L'в', L'х', L'ы', L'з'};
+// clang-format on
 
-wchar_t LowerLatin(wchar_t c) { return IsUpperLatin(c) ? static_cast<wchar_t>(c + 32) : c; }
-bool IsLatin(wchar_t c) { return (c >= L'a' && c <= L'z') || IsUpperLatin(c); }
+wchar_t LowerLatin(wchar_t c) {
+  return IsUpperLatin(c) ? static_cast<wchar_t>(c + 32) : c;
+}
+bool IsLatin(wchar_t c) {
+  return (c >= L'a' && c <= L'z') || IsUpperLatin(c);
+}
 
 // Every character except controls, blank, "!", the double quote and ( ) * + , - . / : ; < = > ?
 // [ \ ] ^ { | }.
@@ -67,10 +73,12 @@ Text TransLitToRus(TextView text) {
     size_t used = 2;
     if (next == L'h') {
       switch (lower) {
+        // clang-format off
         case L'c': pair = L'ч'; break;
         case L'e': pair = L'э'; break;
         case L'k': pair = L'х'; break;
         case L'z': pair = L'ж'; break;
+        // clang-format on
         case L's':
           if (at(i + 2) == L'h') {
             pair = L'щ';
@@ -82,15 +90,19 @@ Text TransLitToRus(TextView text) {
             pair = L'ш';
           }
           break;
+        // clang-format off
         default: break;
+          // clang-format on
       }
     } else if (lower == L'j') {
       switch (next) {
+        // clang-format off
         case L'a': pair = L'я'; break;
         case L'j': pair = L'й'; break;
         case L'o': pair = L'ё'; break;
         case L'u': pair = L'ю'; break;
         default: break;
+          // clang-format on
       }
     } else if (lower == L'y') {
       if (next == L'a') pair = L'я';

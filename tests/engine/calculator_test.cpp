@@ -38,8 +38,8 @@ struct Fixture {
 struct KeyCase {
   const wchar_t* name;
   const wchar_t* keys;
-  const wchar_t* tape;     // rows joined with "|" after each
-  const wchar_t* signs;    // S1 and S2, "_" for empty
+  const wchar_t* tape;   // rows joined with "|" after each
+  const wchar_t* signs;  // S1 and S2, "_" for empty
   const wchar_t* entry;
   const wchar_t* results;  // results rows joined with "|" after each
   const wchar_t* message;  // the single message shown, or empty
@@ -62,22 +62,23 @@ const KeyCase kRussianCases[] = {
     {L"percentage of the running result", L"200+15%=", L"\t=200|+30\t=230|", L"=_", L"230", L"200+30\t=230|", L""},
     {L"a value between -1 and 0 keeps its minus", L"1-1,5*2=", L"\t=1|-1,5\t=-0,5|*2\t=-1|", L"=_", L"-1",
      L"-0,5*2\t=-1|", L""},
-    {L"percentage after a division", L"200/15 =", L"\t=200|/0,15\t=1\u00A0333,33333333|", L"=_",
-     L"1\u00A0333,3333", L"200/0,15\t=1\u00A0333,3333|", L""},
+    {L"percentage after a division", L"200/15 =", L"\t=200|/0,15\t=1\u00A0333,33333333|", L"=_", L"1\u00A0333,3333",
+     L"200/0,15\t=1\u00A0333,3333|", L""},
     {L"percentage as a factor", L"200*15 =", L"\t=200|*0,15\t=30|", L"=_", L"30", L"200*0,15\t=30|", L""},
     {L"letters act as operations", L"6q2e3r4=", L"\t=6|+2\t=8|*3\t=24|/4\t=6|", L"=_", L"6", L"24/4\t=6|", L""},
-    {L"Cyrillic letters act as operations", L"6й2ц1у3к2=", L"\t=6|+2\t=8|-1\t=7|*3\t=21|/2\t=10,5|", L"=_",
-     L"10,5", L"21/2\t=10,5|", L""},
-    {L"decimal keys of both layouts", L"1.5+1б5+2ю5=", L"\t=1,5|+1,5\t=3|+2,5\t=5,5|", L"=_", L"5,5",
-     L"3+2,5\t=5,5|", L""},
+    {L"Cyrillic letters act as operations", L"6й2ц1у3к2=", L"\t=6|+2\t=8|-1\t=7|*3\t=21|/2\t=10,5|", L"=_", L"10,5",
+     L"21/2\t=10,5|", L""},
+    {L"decimal keys of both layouts", L"1.5+1б5+2ю5=", L"\t=1,5|+1,5\t=3|+2,5\t=5,5|", L"=_", L"5,5", L"3+2,5\t=5,5|",
+     L""},
     {L"second separator in an operand is ignored", L"1+2,5,5=", L"\t=1|+2,55\t=3,55|", L"=_", L"3,55",
      L"1+2,55\t=3,55|", L""},
     {L"second separator in the first number empties it", L"1,2,", L"", L"__", L"", L"", L""},
     {L"division rounds to Digits", L"2/3=", L"\t=2|/3\t=0,66666667|", L"=_", L"0,6667", L"2/3\t=0,6667|", L""},
     {L"grouping in rows", L"1234567+1=", L"\t=1\u00A0234\u00A0567|+1\t=1\u00A0234\u00A0568|", L"=_",
      L"1\u00A0234\u00A0568", L"1\u00A0234\u00A0567+1\t=1\u00A0234\u00A0568|", L""},
-    {L"18-digit limit", L"999999999*999999999*999999999*", L"\t=999\u00A0999\u00A0999|*999\u00A0999\u00A0999\t=999\u00A0999\u00A0998\u00A0000\u00A0000\u00A0001|*|",
-     L"*_", L"999999999", L"", L"Limit = 18 digits!"},
+    {L"18-digit limit", L"999999999*999999999*999999999*",
+     L"\t=999\u00A0999\u00A0999|*999\u00A0999\u00A0999\t=999\u00A0999\u00A0998\u00A0000\u00A0000\u00A0001|*|", L"*_",
+     L"999999999", L"", L"Limit = 18 digits!"},
     {L"lone minus never stays", L"-", L"", L"__", L"", L"", L""},
     {L"space after the first number only records it", L"5 3+", L"\t=5|+|", L"_+", L"53", L"", L""},
 };
@@ -213,7 +214,8 @@ TEST(CalculatorKeys, OperandPastTheLimitWarnsOnce) {
   Fixture f;
   f.Keys(L"999999999*999999999*999999999=");
   EXPECT_EQ(f.host.Messages(), (std::vector<Text>{L"Limit = 18 digits!", L"Error!"}));
-  EXPECT_EQ(f.Tape(), L"\t=999\u00A0999\u00A0999|*999\u00A0999\u00A0999\t=999\u00A0999\u00A0998\u00A0000\u00A0000\u00A0001|");
+  EXPECT_EQ(f.Tape(),
+            L"\t=999\u00A0999\u00A0999|*999\u00A0999\u00A0999\t=999\u00A0999\u00A0998\u00A0000\u00A0000\u00A0001|");
   EXPECT_EQ(f.Signs(), L"=_");
 }
 
@@ -244,8 +246,8 @@ TEST(CalculatorMemory, SlotWithAndWithoutSign) {
 
 struct ModifyCase {
   const wchar_t* name;
-  long row;          // 0-based row to select
-  wchar_t command;   // 'd', 'n', 'e'
+  long row;         // 0-based row to select
+  wchar_t command;  // 'd', 'n', 'e'
   wchar_t sign;
   const wchar_t* operand;
   const wchar_t* tape;
@@ -259,8 +261,7 @@ TEST(CalculatorModify, RowChangesRecomputeTheTape) {
       {L"edit the start value", 0, L'e', L'+', L"20", L"\t=20|+5\t=25|*2\t=50|", L""},
       {L"edit the sign only", 1, L'e', L'-', L"5", L"\t=10|-5\t=5|*2\t=10|", L""},
       {L"insert before row 2", 1, L'n', L'*', L"3", L"\t=10|*3\t=30|+5\t=35|*2\t=70|", L""},
-      {L"insert before the first row fails", 0, L'n', L'+', L"3", L"\t=10|+5\t=15|*2\t=30|",
-       L"Error in calculations!"},
+      {L"insert before the first row fails", 0, L'n', L'+', L"3", L"\t=10|+5\t=15|*2\t=30|", L"Error in calculations!"},
       {L"zero operand refused by the dialog", 1, L'e', L'+', L"0", L"\t=10|+5\t=15|*2\t=30|",
        L"The zero is not meaningful!"},
       {L"operand past the limit refused", 1, L'e', L'+', L"1234567890123456789", L"\t=10|+5\t=15|*2\t=30|",
@@ -390,7 +391,7 @@ TEST(CalculatorResults, TotalCommentsAndGoTo) {
   EXPECT_EQ(f.calc.ResultsList().Row(0), L"first\t=2");
   f.calc.GoToResult();  // the first calculation is back on the tape
   EXPECT_EQ(f.Tape(), L"\t=1|+1\t=2|");
-  f.Keys(L"+1=");       // rewrites the older entry, comment kept
+  f.Keys(L"+1=");  // rewrites the older entry, comment kept
   EXPECT_EQ(f.calc.ResultsList().Row(0), L"first\t=3");
   EXPECT_EQ(f.calc.ResultsList().Count(), 3);
   EXPECT_EQ(f.calc.ResultsList().Total(), L"15");

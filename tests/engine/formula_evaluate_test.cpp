@@ -34,8 +34,7 @@ class FormulaService : public ::testing::TestWithParam<formula_test::NamedLocale
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaService, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaService, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct Case {
   const wchar_t* text;
@@ -46,26 +45,33 @@ TEST_P(FormulaService, Constants) {
   const long double pi = formula::kPi;
   const long double e = std::exp(1.0L);
   const Case cases[] = {
+      // clang-format off
       {L"2*pi*5", 2 * pi * 5}, {L"PI*2", pi * 2}, {L"Pi*2", pi * 2}, {L"e", e},
-      {L"e^2", e * e},         {L"ln(E)", 1},     {L"pi*2: pi=3", pi * 2},
+      // clang-format on
+      {L"e^2", e * e},
+      {L"ln(E)", 1},
+      {L"pi*2: pi=3", pi * 2},
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
 
 TEST_P(FormulaService, AssignmentSyntax) {
   const Case cases[] = {
+      // clang-format off
       {L"a*b: a=2; b=3", 6},       {L"a*b: a = 2; b = 3", 6},   {L"a*b: a=2: b=3", 6},
       {L"a*b: a=2\nb=3", 6},       {L"a*b: a=2\r\nb=3", 6},     {L"A*B: a=2; b=3", 6},
       {L"a*b:a=2;b=3;", 6},        {L"2+2:", 4},                {L"a*2: a=1;;", 2},
       {L"x: x=1 000", 1000},       {L"x: x=1e3", 1000},         {L"x: x=-2.5", -2.5L},
       {L"x: x=+4", 4},             {L"x: x=.5", 0.5L},          {L"x*y: 3; 4", 12},
       {L"x*y: 3: 4", 12},          {L"rate*100: rate = 0.25", 25},  {L"доля*100: ДОЛЯ=.25", 25},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
 
 TEST_P(FormulaService, BindingOfUnnamedAndUnknownIdentifiers) {
   const Case cases[] = {
+      // clang-format off
       {L"x*2: 5", 10},            // any name takes the single value
       {L"x*2: y=5", 10},          // no match: the last value
       {L"x-y: 3; 4", -1},         // unnamed values in order of first appearance
@@ -74,6 +80,7 @@ TEST_P(FormulaService, BindingOfUnnamedAndUnknownIdentifiers) {
       {L"x+y: 3", 6},             // y finds nothing left and takes the last value
       {L"a+x: a=1; 7", 8},
       {L"x: abc; 2", 2},          // a bare item that is no number is ignored
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -86,12 +93,12 @@ TEST_P(FormulaService, CyrillicVariables) {
 }
 
 TEST_P(FormulaService, ErrorsOfTheService) {
-  ExpectError(L"x*2", 6, 2);             // no value supplied at all
-  ExpectError(L"x*2: x=3+4", 8, 10);     // the position is the length of the text
+  ExpectError(L"x*2", 6, 2);          // no value supplied at all
+  ExpectError(L"x*2: x=3+4", 8, 10);  // the position is the length of the text
   ExpectError(L"x: x=abc", 8, 8);
   ExpectError(L"x: x=", 8, 5);
   ExpectError(L"x: x=1e99999", 8, 12);
-  ExpectError(L"  x*2", 6, 4);           // positions count from the start of the text
+  ExpectError(L"  x*2", 6, 4);  // positions count from the start of the text
   ExpectError(L"  2+*3 : 1", 4, 6);
   ExpectError(L":", 4, 1);
   ExpectError(L"   ", 4, 1);

@@ -31,8 +31,7 @@ class FormulaFunctions : public ::testing::TestWithParam<formula_test::NamedLoca
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaFunctions, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaFunctions, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct Case {
   const wchar_t* text;
@@ -42,12 +41,14 @@ struct Case {
 TEST_P(FormulaFunctions, Trigonometry) {
   const long double pi = formula::kPi;
   const Case cases[] = {
+      // clang-format off
       {L"cos(0)", 1},           {L"sin(1)", std::sin(1.0L)},  {L"tg(1)", std::tan(1.0L)},
       {L"tan(0)", 0},           {L"ctg(1)", 1 / std::tan(1.0L)}, {L"cot(pi/4)", 1},
       {L"arcsin(1)", pi / 2},   {L"arcsin(-1)", -pi / 2},     {L"arccos(1)", 0},
       {L"arccos(-1)", pi},      {L"arccos(0)", pi / 2},       {L"arctg(1)", pi / 4},
       {L"arctan(-1)", -pi / 4}, {L"arcctg(0)", pi / 2},       {L"arccot(1)", pi / 4},
       {L"cos(1e20)", 0},        {L"sin(1e20)", 0},            {L"sin(9.3e18)", 0},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -61,19 +62,23 @@ TEST_P(FormulaFunctions, SineOfPiIsTheTinyRemainder) {
 
 TEST_P(FormulaFunctions, SignsAndSteps) {
   const Case cases[] = {
+      // clang-format off
       {L"sgn(0)", 0},   {L"sgn(-0.5)", -1},        {L"sign(3)", 1},     {L"abs(-2.5)", 2.5L},
       {L"h(0)", 1},     {L"h(-1e-30)", 0},         {L"heaviside(2)", 1}, {L"abs(0)", 0},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
 
 TEST_P(FormulaFunctions, WholeAndFractionalParts) {
   const Case cases[] = {
+      // clang-format off
       {L"ceil(2.1)", 3},   {L"ceil(-2.1)", -2},  {L"ceil(2)", 2},       {L"floor(-2.1)", -3},
       {L"floor(2.9)", 2},  {L"floor(-2)", -2},   {L"int(-2.7)", -2},    {L"int(1e30)", 1e30L},
       {L"frac(-2.7)", -0.7L}, {L"frac(2.25)", 0.25L}, {L"round(0.5)", 0}, {L"round(1.5)", 2},
       {L"round(2.5)", 2},  {L"round(3.5)", 4},   {L"round(-2.5)", -2},  {L"round(-2.6)", -3},
       {L"ceil(9.2e18)", 9.2e18L}, {L"round(-9.2e18)", -9.2e18L},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -87,9 +92,11 @@ TEST_P(FormulaFunctions, WholePartsOutsideSixtyFourBitsFail) {
 TEST_P(FormulaFunctions, LogarithmsAndExponentials) {
   const long double e = std::exp(1.0L);
   const Case cases[] = {
+      // clang-format off
       {L"ln(e)", 1},        {L"ln(1)", 0},           {L"exp(1)", e},        {L"exp(-100000)", 0},
       {L"log10(1000)", 3},  {L"lg(0.01)", -2},       {L"log2(8)", 3},       {L"log2(0.5)", -1},
       {L"sqrt(16)", 4},     {L"sqrt(2)", std::sqrt(2.0L)}, {L"sqr(-3)", 9}, {L"sqrt(0)", 0},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -97,20 +104,23 @@ TEST_P(FormulaFunctions, LogarithmsAndExponentials) {
 TEST_P(FormulaFunctions, Hyperbolic) {
   const long double e = std::exp(1.0L);
   const Case cases[] = {
+      // clang-format off
       {L"sh(0)", 0},          {L"ch(0)", 1},           {L"th(0)", 0},
       {L"sinh(1)", (e - 1 / e) / 2}, {L"cosh(1)", (e + 1 / e) / 2},
       {L"tanh(1)", (e - 1 / e) / (e + 1 / e)},       {L"coth(1)", (e + 1 / e) / (e - 1 / e)},
+      // clang-format on
       {L"sh(1e-20)", 1e-20L},  // no cancellation near zero
+                               // clang-format off
       {L"th(20000)", 1},       {L"th(-20000)", -1},  {L"cth(20000)", 1},
+                               // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
 
 TEST_P(FormulaFunctions, InvalidOperationsDivisionsByZeroAndOverflows) {
-  for (const wchar_t* text :
-       {L"cot(0)", L"ctg(0)", L"ln(0)", L"ln(-1)", L"lg(0)", L"log2(-2)", L"sqrt(-1)", L"arcsin(2)",
-        L"arccos(-1.5)", L"exp(100000)", L"sh(20000)", L"ch(-20000)", L"cth(0)", L"sqr(1e3000)",
-        L"1e4000*1e4000", L"-1e4000*1e4000", L"exp(exp(10))", L"1e4932+1e4932"}) {
+  for (const wchar_t* text : {L"cot(0)", L"ctg(0)", L"ln(0)", L"ln(-1)", L"lg(0)", L"log2(-2)", L"sqrt(-1)",
+                              L"arcsin(2)", L"arccos(-1.5)", L"exp(100000)", L"sh(20000)", L"ch(-20000)", L"cth(0)",
+                              L"sqr(1e3000)", L"1e4000*1e4000", L"-1e4000*1e4000", L"exp(exp(10))", L"1e4932+1e4932"}) {
     ExpectArithmeticFailure(text);
   }
 }
@@ -123,10 +133,12 @@ TEST_P(FormulaFunctions, ZeroDivisorIsDivideByZeroEvenFromAFunction) {
 
 TEST_P(FormulaFunctions, Power) {
   const Case cases[] = {
+      // clang-format off
       {L"(-8)^3", -512},  {L"0^0", 1},        {L"0^5", 0},          {L"0^0.5", 0},          {L"2^0.5", std::sqrt(2.0L)},
       {L"2^10", 1024},    {L"2^(-2)", 0.25L}, {L"(-2)^(-3)", -0.125L}, {L"1^2147483647", 1},
       {L"(-1)^2147483647", -1}, {L"2^63", 9223372036854775808.0L}, {L"10^(-3)", 0.001L},
       {L"4^0.5", 2},      {L"x^0: x=0", 1},   {L"1.5^3", 3.375L},   {L"(-0.5)^(-2)", 4},
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
 }
@@ -142,6 +154,7 @@ TEST_P(FormulaFunctions, PowerFailures) {
 TEST_P(FormulaFunctions, EveryNameComputesItsFunction) {
   const long double one = 1;
   const Case cases[] = {
+      // clang-format off
       {L"cos(1)", std::cos(one)},        {L"sin(1)", std::sin(one)},       {L"tg(1)", std::tan(one)},
       {L"tan(1)", std::tan(one)},        {L"ctg(1)", 1 / std::tan(one)},   {L"cot(1)", 1 / std::tan(one)},
       {L"abs(-2)", 2},                   {L"sgn(-2)", -1},                 {L"sign(-2)", -1},
@@ -155,6 +168,7 @@ TEST_P(FormulaFunctions, EveryNameComputesItsFunction) {
       {L"int(1.75)", 1},                 {L"round(1.5)", 2},               {L"log10(1000)", 3},
       {L"lg(100)", 2},                   {L"log2(8)", 3},                  {L"sqr(3)", 9},
       {L"floor(-1.5)", -2},              {L"SIN(1)", std::sin(one)},  // formulas are read in lower case
+      // clang-format on
   };
   for (const Case& c : cases) ExpectValue(c.text, c.value);
   for (const wchar_t* other : {L"si(1)", L"sinus(1)", L"log(1)"}) {

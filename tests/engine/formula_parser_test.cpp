@@ -14,8 +14,7 @@ using formula_test::Show;
 
 class FormulaGrammar : public ::testing::TestWithParam<formula_test::NamedLocale> {};
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormulaGrammar, ::testing::ValuesIn(BothLocales()),
-                         formula_test::LocaleName);
+INSTANTIATE_TEST_SUITE_P(Locales, FormulaGrammar, ::testing::ValuesIn(BothLocales()), formula_test::LocaleName);
 
 struct ValueCase {
   const wchar_t* text;
@@ -102,10 +101,12 @@ TEST_P(FormulaGrammar, PercentRule) {
                                       {L"200-10%", 180},
                                       {L"200*10%", 20},
                                       {L"200/10%", 2000},
+                                      // clang-format off
                                       {L"50%", 50},             // no operator: nothing to mark
                                       {L"100+10%*3", 130},      // read past "*": the mark is lost
                                       {L"2*3%+1", 1.06L},       // a*b% marks the "*"
                                       {L"(200+10%)*2", 440},    // inside brackets
+                                      // clang-format on
                                       {L"100+x%: x=5", 105},
                                       {L"100 + 10 %", 110},
                                   });
@@ -174,9 +175,11 @@ TEST_P(FormulaGrammar, WrongNumbers) {
                                       {L"2e", 1, 3},
                                       {L"2e+", 1, 4},
                                       {L"2e+x", 1, 4},
+                                      // clang-format off
                                       {L"1e99999", 1, 8},  // found when the literal is evaluated
                                       {L"1e99999/0", 3, 10},     // "/" looks at the divisor first
                                       {L"1e99999+1/0", 1, 12},   // "+" looks at the left first
+                                      // clang-format on
                                   });
 }
 

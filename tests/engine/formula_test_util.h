@@ -20,13 +20,21 @@ struct NamedLocale {
   Locale locale;
 };
 
-inline void PrintTo(const NamedLocale& locale, std::ostream* out) { *out << locale.name; }
+inline void PrintTo(const NamedLocale& locale, std::ostream* out) {
+  *out << locale.name;
+}
 
-inline std::vector<NamedLocale> BothLocales() { return {{"ru", Locale::Russian()}, {"en", Locale::English()}}; }
+inline std::vector<NamedLocale> BothLocales() {
+  return {{"ru", Locale::Russian()}, {"en", Locale::English()}};
+}
 
-inline std::string LocaleName(const ::testing::TestParamInfo<NamedLocale>& param) { return param.param.name; }
+inline std::string LocaleName(const ::testing::TestParamInfo<NamedLocale>& param) {
+  return param.param.name;
+}
 
-inline std::string Show(const wchar_t* text) { return ToUtf8(text); }
+inline std::string Show(const wchar_t* text) {
+  return ToUtf8(text);
+}
 
 // Values that are not exact in binary agree to a few units in the last place of an 80-bit value.
 inline ::testing::AssertionResult Near(long double actual, long double expected) {

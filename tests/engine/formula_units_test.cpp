@@ -67,16 +67,16 @@ TEST(FormulaVariableList, BindingSteps) {
   EXPECT_EQ(list.Bind(L"x"), -1);  // nothing to bind to
 
   list.Assign({L"pi", L"e", L"Rate", L"", L""});
-  EXPECT_EQ(list.Bind(L"PI"), 0);    // by name, ignoring case
+  EXPECT_EQ(list.Bind(L"PI"), 0);  // by name, ignoring case
   EXPECT_EQ(list.Bind(L"rate"), 2);
-  EXPECT_EQ(list.Bind(L"a"), 3);     // the first unnamed value
+  EXPECT_EQ(list.Bind(L"a"), 3);  // the first unnamed value
   EXPECT_EQ(list.Bind(L"b"), 4);
-  EXPECT_EQ(list.Bind(L"A"), 3);     // and from now on by its name
-  EXPECT_EQ(list.Bind(L"c"), 4);     // none left: the last value
+  EXPECT_EQ(list.Bind(L"A"), 3);  // and from now on by its name
+  EXPECT_EQ(list.Bind(L"c"), 4);  // none left: the last value
   EXPECT_EQ(list.Names()[3], L"a");
 
   list.Assign({L"pi", L"e"});
-  EXPECT_EQ(list.Bind(L"x"), -1);    // the last entry is a constant
+  EXPECT_EQ(list.Bind(L"x"), -1);  // the last entry is a constant
   list.Assign({L"Ширина"});
   EXPECT_EQ(list.Bind(L"ширина"), 0);
   EXPECT_EQ(list.Bind(L"высота"), 0);

@@ -14,11 +14,8 @@ TEST(LangText, SplitsAtTheFirstEqualsSign) {
     const wchar_t* english;
   };
   const Case cases[] = {
-      {L"Ошибка!=Error!", L"Ошибка!", L"Error!"},
-      {L"a=b=c", L"a", L"b=c"},
-      {L"OK", L"OK", L"OK"},
-      {L"=English only", L"", L"English only"},
-      {L"", L"", L""},
+      {L"Ошибка!=Error!", L"Ошибка!", L"Error!"}, {L"a=b=c", L"a", L"b=c"}, {L"OK", L"OK", L"OK"},
+      {L"=English only", L"", L"English only"},   {L"", L"", L""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(LangText(c.pair, false), c.russian) << c.pair;

@@ -1,5 +1,4 @@
 #include "engine/core/number_text.h"
-#include "tests/engine/preset_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+
+#include "tests/engine/preset_numbers.h"
 
 namespace tallyman {
 namespace {
@@ -42,16 +43,20 @@ struct ParseCase {
 
 TEST(TextToNumber, RussianLocale) {
   const ParseCase cases[] = {
+      // clang-format off
       {L"1 234.5", true, 1234.5L},   {L"1 234,5", true, 1234.5L},      {L"1.234,5", false, 0},
       {L"1e5", false, 0},            {L"1E5", false, 0},                {L",", true, 0},
       {L"", false, 0},               {L"-", false, 0},                  {L"+7", true, 7},
       {L"0,123456789", true, 0.12345679L}, {L"999999999999999999", true, 999999999999999999.0L},
       {L"1000000000000000000", false, 0},  {L"12abc", false, 0},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto v = Ru().TextToNumber(c.input);
     EXPECT_EQ(v.has_value(), c.ok) << c.input;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.input; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.input;
+    }
   }
 }
 
@@ -65,7 +70,9 @@ TEST(TextToNumber, EnglishLocale) {
   for (const auto& c : cases) {
     const auto v = En().TextToNumber(c.input);
     EXPECT_EQ(v.has_value(), c.ok) << c.input;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.input; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.input;
+    }
   }
 }
 
@@ -92,8 +99,7 @@ TEST(Format, PictureRules) {
       {-0.00001L, 4, L"0", L"0"},
       {-1.5L, 0, L"-2", L"-2"},
       {0.5L, 0, L"1", L"1"},
-      {999999999999999999.0L, 2, L"999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999",
-       L"999,999,999,999,999,999"},
+      {999999999999999999.0L, 2, L"999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999", L"999,999,999,999,999,999"},
       {0.99995L, 4, L"1", L"1"},
       {-123.456L, 2, L"-123,46", L"-123.46"},
       {0, 8, L"0", L"0"},
@@ -168,14 +174,18 @@ struct RowCase {
 
 TEST(RowValue, ReadsResultsAndOperands) {
   const RowCase cases[] = {
+      // clang-format off
       {L"\t=10", L'=', true, 10},       {L"+5\t=15", L'=', true, 15}, {L"+5\t=15", L'\t', true, 5},
       {L"*", L'=', false, 0},           {L"*", L'\t', false, 0},      {L"", L'=', false, 0},
       {L"+0\t=15", L'\t', false, 0},    {L"\t=0", L'=', true, 0},     {L"-1,234.5\t=3", L'\t', true, 1234.5L},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto v = En().RowValue(c.row, c.delimiter);
     EXPECT_EQ(v.has_value(), c.ok) << c.row;
-    if (v && c.ok) { EXPECT_EQ(*v, c.value) << c.row; }
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.value) << c.row;
+    }
   }
   EXPECT_FALSE(En().RowValue(std::vector<Text>{L"\t=1"}, 1, L'=').has_value());
   EXPECT_FALSE(En().RowValue(std::vector<Text>{L"\t=1"}, -1, L'=').has_value());

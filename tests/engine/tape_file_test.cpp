@@ -48,7 +48,6 @@ class TapeFileTest : public ::testing::Test {
   RecordingHost m_host;
 };
 
-
 void TapeFileTest::ExpectLoad(const Locale& locale, const LoadCase& c) {
   RecordingHost host;
   Calculator calc(locale, host);
@@ -70,8 +69,10 @@ TEST_F(TapeFileTest, LoadsEveryLineEndAndRefusesBrokenFiles) {
       {"pending sign at the end", "\t=10\r\n+5\t=15\r\n*\r\n", "\t=10|+5\t=15|*|", '*', "", ""},
       {"blank lines after the last row", "\t=7\r\n\r\n  \r\n", "\t=7|", '=', "7", ""},
       {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF\t=1,5\r\n+1\t=0\r\n", "\t=1,5|+1\t=2,5|", '=', "2,5", ""},
-      {"grouping in Windows-1251", "\t=1\xA0" "000\r\n+1\t=0\r\n", "\t=1\u00A0000|+1\t=1\u00A0001|", '=',
-       "1\u00A0001", ""},
+      {"grouping in Windows-1251",
+       "\t=1\xA0"
+       "000\r\n+1\t=0\r\n",
+       "\t=1\u00A0000|+1\t=1\u00A0001|", '=', "1\u00A0001", ""},
       {"empty file", "", "", 0, "", "File error!"},
       {"zero operand", "\t=10\r\n+0\t=10\r\n", "", 0, "", "File error!"},
       {"row without a sign", "\t=10\r\n5\t=15\r\n", "", 0, "", "File error!"},
@@ -88,8 +89,14 @@ TEST_F(TapeFileTest, SaveThenLoadGivesTheSameTape) {
   const auto path = m_dir / "saved.txt";
   ASSERT_TRUE(calc.SaveTapeFile(path));  // closes the calculation first: no pending row is saved
   const auto bytes = ReadFileBytes(path, kMaxTapeFileBytes).value();
-  EXPECT_EQ(bytes, "\t=1\xA0" "234,5\r\n+0,25\t=1\xA0" "234,75\r\n*3\t=3\xA0" "704,25\r\n-7\t=3\xA0" "697,25\r\n"
-                   "/2\t=1\xA0" "848,625\r\n");
+  EXPECT_EQ(bytes,
+            "\t=1\xA0"
+            "234,5\r\n+0,25\t=1\xA0"
+            "234,75\r\n*3\t=3\xA0"
+            "704,25\r\n-7\t=3\xA0"
+            "697,25\r\n"
+            "/2\t=1\xA0"
+            "848,625\r\n");
   Calculator other(Locale::Russian(), m_host);
   other.LoadTapeFile(path);
   EXPECT_EQ(other.Tape().Rows(), calc.Tape().Rows());
@@ -202,7 +209,9 @@ TEST(TextFile, WindowsCodePageOrUtf8WhenNeeded) {
 TEST(TextFile, Utf8RoundTripAndMalformedInput) {
   const Text text = L"Tape ±½ Ё 😀";
   EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-  EXPECT_EQ(FromUtf8("a\xFF" "b\xC3"), L"a\uFFFDb\uFFFD");
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b\xC3"),
+            L"a\uFFFDb\uFFFD");
   EXPECT_EQ(FromUtf8("\xE0\x80\x80"), L"\uFFFD");  // overlong encodings are refused
 }
 

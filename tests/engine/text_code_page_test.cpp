@@ -1,11 +1,10 @@
-#include "engine/core/codepage.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "engine/core/codepage.h"
 #include "engine/text/code_page_repair.h"
 
 namespace tallyman {
@@ -298,8 +297,7 @@ std::vector<MappingRow> ParseMapping(const char* text) {
 }
 
 TEST(CodePageTables, MatchThePublishedMappings) {
-  const std::pair<CodePage, const char*> pages[] = {{CodePage::Cp866, kCp866Mapping},
-                                                    {CodePage::Koi8R, kKoi8RMapping}};
+  const std::pair<CodePage, const char*> pages[] = {{CodePage::Cp866, kCp866Mapping}, {CodePage::Koi8R, kKoi8RMapping}};
   for (const auto& [page, mapping] : pages) {
     const auto rows = ParseMapping(mapping);
     ASSERT_EQ(rows.size(), 128u);
@@ -314,7 +312,9 @@ TEST(CodePageTables, MatchThePublishedMappings) {
 }
 
 // Bytes as they were shown when read as Windows-1251.
-Text AsWindows1251(const std::string& bytes) { return Decode(bytes, CodePage::Windows1251); }
+Text AsWindows1251(const std::string& bytes) {
+  return Decode(bytes, CodePage::Windows1251);
+}
 
 TEST(DosToWin, RepairsCp866ReadAsWindows1251) {
   const Text russian = L"Привет, мир! Ёлка ёжик ЯЩИК 123";
@@ -340,9 +340,11 @@ TEST(KoiToWin, SignsWindows1251LacksBecomeQuestionMarks) {
     wchar_t expected;
   };
   const Case cases[] = {
+      // clang-format off
       {0x80, L'?'}, {0x8B, L'?'}, {0x93, L'?'}, {0x94, L'?'}, {0x95, L'\u2022'}, {0x96, L'?'},
       {0x97, L'?'}, {0x98, L'?'}, {0x99, L'?'}, {0x9B, L'?'}, {0x9D, L'?'},       {0x9F, L'?'},
       {0x9A, L'\u00A0'}, {0x9C, L'\u00B0'}, {0x9E, L'\u00B7'}, {0xBF, L'\u00A9'}, {0xA3, L'ё'}, {0xB3, L'Ё'},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const Text misread = AsWindows1251(std::string(1, static_cast<char>(c.koi)));

@@ -1,8 +1,8 @@
-#include "engine/text/date_time.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "engine/text/date_time.h"
 
 namespace tallyman {
 namespace {
@@ -13,8 +13,10 @@ TEST(DateTimeSerial, KnownDays) {
     long serial;
     int weekday;  // 0 Sunday
   };
+  // clang-format off
   const Case cases[] = {{1899, 12, 30, 0, 6}, {1900, 1, 1, 2, 1}, {2000, 1, 1, 36526, 6},
                         {2024, 2, 29, 45351, 4}, {1899, 12, 1, -29, 5}};
+  // clang-format on
   for (const auto& c : cases) {
     const auto value = EncodeDate(c.y, c.m, c.d);
     ASSERT_TRUE(value.has_value());

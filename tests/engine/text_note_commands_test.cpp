@@ -1,8 +1,7 @@
-#include "engine/text/note_commands.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/formula/evaluate.h"
+#include "engine/text/note_commands.h"
 #include "tests/engine/text_test_support.h"
 
 namespace tallyman {
@@ -14,7 +13,9 @@ using testing_text::RecordingSink;
 struct Notebook {
   explicit Notebook(Locale l, bool isEnglish = false)
       : locale(std::move(l)), numbers(locale), words(locale), english(isEnglish) {}
-  NoteContext Context() { return {locale, numbers, words, *EncodeDateTime({2026, 7, 15, 14, 30, 0, 0}), english, sink}; }
+  NoteContext Context() {
+    return {locale, numbers, words, *EncodeDateTime({2026, 7, 15, 14, 30, 0, 0}), english, sink};
+  }
 
   // The text after the command's edit, or the text unchanged.
   Text Apply(const Text& text, const NoteCommandResult& result) {
@@ -34,8 +35,12 @@ struct Notebook {
   RecordingSink sink;
 };
 
-NoteSelection CaretAt(size_t position) { return {position, 0}; }
-NoteSelection CaretAtEnd(const Text& text) { return {text.size(), 0}; }
+NoteSelection CaretAt(size_t position) {
+  return {position, 0};
+}
+NoteSelection CaretAtEnd(const Text& text) {
+  return {text.size(), 0};
+}
 
 struct AtCaretCase {
   const wchar_t* text;
@@ -46,6 +51,7 @@ struct AtCaretCase {
 
 TEST(ExpressionAtCaret, SelectionOrTheTextBeforeTheCaret) {
   const AtCaretCase cases[] = {
+      // clang-format off
       {L"x = 2+3", {7, 0}, L"2+3", {4, 3}},
       {L"12*3", {4, 0}, L"12*3", {0, 4}},
       {L"12*3= ", {6, 0}, L"12*3=", {0, 6}},  // the stretch ends at the caret
@@ -55,6 +61,7 @@ TEST(ExpressionAtCaret, SelectionOrTheTextBeforeTheCaret) {
       {L"12*3", {0, 0}, L"", {0, 0}},
       {L"  ", {2, 0}, L"", {2, 0}},
       {L"x  7*6 = y", {3, 6}, L"7*6 =", {3, 5}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto at = ExpressionAtCaret(c.text, c.selection);

@@ -1,8 +1,7 @@
-#include "engine/text/number_words.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/text/english_money.h"
+#include "engine/text/number_words.h"
 #include "tests/engine/text_test_support.h"
 
 namespace tallyman {
@@ -40,9 +39,10 @@ TEST(NumberToText, RussianEngineInRussianLocale) {
       {L"3,22", L" руб. (Три рубля 22 копейки)"},
       {L"1001001", L" руб. (Один миллион одна тысяча один рубль 00 копеек)"},
       {L"2000000000", L" руб. (Два миллиарда рублей 00 копеек)"},
-      {L"999999999999999", L" руб. (Девятьсот девяносто девять триллионов девятьсот девяносто девять "
-                           L"миллиардов девятьсот девяносто девять миллионов девятьсот девяносто девять "
-                           L"тысяч девятьсот девяносто девять рублей 00 копеек)"},
+      {L"999999999999999",
+       L" руб. (Девятьсот девяносто девять триллионов девятьсот девяносто девять "
+       L"миллиардов девятьсот девяносто девять миллионов девятьсот девяносто девять "
+       L"тысяч девятьсот девяносто девять рублей 00 копеек)"},
       {L"abc", L""},
       {L"12 руб", L""},
       {L"", L""},
@@ -64,8 +64,9 @@ TEST(NumberToText, EnglishEngineInEnglishLocale) {
       {L"0.25", L" (Zero Dollars and 25 Cents)"},
       {L"1.999", L" (One Dollars and 99 Cents)"},
       {L"1234567890123456", L""},
-      {L"123456789012345", L" (One Hundred Twenty Three Trillion Four Hundred Fifty Six Billion Seven Hundred "
-                           L"Eighty Nine Million Twelve Thousand Three Hundred Forty Five Dollars)"},
+      {L"123456789012345",
+       L" (One Hundred Twenty Three Trillion Four Hundred Fifty Six Billion Seven Hundred "
+       L"Eighty Nine Million Twelve Thousand Three Hundred Forty Five Dollars)"},
       {L"1000000", L" (One Million Dollars)"},
       {L"21", L" (Twenty One Dollars)"},
       {L"1005", L" (One Thousand Five Dollars)"},
@@ -92,11 +93,13 @@ struct RefusedCase {
 
 TEST(NumberToText, UnreadableNumbersAreReportedAndGiveNothing) {
   const RefusedCase cases[] = {
+      // clang-format off
       {L"1-2", false, L"\"1-2\" - не число"},
       {L"1E", false, L"\"1E\" - не число"},
       {L"12abc", true, L"\"12abc\" is not a number"},
       {L"1.a5", true, L"\"1.a5\" is not a number"},
       {L"1.2.3", true, L"\"1.2.3\" is not a number"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     NumberWords words(c.english ? Locale::English() : Locale::Russian());
@@ -180,9 +183,11 @@ TEST(TriadText, GendersAndUnknownLetters) {
 }
 
 TEST(PluralClass, RussianRule) {
+  // clang-format off
   const std::pair<long long, int> cases[] = {{0, 5},   {1, 1},   {2, 2},   {3, 3},   {4, 4},  {5, 5},
                                              {11, 5},  {12, 5},  {19, 5},  {21, 1},  {22, 2}, {101, 1},
                                              {111, 5}, {114, 5}, {1004, 4}};
+  // clang-format on
   for (const auto& [n, expected] : cases) EXPECT_EQ(PluralClass(n), expected) << n;
 }
 

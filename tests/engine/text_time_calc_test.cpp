@@ -1,7 +1,6 @@
-#include "engine/text/time_calc.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/text/time_calc.h"
 #include "tests/engine/text_test_support.h"
 
 namespace tallyman {
@@ -10,7 +9,9 @@ namespace {
 using testing_text::RecordingSink;
 
 // Wednesday, 15 July 2026, 14:30:00.
-DateTime Now() { return *EncodeDateTime({2026, 7, 15, 14, 30, 0, 0}); }
+DateTime Now() {
+  return *EncodeDateTime({2026, 7, 15, 14, 30, 0, 0});
+}
 
 struct CalcCase {
   const wchar_t* text;
@@ -201,9 +202,8 @@ TEST(FindOperator, Classes) {
 TEST(OperandKind, SeparatorsDecide) {
   const TimeCalculator calc(Locale::Russian(), Now(), false);
   const std::pair<const wchar_t*, OperandType> cases[] = {
-      {L"7:30", OperandType::Time},        {L"25.12.2026", OperandType::Date},
-      {L"25.12.2026 10:00", OperandType::Date}, {L"1.5:30", OperandType::Time},
-      {L"1,5", OperandType::Numeric},      {L"1.5", OperandType::Numeric},
+      {L"7:30", OperandType::Time},   {L"25.12.2026", OperandType::Date}, {L"25.12.2026 10:00", OperandType::Date},
+      {L"1.5:30", OperandType::Time}, {L"1,5", OperandType::Numeric},     {L"1.5", OperandType::Numeric},
   };
   for (const auto& [text, kind] : cases) EXPECT_EQ(calc.OperandKind(text), kind) << text;
 }
@@ -214,9 +214,11 @@ TEST(ParseDuration, PartsAndHours) {
     const wchar_t* text;
     Number hours;
   };
+  // clang-format off
   const Case cases[] = {{L"1:30", 1.5L},  {L"25:00", 25},     {L"1:2:36", 1.0L + 2.0L / 60 + 36.0L / 3600},
                         {L":30", 0.5L},   {L"1:30:", 1.5L},   {L"abc", 0},
                         {L"-1:30", -1.5L}, {L"1:xx:36", 1.01L}};
+  // clang-format on
   for (const auto& c : cases) {
     const auto d = calc.ParseDuration(c.text);
     EXPECT_NEAR(static_cast<double>(d.hours), static_cast<double>(c.hours), 1e-12) << c.text;
@@ -227,9 +229,10 @@ TEST(ParseDuration, PartsAndHours) {
 TEST(FormatDuration, BelowADayUsesTheLongTimeFormat) {
   const TimeCalculator calc(Locale::Russian(), Now(), false);
   const std::pair<Number, const wchar_t*> cases[] = {
-      {0.5L, L"12:00:00"},           {1.5L / 24, L"1:30:00"},   {26.5L / 24, L"26:30"},
-      {(49 * 3600 + 5 * 60 + 10) / 86400.0L, L"49:05:10"},     {-1.0L / 24, L"-1:00:00"},
-      {1, L"24:00"},                 {0, L"0:00:00"},
+      {0.5L, L"12:00:00"},       {1.5L / 24, L"1:30:00"},
+      {26.5L / 24, L"26:30"},    {(49 * 3600 + 5 * 60 + 10) / 86400.0L, L"49:05:10"},
+      {-1.0L / 24, L"-1:00:00"}, {1, L"24:00"},
+      {0, L"0:00:00"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(calc.FormatDuration(value), text) << text;
 }

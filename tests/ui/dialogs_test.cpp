@@ -25,11 +25,13 @@ class DialogsTest : public QObject {
     QTest::addColumn<int>("resOut");
     QTest::addColumn<QString>("calc");
     QTest::addColumn<QString>("result");
+    // clang-format off
     QTest::newRow("ru 4 and 4") << Locale::Russian() << 4 << 4 << "2*3,1416" << "= 6,2832";
     QTest::newRow("en 4 and 4") << Locale::English() << 4 << 4 << "2*3.1416" << "= 6.2832";
     QTest::newRow("ru 0 and 2") << Locale::Russian() << 0 << 2 << "2*3" << "= 6,28";
     QTest::newRow("ru 18 and 18") << Locale::Russian() << 18 << 18 << "2*3,14159265358979324" << "= 6,28318530717958648";
     QTest::newRow("out of range resets") << Locale::English() << 19 << 25 << "2*3.14159265" << "= 6.28";
+    // clang-format on
   }
 
   void precisionPreview() {
@@ -62,6 +64,7 @@ class DialogsTest : public QObject {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("operand");
     QTest::addColumn<QString>("sign");
+    // clang-format off
     QTest::newRow("digits") << "" << "12" << "12" << "+";
     QTest::newRow("sign keys set the sign") << "" << "*5/" << "5" << "/";
     QTest::newRow("point becomes the comma") << "" << "1.5" << "1,5" << "+";
@@ -69,6 +72,7 @@ class DialogsTest : public QObject {
     QTest::newRow("second separator discarded") << "" << "1,5,2" << "1,52" << "+";
     QTest::newRow("letters discarded") << "" << "a1x2" << "12" << "+";
     QTest::newRow("starts with the row's operand") << "7" << "3" << "73" << "+";
+    // clang-format on
   }
 
   void rowDialogKeys() {

@@ -39,6 +39,7 @@ class LanguageTest : public QObject {
   void englishCaptions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("english");
+    // clang-format off
     QTest::newRow("mFile") << "main.mFile" << "&File";
     QTest::newRow("mpFile") << "main.mpFile" << "&File";
     QTest::newRow("mOperations") << "main.mOperations" << "Commands";
@@ -68,6 +69,7 @@ class LanguageTest : public QObject {
     QTest::newRow("results mSaveAll") << "results.mSaveAll" << "Save &all";
     QTest::newRow("results mpResMove") << "results.mpResMove" << "&Move result";
     QTest::newRow("results mFile") << "results.mFile" << "&File";
+    // clang-format on
   }
 
   void englishCaptions() {
@@ -127,11 +129,13 @@ class LanguageTest : public QObject {
     QTest::addColumn<int>("hotKey");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("checked");
+    // clang-format off
     QTest::newRow("Pause") << 19 << "&Hide (Pause-Key)" << "mPause";
     QTest::newRow("PrnScrn") << 44 << "&Hide (PrnScrn-Key)" << "mPrnScrn";
     QTest::newRow("NumLock") << 144 << "&Hide (NumLock-Key)" << "mHotNum";
     QTest::newRow("ScrollLock") << 145 << "&Hide (Scroll-Key)" << "mScroll";
     QTest::newRow("a key the menu does not offer") << 65 << "&Hide" << "";
+    // clang-format on
   }
 
   void hideCaptionNamesTheHotKey() {

@@ -37,6 +37,7 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("entry");
     const Locale ru = Locale::Russian();
     const Locale en = Locale::English();
+    // clang-format off
     QTest::newRow("ru: first number and a sign") << ru << "12+" << QStringList{"\t=12", "+"} << "" << "+" << "12";
     QTest::newRow("ru: operand being typed") << ru << "12+5" << QStringList{"\t=12", "+"} << "+" << "" << "5";
     QTest::newRow("ru: closed with =") << ru << "12+5=" << QStringList{"\t=12", "+5\t=17"} << "=" << "" << "17";
@@ -60,6 +61,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("ru: sign after = continues") << ru << "2+3=*4=" << QStringList{"\t=2", "+3\t=5", "*4\t=20"} << "=" << "" << "20";
     QTest::newRow("ru: digit after = starts anew") << ru << "2+3=7" << QStringList{} << "" << "" << "7";
     QTest::newRow("ru: refused letters type nothing") << ru << "5xyz" << QStringList{} << "" << "" << "5";
+    // clang-format on
   }
 
   void typedCalculationsBuildTheTape() {
@@ -162,9 +164,11 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("entryAfter");
     QTest::addColumn<bool>("visibleAfter");
+    // clang-format off
     QTest::newRow("clear the entry") << "mEscDel" << "" << true;
     QTest::newRow("undo in the entry") << "mEscUndo" << "4" << true;
     QTest::newRow("close") << "mEscClose" << "45" << false;
+    // clang-format on
   }
 
   void escapeOptions() {
@@ -385,7 +389,9 @@ class MainWindowTest : public QObject {
     QVERIFY(window->SaveTapeToFile(file));
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0" "000\r\n+5,5\t=1\xA0" "005,5\r\n"));
+    QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0"
+                                         "000\r\n+5,5\t=1\xA0"
+                                         "005,5\r\n"));
     Type(*window, "7");
     window->LoadTapeFromFile(file);
     QCOMPARE(TapeRows(*window), (QStringList{"\t=1" + kNbsp + "000", "+5,5\t=1" + kNbsp + "005,5"}));

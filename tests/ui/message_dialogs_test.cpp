@@ -1,12 +1,13 @@
 // The message dialogs: titles and buttons by language, Enter and Escape, layouts that never cut
 // a caption, and the input prompt.
+#include "ui/message_dialogs.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/message_dialogs.h"
 #include "ui_test_support.h"
 
 using namespace tallyman::ui;
@@ -38,12 +39,14 @@ class MessageDialogsTest : public QObject {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("buttons");
+    // clang-format off
     QTest::newRow("confirmation ru") << int(DialogKind::Confirmation) << false << "Подтверждение" << QStringList{"Да", "Нет"};
     QTest::newRow("confirmation en") << int(DialogKind::Confirmation) << true << "Confirm" << QStringList{"&Yes", "&No"};
     QTest::newRow("warning ru") << int(DialogKind::Warning) << false << "Предупреждение" << QStringList{"Да", "Нет"};
     QTest::newRow("error en") << int(DialogKind::Error) << true << "Error" << QStringList{"&Yes", "&No"};
     QTest::newRow("information ru") << int(DialogKind::Information) << false << "Информация" << QStringList{"Да", "Нет"};
     QTest::newRow("custom ru") << int(DialogKind::Custom) << false << "Calculator" << QStringList{"Да", "Нет"};
+    // clang-format on
   }
 
   void titlesAndButtonsFollowTheLanguage() {
@@ -62,6 +65,7 @@ class MessageDialogsTest : public QObject {
     QTest::addColumn<unsigned>("buttons");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
+    // clang-format off
     QTest::newRow("Enter answers yes") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Return) << kResultYes;
     QTest::newRow("Escape answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Escape) << kResultNo;
     QTest::newRow("Escape answers cancel") << unsigned(kButtonYes | kButtonNo | kButtonCancel) << int(Qt::Key_Escape)
@@ -71,6 +75,7 @@ class MessageDialogsTest : public QObject {
     QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << kResultRetry;
     QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << kResultNo;
     QTest::newRow("Tab then Enter answers cancel")
+        // clang-format on
         << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << kResultCancel;
   }
 
@@ -141,9 +146,11 @@ class MessageDialogsTest : public QObject {
   void longMessagesWrapWithinHalfTheScreen() {
     const int half = QGuiApplication::primaryScreen()->availableGeometry().width() / 2;
     const QString words = QString("Будет удалено вообще всё!!! ").repeated(20);
-    std::unique_ptr<QDialog> wide(CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+    std::unique_ptr<QDialog> wide(
+        CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, false));
     wide->adjustSize();
-    std::unique_ptr<QDialog> shortOne(CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+    std::unique_ptr<QDialog> shortOne(
+        CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, false));
     shortOne->adjustSize();
     auto* label = wide->findChild<QLabel*>("Message");
     QVERIFY(label->width() <= half);

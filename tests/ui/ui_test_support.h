@@ -20,6 +20,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
+#include "ui/row_list_view.h"
 
 namespace tallyman::ui::test {
 
