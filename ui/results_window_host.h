@@ -2,6 +2,9 @@
 // What the results window needs of the main window: its look, its stay-on-top state and a way
 // back to it. Everything else the results window reads from the calculator.
 #include <QFont>
+#include <vector>
+
+#include "engine/core/text.h"
 
 namespace tallyman::ui {
 
@@ -13,6 +16,8 @@ class ResultsWindowHost {
   virtual bool StaysOnTop() const = 0;
   // Raises and activates the main window, with the focus in the entry line when asked.
   virtual void ReturnToMain(bool focusEntry) = 0;
+  // Prints the results list with the results' total.
+  virtual void PrintRows(const std::vector<Text>& rows, bool fromResults) = 0;
 };
 
 }  // namespace tallyman::ui
