@@ -188,6 +188,18 @@ class PrintTest : public QObject {
     QCOMPARE(titleOffered, QStringLiteral("Смета"));
   }
 
+  void unwritablePdfSaysPrintError() {
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    window->Actions().mLang->trigger();
+    Type(*window, QStringLiteral("7+1"));
+    PdfChooser chooser(folder.File(QStringLiteral("no such folder/tape.pdf")));
+    WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
+    window->Actions().mPrint->trigger();
+    QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Print error!")});
+  }
+
   void resultsPrintWithTheirTotal() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::English());
