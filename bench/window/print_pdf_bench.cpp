@@ -1,7 +1,7 @@
 // Printing a 10,000-row tape into a PDF file, layout, drawing and writing included (budget 2 s).
+// Linked into window_bench, whose main() starts the application.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include "engine/print/print_layout.h"
@@ -30,12 +30,3 @@ BENCHMARK(BM_PrintTenThousandRowsToPdf)->Iterations(3)->Unit(benchmark::kMillise
 
 }  // namespace
 }  // namespace tallyman::ui
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
