@@ -109,6 +109,7 @@ TEST(PrintLayout, RowsContinueInTheNextColumnThenOnTheNextPage) {
   const std::vector<Text> rows = Rows(13);
   const PrintLayout layout = LayOut(rows, 590, 270, 20, L"TITLE");
   ASSERT_EQ(layout.pages.size(), 2u);
+  ASSERT_EQ(layout.pages[0].cells.size(), 12u);
   const PrintCell fifth = layout.pages[0].cells[1];  // line 0 of column 1
   EXPECT_EQ(fifth.row, 4u);
   EXPECT_EQ(fifth.x, 330);
@@ -125,6 +126,7 @@ TEST(PrintLayout, RowsContinueInTheNextColumnThenOnTheNextPage) {
 TEST(PrintLayout, HeaderWithoutTitleIsThePageNumberAlone) {
   const std::vector<Text> rows = Rows(13);
   const PrintLayout layout = LayOut(rows, 590, 270, 20);
+  ASSERT_EQ(layout.pages.size(), 2u);
   EXPECT_EQ(layout.pages[0].header, L"1/2");
   EXPECT_EQ(layout.pages[1].header, L"2/2");
   EXPECT_EQ(layout.pages[1].headerX, (590 - 30) / 2);
