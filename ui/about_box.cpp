@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
@@ -13,6 +12,7 @@
 
 #include "build_info/version.h"
 #include "engine/core/lang_pairs.h"
+#include "ui/centre_on_screen.h"
 #include "ui/qt_text.h"
 #include "ui/row_dialog.h"
 #include "ui/url_label.h"
@@ -82,12 +82,7 @@ void TFormRow::SetupAbout() {
 void ShowAboutBox(QWidget* parent, const NumberText& numbers, bool english, bool onTop) {
   TFormRow box(numbers, english, onTop, parent);
   box.SetupAbout();
-  box.adjustSize();
-  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-    QRect frame = box.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    box.move(frame.topLeft());
-  }
+  CentreOnScreen(&box, parent);
   box.exec();
 }
 

@@ -10,6 +10,7 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/print/print_layout.h"
+#include "ui/centre_on_screen.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_dialogs.h"
 #include "ui/print_dialog.h"
@@ -65,6 +66,7 @@ void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& to
   const QStringList printers = QPrinterInfo::availablePrinterNames();
   TFormPrn dialog(printers, QPrinterInfo::defaultPrinterName(), options.mainFont, ToQString(printTitle),
                   options.english, options.onTop, parent);
+  CentreOnScreen(&dialog, parent);
   if (dialog.exec() != QDialog::Accepted) return;
   printTitle = FromQString(dialog.Title());
   QFont font = PrinterFont(options.mainFont);
