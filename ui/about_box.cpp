@@ -23,10 +23,6 @@ namespace {
 QLabel* MakeNameLabel(QWidget* parent) {
   auto* name = new QLabel(AboutNameText(), parent);
   name->setObjectName(QStringLiteral("Name"));
-  QFont bold(QStringLiteral("Arial"));
-  bold.setPixelSize(13);
-  bold.setBold(true);
-  name->setFont(bold);
   QPalette palette = name->palette();
   palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
   name->setPalette(palette);
@@ -68,6 +64,11 @@ void TFormRow::SetupAbout() {
 
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("PanName"));
+  // The name and the links share the panel's font.
+  QFont bold(QStringLiteral("Arial"));
+  bold.setPixelSize(13);
+  bold.setBold(true);
+  panel->setFont(bold);
   auto* column = new QVBoxLayout(panel);
   column->addWidget(new TUrllabel(QString::fromLatin1(kAuthorMail), panel));
   auto* middle = new QHBoxLayout;

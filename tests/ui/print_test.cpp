@@ -222,7 +222,10 @@ class PrintTest : public QObject {
     QCOMPARE(box.windowTitle(), QStringLiteral("Freeware!"));
     const QString version =
         QStringLiteral("%1.%2.%3.%4").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch).arg(kVersionBuild);
-    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Name"))->text(), QApplication::applicationName() + ' ' + version);
+    const QLabel* name = box.findChild<QLabel*>(QStringLiteral("Name"));
+    QCOMPARE(name->text(), QApplication::applicationName() + ' ' + version);
+    QVERIFY(name->font().bold());
+    QCOMPARE(name->font().pixelSize(), 13);
     const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
     QCOMPARE(links.size(), 2);
     QVERIFY(links[0]->text().startsWith(QStringLiteral("mailto:")));
