@@ -11,7 +11,7 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   # qt6-translations-l10n: Qt's own dialogs (files, fonts) in Russian
   packages+=(qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev fonts-liberation)
   if [ "$what" = test ]; then
-    packages+=(xvfb openbox xdotool xclip x11-utils)
+    packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
   fi
 fi
 

@@ -20,5 +20,7 @@ void SetFileChooser(FileChooser* chooser);
 QString ChooseOpenTextFile(QWidget* parent, const QString& title);
 // Asks before overwriting; the read-only box is hidden and the dialog can be resized.
 QString ChooseSaveTextFile(QWidget* parent, const QString& title);
+// The same for a PDF file ("PDF (*.pdf)", default extension ".pdf").
+QString ChooseSavePdfFile(QWidget* parent, const QString& title);
 
 }  // namespace tallyman::ui

@@ -114,6 +114,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // --- ResultsWindowHost ---
   QFont MainFont() const override { return font(); }
   void ReturnToMain(bool focusEntry) override;
+  // Ctrl+P: the print dialog and the rows printed with the tape's or the results' total.
+  void PrintRows(const std::vector<Text>& rows, bool fromResults) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

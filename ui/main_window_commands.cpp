@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "engine/core/lang_pairs.h"
+#include "ui/about_box.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/message_dialogs.h"
@@ -57,6 +58,14 @@ void FormTallyman::ConnectCommands() {
   on(a.mLang, [this] { mLangClick(); });
   on(a.mReadMe, [this] {
     if (m_helpExists) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_paths.helpFile.string())));
+  });
+  on(a.mPrint, [this] {
+    m_calc->CloseCalculation();
+    PrintRows(m_calc->Tape().Rows(), false);
+  });
+  on(a.mAbout, [this] {
+    ShowAboutBox(this, m_calc->Numbers(), m_english, StaysOnTop());
+    update();
   });
   on(a.mpRowEdit, [this] { EditRow(false); });
   on(a.mpRowInsert, [this] { EditRow(true); });

@@ -109,7 +109,6 @@ void TFormRes::BuildMenus() {
   Actions& a = m_actions;
   a.mSave = MakeAction(this, "mSave", QKeySequence(Qt::CTRL | Qt::Key_S));
   a.mPrint = MakeAction(this, "mPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
-  a.mPrint->setEnabled(false);  // printing is not part of this program yet
   a.mSaveAll = MakeAction(this, "mSaveAll");
   a.mEdit = MakeAction(this, "mEdit", QKeySequence(Qt::Key_F5));
   a.mpEdit = MakeAction(this, "mpEdit");
@@ -154,6 +153,7 @@ void TFormRes::BuildMenus() {
   for (QAction* take : {a.mResult, a.mpResult}) on(take, [this] { TakeEntry(); });
   for (QAction* go : {a.mGoTo, a.mpGoTo}) on(go, [this] { GoToEntry(); });
   on(a.mClearAll, [this] { ClearAll(); });
+  on(a.mPrint, [this] { m_host.PrintRows(m_calc.ResultsList().List().Rows(), true); });
   on(a.mpResMove, [this] { m_calc.MoveTotalIntoEntry(); });
   on(a.mpResCopy, [this] { m_calc.CopyTotal(); });
 }
@@ -164,7 +164,7 @@ void TFormRes::PopupList(const QPoint& global) {
   QList<bool> before;
   for (QAction* item : items) {
     before.append(item->isEnabled());
-    if (!item->isSeparator() && item != m_actions.mPrint) item->setEnabled(any);
+    if (!item->isSeparator()) item->setEnabled(any);
   }
   m_actions.pmList->exec(global);
   for (int i = 0; i < items.size(); ++i) items[i]->setEnabled(before[i]);
@@ -193,8 +193,8 @@ void TFormRes::ShowTotal() {
   // Commands on an empty list have nothing to work on.
   const bool any = !m_calc.ResultsList().Empty();
   const Actions& a = m_actions;
-  for (QAction* command :
-       {a.mSave, a.mSaveAll, a.mEdit, a.mpEdit, a.mDelete, a.mResult, a.mpResult, a.mGoTo, a.mpGoTo, a.mClearAll}) {
+  for (QAction* command : {a.mSave, a.mPrint, a.mSaveAll, a.mEdit, a.mpEdit, a.mDelete, a.mResult, a.mpResult, a.mGoTo,
+                           a.mpGoTo, a.mClearAll}) {
     command->setEnabled(any);
   }
 }

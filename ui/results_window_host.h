@@ -3,6 +3,9 @@
 // menus, stay-on-top, tab-stop adjustment) and a way back to it. Everything else the results
 // window reads from the calculator.
 #include <QFont>
+#include <vector>
+
+#include "engine/core/text.h"
 
 namespace tallyman::ui {
 
@@ -16,6 +19,8 @@ class ResultsWindowHost {
   virtual bool StaysOnTop() const = 0;
   // Raises and activates the main window, with the focus in the entry line when asked.
   virtual void ReturnToMain(bool focusEntry) = 0;
+  // Prints the results list with the results' total.
+  virtual void PrintRows(const std::vector<Text>& rows, bool fromResults) = 0;
 };
 
 }  // namespace tallyman::ui

@@ -21,6 +21,8 @@ class TFormRow : public QDialog {
   // showSign: the sign label is shown (inserting, or editing a row after the first).
   // row is 1-based; the caption tells editing (operand given) from inserting.
   void SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count);
+  // About mode: the panel PanName with the name, version and links covers the row's controls.
+  void SetupAbout();
 
   // OK asks `confirm` with the sign and the operand text; the dialog closes when it agrees (it
   // says why not itself). Without one, OK closes the dialog.

@@ -52,6 +52,9 @@ inline constexpr const wchar_t* kToPrint = L"Печатать=To print";
 inline constexpr const wchar_t* kCancel = L"Отменить=Cancel";
 inline constexpr const wchar_t* kPrintTotal =
     L"В расчёте %d значений ____________________    ИТОГО=In %d calculations ____________________    RESULT";
+inline constexpr const wchar_t* kPdfFile = L"Файл PDF=PDF file";
+inline constexpr const wchar_t* kPrintToPdf = L"Печать в файл PDF=Print to PDF file";
+inline constexpr const wchar_t* kPrintError = L"Ошибка печати!=Print error!";
 
 // Formula engine errors.
 inline constexpr const wchar_t* kDivideByZero = L"Деление на ноль!=Divide by zero!";

@@ -1,0 +1,264 @@
+// Printing into a PDF file read back with pdftotext, the print dialog reached by Ctrl+P, and the
+// About box.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+#include "build_info/version.h"
+#include "engine/print/print_layout.h"
+#include "ui/about_box.h"
+#include "ui/file_dialogs.h"
+#include "ui/print_dialog.h"
+#include "ui/print_rows.h"
+#include "ui/row_dialog.h"
+#include "ui/url_label.h"
+#include "ui_test_support.h"
+
+using namespace tallyman;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+namespace {
+
+// Row i reads "+1<i>  = 5<i>" with four-digit i, so every row is found by its own words.
+std::vector<Text> NumberedRows(int count) {
+  std::vector<Text> rows;
+  for (int i = 0; i < count; ++i) {
+    const Text n = std::to_wstring(10000 + i).substr(1);
+    rows.push_back(L"+1" + n + L"\t=5" + n);
+  }
+  return rows;
+}
+
+QString RunTool(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages of the PDF (split at form feeds) as lines, each run of blanks read as one blank: the
+// text extraction guesses the widths of gaps.
+QList<QStringList> PdfPages(const QString& path) {
+  QList<QStringList> pages;
+  const QString text = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  for (const QString& page : text.split(QLatin1Char('\f'), Qt::SkipEmptyParts)) {
+    if (page.trimmed().isEmpty()) continue;
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n'))) lines << line.simplified();
+    pages << lines;
+  }
+  return pages;
+}
+
+// Answers the save dialog with one file name and records its title.
+struct PdfChooser : FileChooser {
+  explicit PdfChooser(QString chosen) : path(std::move(chosen)) { SetFileChooser(this); }
+  ~PdfChooser() override { SetFileChooser(nullptr); }
+  QString Choose(bool save, const QString& dialogTitle) override {
+    title = dialogTitle;
+    return save ? path : QString();
+  }
+  QString path;
+  QString title;
+};
+
+int LineHolding(const QStringList& lines, const QString& word) {
+  for (int i = 0; i < lines.size(); ++i) {
+    if (lines[i].contains(word)) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+  }
+
+  void tapePrintsToPdfInColumnsAndPages() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tape.pdf"));
+    const std::vector<Text> rows = NumberedRows(500);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(19);
+    font = PrinterFont(font);
+    PrintContent content;
+    content.rows = &rows;
+    content.title = L"TITLE";
+    content.date = L"09.12.2026";
+    content.totalLine = PrintTotalLine(rows.size(), L"1 234,5", true);
+    QVERIFY(PrintToPdfFile(path, font, 1, content));
+
+    // Where the rows belong, from the layout the printed pages follow.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QFontMetrics metrics(font, &printer);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PrintRequest request{&rows,        content.title, content.date,    content.totalLine,
+                         page.width(), page.height(), metrics.height()};
+    const PrintLayout layout =
+        LayOutPrint(request, [&metrics](TextView text) { return metrics.horizontalAdvance(ToQString(text)); });
+    QVERIFY(layout.pageCount >= 2);
+    QVERIFY(layout.columnsPerPage >= 2);
+
+    const QList<QStringList> pages = PdfPages(path);
+    QCOMPARE(static_cast<size_t>(pages.size()), layout.pageCount);
+    const size_t lines = static_cast<size_t>(layout.linesPerColumn);
+    for (int p = 0; p < pages.size(); ++p) {
+      const QStringList& text = pages[p];
+      const QString header = QStringLiteral("TITLE %1/%2").arg(p + 1).arg(pages.size());
+      QVERIFY2(LineHolding(text, header) >= 0, qPrintable(header));
+      QVERIFY(LineHolding(text, QStringLiteral("09.12.2026")) == LineHolding(text, header));
+      const size_t first = static_cast<size_t>(p) * layout.rowsPerPage;
+      const size_t last = std::min(rows.size(), first + layout.rowsPerPage) - 1;
+      int firstLine = -1;
+      int previousColumnAt = -1;
+      for (size_t top = first; top <= last; top += lines) {
+        const size_t bottom = std::min(last, top + lines - 1);
+        const QString topWord = ToQString(layout.left[top]).simplified();
+        const QString bottomWord = ToQString(layout.right[bottom]).simplified();
+        const int topLine = LineHolding(text, topWord);
+        if (firstLine < 0) firstLine = topLine;
+        QVERIFY2(topLine == firstLine, qPrintable(topWord));  // every column starts on the first line
+        QCOMPARE(LineHolding(text, bottomWord), firstLine + static_cast<int>(bottom - top));
+        const int at = static_cast<int>(text[topLine].indexOf(topWord));
+        QVERIFY2(at > previousColumnAt, qPrintable(topWord));  // columns left to right
+        previousColumnAt = at;
+      }
+    }
+    QVERIFY(LineHolding(pages.last(), QStringLiteral("In 500 calculations ____________________ RESULT = 1 234,5")) > 0);
+    // The total line is the only bold text.
+    QVERIFY(RunTool(QStringLiteral("pdffonts"), {path}).contains(QStringLiteral("Bold")));
+  }
+
+  void failedPdfKeepsTheFolderClean() {
+    QTemporaryDir dir;
+    const std::vector<Text> rows = NumberedRows(3);
+    PrintContent content;
+    content.rows = &rows;
+    QVERIFY(!PrintToPdfFile(dir.filePath(QStringLiteral("missing/tape.pdf")), QFont(), 1, content));
+    QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+  }
+
+  // Ctrl+P closes the calculation and opens the dialog; printing to a PDF file asks for its name,
+  // and the title typed becomes the print title of the next print.
+  void ctrlPPrintsTheTapeToTheChosenPdfFile() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, QStringLiteral("12+5"));
+    const QString path = folder.File(QStringLiteral("printed.pdf"));
+    PdfChooser chooser(path);
+    QStringList printers;
+    WhenDialogOpens<TFormPrn>([&](TFormPrn* dialog) {
+      for (int i = 0; i < dialog->CbPrn()->count(); ++i) printers << dialog->CbPrn()->itemText(i);
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Печать вычислений"));
+      QCOMPARE(dialog->CbCop()->currentText(), QStringLiteral("1"));
+      QVERIFY(!dialog->font().bold());
+      dialog->Ed()->setText(QStringLiteral("Смета"));
+      dialog->ButOk()->click();
+    });
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(printers.last(), QStringLiteral("Файл PDF"));
+    QCOMPARE(chooser.title, QStringLiteral("Печать в файл PDF"));
+    const QList<QStringList> pages = PdfPages(path);
+    QCOMPARE(pages.size(), 1);
+    const QString text = pages[0].join(QLatin1Char('\n'));
+    QVERIFY2(text.contains(QStringLiteral("Смета 1/1")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("+5 = 17")));
+    QVERIFY(text.contains(QStringLiteral("В расчёте 2 значений ____________________ ИТОГО = 17")));
+    QCOMPARE(window->Results()->EdRes()->text(), QStringLiteral("17"));  // the calculation was closed
+
+    QString titleOffered;
+    WhenDialogOpens<TFormPrn>([&](TFormPrn* dialog) {
+      titleOffered = dialog->Ed()->text();
+      dialog->reject();
+    });
+    window->Actions().mPrint->trigger();
+    QCOMPARE(titleOffered, QStringLiteral("Смета"));
+  }
+
+  void unwritablePdfSaysPrintError() {
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    window->Actions().mLang->trigger();
+    Type(*window, QStringLiteral("7+1"));
+    PdfChooser chooser(folder.File(QStringLiteral("no such folder/tape.pdf")));
+    WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
+    window->Actions().mPrint->trigger();
+    QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Print error!")});
+  }
+
+  void resultsPrintWithTheirTotal() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    Type(*window, QStringLiteral("2+3\n4*5\n"));
+    const QString path = folder.File(QStringLiteral("results.pdf"));
+    PdfChooser chooser(path);
+    window->Results()->EnsureContents();
+    WhenDialogOpens<TFormPrn>([&](TFormPrn* dialog) { dialog->ButOk()->click(); });
+    window->Results()->findChild<QAction*>(QStringLiteral("mPrint"))->trigger();
+    const QString text = PdfPages(path).value(0).join(QLatin1Char('\n'));
+    QVERIFY2(text.contains(QStringLiteral("В расчёте 2 значений ____________________ ИТОГО = 25")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("4*5 = 20")));
+  }
+
+  void aboutBoxShowsVersionAndLinks() {
+    NumberText numbers(Locale::English());
+    TFormRow box(numbers, true, false, nullptr);
+    box.SetupAbout();
+    box.show();
+    QCOMPARE(box.windowTitle(), QStringLiteral("Freeware!"));
+    const QString version =
+        QStringLiteral("%1.%2.%3.%4").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch).arg(kVersionBuild);
+    const QLabel* name = box.findChild<QLabel*>(QStringLiteral("Name"));
+    QCOMPARE(name->text(), QApplication::applicationName() + ' ' + version);
+    QVERIFY(name->font().bold());
+    QCOMPARE(name->font().pixelSize(), 13);
+    const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
+    QCOMPARE(links.size(), 2);
+    QVERIFY(links[0]->text().startsWith(QStringLiteral("mailto:")));
+    QVERIFY(links[1]->text().startsWith(QStringLiteral("https://")));
+    TUrllabel* link = links[1];
+    QVERIFY(link->font().underline());
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kNormal);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(link, &enter);
+    QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kHover);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(link, &leave);
+    QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kNormal);
+    QVERIFY(!box.ButChange()->isVisible());
+    QVERIFY(!box.EdOp()->isVisible());
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Rejected));
+  }
+
+  void aboutMenuOpensTheBox() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    bool opened = false;
+    WhenDialogOpens<TFormRow>([&](TFormRow* box) {
+      opened = box->windowTitle() == QStringLiteral("Бесплатно!");
+      box->reject();
+    });
+    window->Actions().mAbout->trigger();
+    QVERIFY(opened);
+  }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"

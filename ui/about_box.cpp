@@ -1,0 +1,90 @@
+#include "ui/about_box.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "build_info/version.h"
+#include "engine/core/lang_pairs.h"
+#include "ui/centre_on_screen.h"
+#include "ui/qt_text.h"
+#include "ui/row_dialog.h"
+#include "ui/url_label.h"
+
+namespace tallyman::ui {
+namespace {
+
+QLabel* MakeNameLabel(QWidget* parent) {
+  auto* name = new QLabel(AboutNameText(), parent);
+  name->setObjectName(QStringLiteral("Name"));
+  QPalette palette = name->palette();
+  palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  name->setPalette(palette);
+  name->setAlignment(Qt::AlignCenter);
+  return name;
+}
+
+// Image1: the program's picture, opening the author's other web site.
+QToolButton* MakePicture(QWidget* parent) {
+  auto* picture = new QToolButton(parent);
+  picture->setObjectName(QStringLiteral("Image1"));
+  QIcon icon = QApplication::windowIcon();
+  if (icon.isNull()) icon = parent->style()->standardIcon(QStyle::SP_ComputerIcon);
+  picture->setIcon(icon);
+  picture->setIconSize(QSize(32, 32));
+  picture->setAutoRaise(true);
+  picture->setCursor(Qt::PointingHandCursor);
+  picture->setToolTip(QString::fromLatin1(kAuthorOtherSite));
+  QObject::connect(picture, &QToolButton::clicked, picture,
+                   [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kAuthorOtherSite))); });
+  return picture;
+}
+
+}  // namespace
+
+QString AboutNameText() {
+  return QApplication::applicationName() + QLatin1Char(' ') + QLatin1String(kVersionText);
+}
+
+// PanName covers the row's controls: the e-mail link along its top, the picture and the name in
+// the middle, the web site along its bottom. Only the close button stays below it.
+void TFormRow::SetupAbout() {
+  setWindowTitle(Lang(pairs::kFreeware, m_english) + QLatin1Char('!'));
+  m_butChange->setDefault(false);
+  m_butChange->hide();
+  m_lab->hide();
+  m_edOp->hide();
+  m_butCancel->setText(Lang(pairs::kClose, m_english));
+
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("PanName"));
+  // The name and the links share the panel's font.
+  QFont bold(QStringLiteral("Arial"));
+  bold.setPixelSize(13);
+  bold.setBold(true);
+  panel->setFont(bold);
+  auto* column = new QVBoxLayout(panel);
+  column->addWidget(new TUrllabel(QString::fromLatin1(kAuthorMail), panel));
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(MakePicture(panel));
+  middle->addWidget(MakeNameLabel(panel), 1);
+  column->addLayout(middle);
+  column->addWidget(new TUrllabel(QString::fromLatin1(kAuthorSite), panel));
+  static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel, 1);
+  m_butCancel->setFocus();
+}
+
+void ShowAboutBox(QWidget* parent, const NumberText& numbers, bool english, bool onTop) {
+  TFormRow box(numbers, english, onTop, parent);
+  box.SetupAbout();
+  CentreOnScreen(&box, parent);
+  box.exec();
+}
+
+}  // namespace tallyman::ui

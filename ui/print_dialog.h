@@ -1,0 +1,51 @@
+#pragma once
+// TFormPrn: the print dialog. The printers the system knows and, always last, a PDF file; the
+// fonts the printer can use; the title; today's date or not; the number of copies.
+#include <QDialog>
+#include <QFont>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tallyman::ui {
+
+class TFormPrn : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `printers` are the system's printer names, `current` the one chosen first (the PDF file
+  // when it is not among them).
+  TFormPrn(const QStringList& printers, const QString& current, const QFont& mainFont, const QString& title,
+           bool english, bool onTop, QWidget* parent);
+
+  bool PdfChosen() const;
+  QString PrinterName() const;  // empty for the PDF file
+  QString FontFamily() const;   // empty when no font is selected
+  QString Title() const;
+  bool PrintDate() const;
+  int Copies() const;
+
+  QComboBox* CbPrn() const { return m_cbPrn; }
+  QComboBox* CbFnt() const { return m_cbFnt; }
+  QComboBox* CbCop() const { return m_cbCop; }
+  QLineEdit* Ed() const { return m_ed; }
+  QCheckBox* ChDate() const { return m_chDate; }
+  QPushButton* ButOk() const { return m_butOk; }
+
+ private:
+  void CbPrnChange();
+
+  QString m_fontName;  // the dialog's font, selected again whenever the font list is reloaded
+  QComboBox* m_cbPrn = nullptr;
+  QComboBox* m_cbFnt = nullptr;
+  QLineEdit* m_ed = nullptr;
+  QCheckBox* m_chDate = nullptr;
+  QComboBox* m_cbCop = nullptr;
+  QPushButton* m_butOk = nullptr;
+  QPushButton* m_butCancel = nullptr;
+};
+
+}  // namespace tallyman::ui

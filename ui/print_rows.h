@@ -1,0 +1,29 @@
+#pragma once
+// PrintRows: the print dialog, then the rows printed on the chosen printer or into a PDF file.
+#include <QFont>
+#include <QString>
+#include <vector>
+
+#include "engine/core/text.h"
+#include "ui/print_painter.h"
+
+class QWidget;
+
+namespace tallyman::ui {
+
+struct PrintOptions {
+  QFont mainFont;  // the main window's font; printed when the dialog's font list has no choice
+  bool english = false;
+  bool onTop = false;
+  Text today;  // today's date in the locale's short form
+};
+
+// Nothing happens for an empty list. The title typed in the dialog becomes `printTitle` once
+// printing is confirmed; a printer or file that fails says "Print error!".
+void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& total, const PrintOptions& options,
+               Text& printTitle);
+
+// Prints into the PDF file `path`, replacing it only once the whole document is written.
+bool PrintToPdfFile(const QString& path, const QFont& font, int copies, const PrintContent& content);
+
+}  // namespace tallyman::ui

@@ -1,0 +1,31 @@
+#pragma once
+// TUrllabel: a label that behaves like a web link. Its caption is the address (a web address or a
+// "mailto:" address); blue, red while the pointer is over it, underlined, with a hand cursor. A
+// click hands the address to the desktop's default handler.
+#include <QLabel>
+
+namespace tallyman::ui {
+
+class TUrllabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  static const QColor kNormal;
+  static const QColor kHover;
+
+  TUrllabel(const QString& address, QWidget* parent);
+
+ signals:
+  // Sent before the address is opened (tests watch it instead of starting a browser).
+  void Opening(const QString& address);
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void SetColour(const QColor& colour);
+};
+
+}  // namespace tallyman::ui
