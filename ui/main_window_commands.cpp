@@ -64,7 +64,7 @@ void FormTallyman::ConnectCommands() {
     PrintRows(m_calc->Tape().Rows(), false);
   });
   on(a.mAbout, [this] {
-    ShowAboutBox(this, m_calc->Numbers(), m_english, StaysOnTop());
+    ShowAboutBox(this, m_calc->Numbers(), English(), StaysOnTop());
     update();
   });
   on(a.mpRowEdit, [this] { EditRow(false); });

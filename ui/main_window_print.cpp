@@ -13,7 +13,7 @@ void FormTallyman::PrintRows(const std::vector<Text>& rows, bool fromResults) {
   if (rows.empty()) return;
   PrintOptions options;
   options.mainFont = font();
-  options.english = m_english;
+  options.english = English();
   options.onTop = StaysOnTop();
   const QDate today = QDate::currentDate();
   if (const std::optional<DateTime> date = EncodeDate(today.year(), today.month(), today.day())) {
