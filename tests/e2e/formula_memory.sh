@@ -25,10 +25,10 @@ in_window f "Введите (выберите) формулу и нажмите 
 e2e_keys c
 e2e_expect_clipboard 31.4159 "2*pi*5 from the formula window"
 
-# Slot 3 takes the entry (31.4159); then 10 + slot 3.
+# Slot 3 takes the entry (31.4159); the result plus slot 3.
 in_window m "Память" "3 KP_Add"
-e2e_keys 1 0 plus ctrl+3 c
-e2e_expect_clipboard 41.4159 "Ctrl+3 adds the stored slot"
+e2e_keys plus ctrl+3 c
+e2e_expect_clipboard 62.8318 "Ctrl+3 adds the stored slot"
 
 e2e_keys 2 1 s
 e2e_poll 5 e2e_clipboard_is "21 руб. (Двадцать один рубль 00 копеек)" ||
