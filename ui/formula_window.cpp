@@ -157,9 +157,7 @@ void TForm1::PreparePopup() {
 }
 
 bool TForm1::Ask(const wchar_t* pair) {
-  const QString question = Lang(pair, m_english) + QLatin1Char('?');
-  return ShowQuestion(this, question, DialogKind::Confirmation, kButtonYes | kButtonNo, m_onTop, m_english) ==
-         kResultYes;
+  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
 }
 
 void TForm1::DeleteLine() {

@@ -133,9 +133,7 @@ void TFormList::TakeOrEdit() {
 }
 
 bool TFormList::Ask(const wchar_t* pair) {
-  const QString question = Lang(pair, m_english) + QLatin1Char('?');
-  return ShowQuestion(this, question, DialogKind::Confirmation, kButtonYes | kButtonNo, m_onTop, m_english) ==
-         kResultYes;
+  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
 }
 
 void TFormList::DeleteCell() {

@@ -34,14 +34,8 @@ QStringList ListLines(TForm1* form) {
   return lines;
 }
 
-// Opens the formula window with F and lets `act` work in it; a window `act` left open is closed
-// without a result, so a failed check never leaves the test waiting on it.
 void InFormulaWindow(FormTallyman& window, std::function<void(TForm1*)> act) {
-  WhenDialogOpens<TForm1>([act](TForm1* form) {
-    act(form);
-    if (form->isVisible()) form->reject();
-  });
-  QTest::keyClick(window.Ed(), Qt::Key_F);
+  InDialogOpenedBy<TForm1>(window.Ed(), Qt::Key_F, std::move(act));
 }
 
 }  // namespace

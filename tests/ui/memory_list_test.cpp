@@ -17,14 +17,8 @@ QString Line(TFormList* list, int slot) {
   return list->LbList()->model()->index(slot, 0).data().toString();
 }
 
-// Opens the memory list with M and lets `act` work in it; a list `act` left open is closed
-// without taking anything.
 void InMemoryList(FormTallyman& window, std::function<void(TFormList*)> act) {
-  WhenDialogOpens<TFormList>([act](TFormList* list) {
-    act(list);
-    if (list->isVisible()) list->reject();
-  });
-  QTest::keyClick(window.Ed(), Qt::Key_M);
+  InDialogOpenedBy<TFormList>(window.Ed(), Qt::Key_M, std::move(act));
 }
 
 }  // namespace
