@@ -45,6 +45,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
   m_calc = std::make_unique<Calculator>(m_locale, *this);
   m_calc->SetEnglish(false);
   m_calc->AddStateObserver(this);
+  m_words = std::make_unique<NumberWords>(m_locale);
   BuildWidgets();
   ConnectCommands();
   BindOptions();
@@ -128,9 +129,10 @@ void FormTallyman::BuildWidgets() {
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
-  for (QAction* later : {m_actions.mNote, m_actions.mForm, m_actions.mListMem, m_actions.mProp}) {
+  for (QAction* later : {m_actions.mNote}) {
     later->setEnabled(false);  // their windows are not part of this program yet
   }
+  m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
 
   for (QObject* watched :
        {static_cast<QObject*>(m_lb), static_cast<QObject*>(m_lb->viewport()), static_cast<QObject*>(m_ed),
@@ -182,6 +184,7 @@ void FormTallyman::ConnectEntry() {
 
 void FormTallyman::StateChanged(const StateChange& change) {
   if (change.signs) ShowSigns();
+  if (change.entry) m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
   if ((change.entry || change.selection) && !m_syncing) SyncEntry();
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -15,6 +16,7 @@
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
+#include "engine/text/number_words.h"
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
 #include "ui/results_window_host.h"
@@ -75,10 +77,20 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void ShowOrCloseResults();
   void ShowResultsOrFocus();
   void RunPrecisionDialog();
+  void OpenFormulaWindow();  // F, PageDown in the entry line
+  void OpenMemoryList();     // M, Ctrl with a numeric-pad operation key in the entry line
   void SetStayOnTop(bool on);
   void ApplyMenuVisibility();
   void RunEscapeAction();
   void ChooseHotKey(int hotKey);
+
+  // The notebook's side of the formula window, set while the notebook is open: its selected text
+  // goes into the formula entry, and a taken result goes into the notebook instead of the tape.
+  struct FormulaNotebookHook {
+    std::function<QString()> selectedText;
+    std::function<void(Number value)> insertResult;
+  };
+  void SetFormulaNotebookHook(FormulaNotebookHook hook) { m_formulaNotebook = std::move(hook); }
 
   // --- drag and drop (main_window_input.cpp) ---
   // dragPart: -1 the operand of the selected row, 1 its running result (drags from the tape).
@@ -148,6 +160,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   ProgramPaths m_paths;
   Settings m_settings;  // every option while the program runs; written back when it closes
   std::unique_ptr<Calculator> m_calc;
+  std::unique_ptr<NumberWords> m_words;  // kept for the run: the word tables change in place
 
   RowListView* m_lb = nullptr;
   QWidget* m_panTop = nullptr;
@@ -157,6 +170,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   TFormRes* m_res = nullptr;
   std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's Russian texts, loaded on first use
   MainActions m_actions;
+  FormulaNotebookHook m_formulaNotebook;
   QTimer m_tim;
 
   bool m_syncing = false;  // the window itself is writing Ed

@@ -15,7 +15,9 @@
 #include "engine/core/lang_pairs.h"
 #include "ui/about_box.h"
 #include "ui/file_dialogs.h"
+#include "ui/formula_window.h"
 #include "ui/main_window.h"
+#include "ui/memory_list.h"
 #include "ui/message_dialogs.h"
 #include "ui/precision_dialog.h"
 #include "ui/qt_text.h"
@@ -43,6 +45,7 @@ void FormTallyman::ConnectCommands() {
   on(a.mResults, [this] { ShowOrCloseResults(); });
   on(a.mClear, [this] { m_calc->ClearTape(); });
   on(a.copyResult, [this] { m_calc->CopyResult(); });
+  on(a.mProp, [this] { m_calc->NumberToClipboard(*m_words); });
   on(a.mpCopyResult, [this] { m_calc->CopyResult(); });
   // Without a tray the window is minimized, so it can never be lost.
   on(a.mHide, [this] { showMinimized(); });
@@ -52,6 +55,8 @@ void FormTallyman::ConnectCommands() {
     if (ok) ApplyFont(chosen);
   });
   on(a.mPrecision, [this] { RunPrecisionDialog(); });
+  on(a.mForm, [this] { OpenFormulaWindow(); });
+  on(a.mListMem, [this] { OpenMemoryList(); });
   for (const HotKeyItem& item : kHotKeyItems) on(a.*item.action, [this, key = item.key] { ChooseHotKey(key); });
   on(a.mTop, [this] { SetStayOnTop(m_settings.stayOnTop); });
   on(a.pmMenu, [this] { ApplyMenuVisibility(); });
@@ -197,6 +202,33 @@ void FormTallyman::RunPrecisionDialog() {
   const int resOut = dialog.ResOut();
   if (digits == numbers.Digits() && resOut == numbers.ResOut()) return;
   m_calc->SetPrecision(digits, resOut);
+}
+
+void FormTallyman::OpenFormulaWindow() {
+  TForm1 window(m_paths.FormulaFile(), m_locale, m_calc->Numbers(), m_settings.english, StaysOnTop(), this);
+  window.setFont(font());
+  PlaceWindow(&window, m_settings.formulaWindow, 5);
+  if (m_formulaNotebook.selectedText) {
+    const QString selected = m_formulaNotebook.selectedText();
+    if (!selected.isEmpty()) window.EdForm()->setText(selected);
+  }
+  const bool taken = window.exec() == QDialog::Accepted;
+  m_settings.formulaWindow = PlaceOf(&window);
+  if (!taken) return;
+  if (m_formulaNotebook.insertResult) {
+    m_formulaNotebook.insertResult(window.FormulaResult());
+  } else {
+    m_calc->TakeFormulaResult(window.FormulaResult());
+  }
+}
+
+void FormTallyman::OpenMemoryList() {
+  TFormList window(m_calc->Memory(), m_calc->Numbers(), m_ed->text(), m_settings.english, StaysOnTop(), this);
+  window.setFont(font());
+  PlaceWindow(&window, m_settings.memoryList, 5);
+  const bool taken = window.exec() == QDialog::Accepted;
+  m_settings.memoryList = PlaceOf(&window);
+  if (taken) m_calc->TakeMemoryCell(window.Selected());  // an empty slot takes nothing
 }
 
 void FormTallyman::SetStayOnTop(bool on) {

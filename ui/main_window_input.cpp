@@ -139,7 +139,8 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
       switch (key) {
         case Qt::Key_Asterisk: case Qt::Key_Plus: case Qt::Key_Minus: case Qt::Key_Period:
         case Qt::Key_Comma: case Qt::Key_Slash:
-          return true;  // the memory list window: not part of this program yet
+          OpenMemoryList();
+          return true;
         default: break;
       }
       // clang-format on
@@ -165,7 +166,10 @@ bool FormTallyman::EntryKey(QKeyEvent* event) {
     m_calc->Percentage();
     return true;
   }
-  if (key == Qt::Key_PageDown) return true;  // the formula window: not part of this program yet
+  if (key == Qt::Key_PageDown) {
+    OpenFormulaWindow();
+    return true;
+  }
   if (IsEnterKey(key)) {
     m_calc->KeyPress(kKeyEnter);
     return true;

@@ -191,6 +191,10 @@ void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool engli
   ShowQuestion(parent, text, DialogKind::Custom, kButtonOk, onTop, english);
 }
 
+bool Confirm(QWidget* parent, const QString& question, bool onTop, bool english) {
+  return ShowQuestion(parent, question, DialogKind::Confirmation, kButtonYes | kButtonNo, onTop, english) == kResultYes;
+}
+
 int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
                  bool english) {
   if (g_answerer) {

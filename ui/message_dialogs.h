@@ -66,6 +66,8 @@ void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool engli
 // A question; returns the result of the pressed button.
 int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
                  bool english);
+// A confirmation with Yes and No buttons; true when answered Yes.
+bool Confirm(QWidget* parent, const QString& question, bool onTop, bool english);
 // A one-line prompt; true when confirmed with OK, and then `text` holds what was typed.
 bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
                const QFont* font = nullptr);

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include "engine/settings/settings.h"
+
 class QScreen;
 class QString;
 class QWidget;
@@ -31,6 +33,14 @@ void PlaceOnScreen(QWidget* window, const QPoint& topLeft, const QPoint& fallbac
 // `size` made no larger than the available area of the screen at `topLeft` (or the primary
 // screen): a damaged settings file must not make a window bigger than the desktop.
 QSize FitToScreen(const QSize& size, const QPoint& topLeft);
+
+// A place whose title bar is on no screen (damaged values, a monitor since removed) is passed
+// over: the window keeps its own default place. No size is taken larger than the screen. With
+// `minimumSide`, a stored width or height is taken only when it is above that, each on its own
+// (the windows opened on demand); without, both must be set.
+void PlaceWindow(QWidget* window, const WindowPlace& place, int minimumSide = 0);
+// The window's client area as it is stored.
+WindowPlace PlaceOf(const QWidget* window);
 
 // The width a window needs for the desktop to show `title` whole, with the title bar's buttons.
 int TitleWidth(const QString& title, const QWidget* window);

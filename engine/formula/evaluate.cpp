@@ -133,6 +133,11 @@ void ShowEvalError(FormulaError code, bool english, MessageSink& sink) {
   if (!message.empty()) sink.ShowMessage(message);
 }
 
+long ErrorCaret(int errPos, long textLength) {
+  const long caret = std::clamp<long>(errPos, 0, std::max(textLength, 0L));
+  return caret > 0 ? caret - 1 : 0;
+}
+
 Text StripBlanks(TextView text, wchar_t thousandsSeparator) {
   Text out;
   out.reserve(text.size());

@@ -26,6 +26,10 @@ Text EvalErrorMessage(FormulaError code, bool english);
 // code shows nothing.
 void ShowEvalError(FormulaError code, bool english, MessageSink& sink);
 
+// Where the formula window puts the caret after an error: at errPos (at most the end of the
+// text), then one place left unless it is at the start, so it stands before the faulty character.
+long ErrorCaret(int errPos, long textLength);
+
 // The text without every character of code 32 or below and without the thousands separator.
 Text StripBlanks(TextView text, wchar_t thousandsSeparator);
 

@@ -27,6 +27,8 @@
 
 namespace tallyman {
 
+class NumberWords;
+
 // Keys of the entry line other than printable characters.
 inline constexpr wchar_t kKeyEnter = L'\r';
 inline constexpr wchar_t kKeyEscape = L'\x1b';
@@ -42,6 +44,7 @@ enum class MenuCommand {
   kSaveTape,
   kClearTape,
   kResultsEntry,  // the commands of the results list's pop-up menu, all needing an entry
+  kNumberToText,  // S: the entry's number in words onto the clipboard
 };
 
 // Where a value dropped on the entry line comes from.
@@ -98,6 +101,12 @@ class Calculator {
   void EditCopy();
   void EditPaste();
   void SetPrecision(int digits, int resOut);  // precision dialog confirmed: recomputes when changed
+  // S: the entry text followed directly by its words goes to the clipboard. An empty entry does
+  // nothing; a text the words cannot be written for says why (or nothing) and leaves the clipboard.
+  void NumberToClipboard(NumberWords& words);
+  // A result of the formula window: after "=" it starts a new calculation; the entry shows it in
+  // the result format (empty past the 18-digit limit, without a message) with the caret at its start.
+  void TakeFormulaResult(Number value);
 
   // --- the tape ---
   void SelectRow(long index);

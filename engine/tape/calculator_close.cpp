@@ -5,6 +5,7 @@
 #include "engine/core/text_file.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/tape_rows.h"
+#include "engine/text/number_words.h"
 
 namespace tallyman {
 
@@ -64,6 +65,19 @@ void Calculator::TakeMemoryCell(int slot) {
     OperationKey(L'=');
   }
   CaretToEnd();
+}
+
+void Calculator::NumberToClipboard(NumberWords& words) {
+  if (m_entry.text.empty()) return;
+  const Text spelled = words.NumberToText(m_entry.text, m_english, m_host);
+  if (!spelled.empty()) m_host.SetText(m_entry.text + spelled);
+}
+
+void Calculator::TakeFormulaResult(Number value) {
+  const Notice notice(*this);
+  StartNewIfClosed();
+  WriteEntry(m_numbers.FormatResult(value));
+  m_entry.Select(0, 0);
 }
 
 void Calculator::CopyResult() {

@@ -41,6 +41,8 @@ bool Calculator::IsEnabled(MenuCommand command) const {
       return !m_tape.Empty();
     case MenuCommand::kResultsEntry:
       return !m_results.Empty();
+    case MenuCommand::kNumberToText:
+      return !m_entry.text.empty();
   }
   return false;
 }

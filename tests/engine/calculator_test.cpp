@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/tape/recording_host.h"
+#include "engine/text/number_words.h"
 
 namespace tallyman {
 namespace {
@@ -242,6 +243,66 @@ TEST(CalculatorMemory, SlotWithAndWithoutSign) {
   EXPECT_EQ(f.Results(), L"10+12,5\t=22,5|--->\t=2|");
   f.calc.TakeMemoryCell(5);  // empty slot: nothing
   EXPECT_EQ(f.Tape(), L"\t=2|");
+}
+
+struct WordsClipboardCase {
+  bool english;
+  const wchar_t* keys;       // typed into the entry line
+  const wchar_t* clipboard;  // what S puts there; empty: nothing
+};
+
+TEST(CalculatorWords, NumberAndWordsGoToTheClipboard) {
+  const WordsClipboardCase cases[] = {
+      {false, L"21", L"21 руб. (Двадцать один рубль 00 копеек)"},
+      {false, L"2+3=", L"5 руб. (Пять рублей 00 копеек)"},
+      {true, L"21", L"21 (Twenty One Dollars)"},
+      {true, L"1.5", L"1.5 (One Dollars and 50 Cents)"},
+      // past the 15 integer digits the English words have: nothing is copied
+      {true, L"1234567890123456", L""},
+      {true, L"", L""},
+      {false, L"", L""},
+  };
+  for (const auto& c : cases) {
+    Fixture f(c.english ? Locale::English() : Locale::Russian(), c.english);
+    NumberWords words(c.english ? Locale::English() : Locale::Russian());
+    f.host.SetClipboard(L"before");
+    f.Keys(c.keys);
+    EXPECT_EQ(f.calc.IsEnabled(MenuCommand::kNumberToText), *c.keys != L'\0') << c.keys;
+    f.calc.NumberToClipboard(words);
+    EXPECT_EQ(f.host.GetText(), Text(*c.clipboard ? c.clipboard : L"before")) << c.keys;
+    EXPECT_TRUE(f.host.Messages().empty()) << c.keys;
+  }
+}
+
+struct FormulaResultCase {
+  const wchar_t* keys;  // typed before the result is taken
+  Number value;
+  const wchar_t* tape;
+  const wchar_t* signs;
+  const wchar_t* entry;
+};
+
+TEST(CalculatorFormula, ResultGoesIntoTheEntryLine) {
+  const FormulaResultCase cases[] = {
+      {L"", 31.4159265L, L"", L"__", L"31,4159"},
+      {L"12+", 2.5L, L"\t=12|+|", L"+_", L"2,5"},
+      // after "=" the result starts a new calculation; the closed one stays in the results
+      {L"2+3=", 7, L"", L"__", L"7"},
+      {L"2+3=", -0.5L, L"", L"__", L"-0,5"},
+      // no text past the 18-digit limit, and no message
+      {L"", 1e18L, L"", L"__", L""},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.Keys(c.keys);
+    f.calc.TakeFormulaResult(c.value);
+    EXPECT_EQ(f.Tape(), c.tape) << c.keys << " " << static_cast<double>(c.value);
+    EXPECT_EQ(f.Signs(), c.signs) << c.keys;
+    EXPECT_EQ(f.calc.Entry().text, c.entry) << c.keys;
+    EXPECT_EQ(f.calc.Entry().selectionStart, 0);
+    EXPECT_EQ(f.calc.Entry().selectionLength, 0);
+    EXPECT_TRUE(f.host.Messages().empty()) << c.keys;
+  }
 }
 
 struct ModifyCase {

@@ -272,5 +272,14 @@ TEST_F(FormulaRobustness, HugeLiteralsAndNoise) {
   EXPECT_EQ(r.value, 1);
 }
 
+TEST(FormulaErrorCaret, StandsBeforeTheFaultyCharacter) {
+  const struct {
+    int errPos;
+    long length;
+    long caret;
+  } cases[] = {{0, 3, 0}, {1, 3, 0}, {2, 5, 1}, {3, 3, 2}, {4, 3, 2}, {99, 0, 0}, {-1, 3, 0}};
+  for (const auto& c : cases) EXPECT_EQ(ErrorCaret(c.errPos, c.length), c.caret) << c.errPos << " " << c.length;
+}
+
 }  // namespace
 }  // namespace tallyman

@@ -103,6 +103,12 @@ class MainWindowTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     Type(*window, "12+5");
+    // F and M open their windows: closed again at once
+    QTimer::singleShot(0, qApp, [] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog*>(widget) && widget->isVisible()) widget->close();
+      }
+    });
     QTest::keyClick(window->Ed(), static_cast<Qt::Key>(key));
     QVERIFY(!window->Ed()->text().contains(QRegularExpression("[A-Za-z]")));
     QVERIFY(m_answerer->asked.empty());
@@ -115,6 +121,24 @@ class MainWindowTest : public QObject {
     QTest::keyClick(window->Ed(), Qt::Key_C);
     QCOMPARE(window->S1()->text(), QString("="));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("1234,5"));
+  }
+
+  void keySPutsTheNumberInWordsOnTheClipboard() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    QGuiApplication::clipboard()->setText("before");
+    QVERIFY(!window->Actions().mProp->isEnabled());
+    QTest::keyClick(window->Ed(), Qt::Key_S);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
+    Type(*window, "21");
+    QVERIFY(window->Actions().mProp->isEnabled());
+    QTest::keyClick(window->Ed(), Qt::Key_S);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("21 руб. (Двадцать один рубль 00 копеек)"));
+    QCOMPARE(window->Ed()->text(), QString("21"));
+    window->mLangClick();
+    QTest::keyClick(window->Ed(), Qt::Key_S);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("21 (Twenty One Dollars)"));
+    QVERIFY(m_answerer->asked.empty());
   }
 
   void pasteRefusesANonNumber() {

@@ -128,6 +128,17 @@ void WhenDialogOpens(std::function<void(Dialog*)> act) {
   });
 }
 
+// Presses `key` in `target` to open a modal `Dialog` and lets `act` work in it; a dialog `act` left
+// open is closed, so a failed check never leaves the test waiting on it.
+template <typename Dialog>
+void InDialogOpenedBy(QWidget* target, Qt::Key key, std::function<void(Dialog*)> act) {
+  WhenDialogOpens<Dialog>([act](Dialog* dialog) {
+    act(dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  QTest::keyClick(target, key);
+}
+
 inline const QString kNbsp = QString(QChar(0x00A0));
 
 // A tape file of `rows` rows adding 1 each; the running results are recomputed on load.

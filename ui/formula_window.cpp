@@ -1,0 +1,286 @@
+#include "ui/formula_window.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "engine/core/lang_pairs.h"
+#include "engine/formula/evaluate.h"
+#include "ui/key_modifiers.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+#include "ui/row_list_view.h"
+#include "ui/window_places.h"
+
+namespace tallyman::ui {
+namespace {
+
+constexpr int kDefaultWidth = 500;
+constexpr int kDefaultHeight = 140;
+constexpr int kEntryLeft = 4;
+constexpr int kEntryMargin = 50;  // the entry is this much narrower than the window
+constexpr int kPanelExtra = 20;   // the panel is this much taller than the entry
+
+// Evaluation messages shown as the program's message box.
+class MessageBoxSink : public MessageSink {
+ public:
+  MessageBoxSink(QWidget* parent, bool onTop, bool english) : m_parent(parent), m_onTop(onTop), m_english(english) {}
+  void ShowMessage(const Text& text) override { ShowMessageBox(m_parent, ToQString(text), m_onTop, m_english); }
+
+ private:
+  QWidget* m_parent;
+  bool m_onTop;
+  bool m_english;
+};
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, bool english,
+               bool onTop, QWidget* parent)
+    : QDialog(parent),
+      m_file(std::move(formulaFile)),
+      m_locale(locale),
+      m_numbers(numbers),
+      m_english(english),
+      m_onTop(onTop) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(Lang(pairs::kEnterFormula, english));
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  m_panForm = new QWidget(this);
+  m_panForm->setObjectName(QStringLiteral("PanForm"));
+  m_edForm = new QLineEdit(m_panForm);
+  m_edForm->setObjectName(QStringLiteral("EdForm"));
+  layout->addWidget(m_panForm);
+  m_lbForm = new RowListView(
+      QStringLiteral("LbForm"), m_rows,
+      [this](long row) {
+        m_rows.Select(row);
+        CopySelectedLine();
+      },
+      this);
+  m_rows.SetObserver(&m_lbForm->Observer());
+  layout->addWidget(m_lbForm, 1);
+
+  m_pmForm = new QMenu(this);
+  m_pmForm->setObjectName(QStringLiteral("PmForm"));
+  m_mDel = m_pmForm->addAction(Lang(pairs::kDeleteCurrentLine, english));
+  m_mDel->setObjectName(QStringLiteral("mDel"));
+  m_mDel->setShortcut(QKeySequence(Qt::Key_Delete));
+  m_mClear = m_pmForm->addAction(Lang(pairs::kClearAllLines, english));
+  m_mClear->setObjectName(QStringLiteral("mClear"));
+  m_mClear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  // The menu shows its keys; the list's key handler acts on them (in the entry, Delete edits).
+  connect(m_mDel, &QAction::triggered, this, [this] {
+    PreparePopup();
+    if (m_mDel->isEnabled()) DeleteLine();
+  });
+  connect(m_mClear, &QAction::triggered, this, [this] {
+    PreparePopup();
+    if (m_mClear->isEnabled()) ClearLines();
+  });
+  connect(m_lbForm, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
+    PreparePopup();
+    m_pmForm->exec(m_lbForm->viewport()->mapToGlobal(at));
+  });
+  connect(m_lbForm, &QListView::clicked, this, [this] { CopySelectedLine(); });
+  connect(m_lbForm, &QListView::doubleClicked, this, [this] {
+    if (m_rows.Selected() < 0) return;
+    CopySelectedLine();
+    EvaluateEntry(true);
+  });
+
+  for (QObject* watched : {static_cast<QObject*>(m_edForm), static_cast<QObject*>(m_lbForm),
+                           static_cast<QObject*>(m_lbForm->viewport()), static_cast<QObject*>(m_panForm)}) {
+    watched->installEventFilter(this);
+  }
+  resize(std::max(kDefaultWidth, TitleWidth(windowTitle(), this)), kDefaultHeight);
+
+  m_history.Load(m_file);  // a missing or unreadable file is an empty history
+  ShowHistory(0);
+  ShowActiveColour(m_edForm, true);
+  m_lbForm->ShowActive(false);
+}
+
+void TForm1::ShowHistory(long selected) {
+  m_rows.Assign(m_history.Lines());
+  m_rows.Select(m_rows.Empty() ? -1 : selected);
+  m_lbForm->setFrameShape(m_rows.Empty() ? QFrame::NoFrame : QFrame::Box);
+}
+
+void TForm1::CopySelectedLine() {
+  const long selected = m_rows.Selected();
+  if (selected >= 0) m_edForm->setText(ToQString(m_rows.Row(selected)));
+}
+
+void TForm1::SelectLine(long index) {
+  m_rows.Select(index);
+  CopySelectedLine();
+}
+
+void TForm1::EvaluateEntry(bool closeOnSuccess) {
+  m_result = 0;
+  const Text entry = FromQString(m_edForm->text());
+  const Text trimmed = FromQString(m_edForm->text().trimmed());
+  if (trimmed.empty()) return;
+  if (trimmed.front() == L';') {
+    // A note line: stored as typed, without evaluation; the window stays open.
+    m_history.Store(entry);
+    m_history.Save(m_file);  // failures are ignored: the old file stays intact
+    ShowHistory(0);
+    return;
+  }
+  const EvalResult result = Evaluate(trimmed, m_locale);
+  m_result = result.value;
+  if (result.errCode == FormulaError::kNone) {
+    setWindowTitle(ToQString(m_numbers.FormatCalc(result.value)));
+    if (closeOnSuccess) accept();
+    return;
+  }
+  MessageBoxSink sink(this, m_onTop, m_english);
+  ShowEvalError(result.errCode, m_english, sink);
+  m_edForm->setFocus();
+  m_edForm->deselect();
+  m_edForm->setCursorPosition(static_cast<int>(ErrorCaret(result.errPos, m_edForm->text().size())));
+}
+
+void TForm1::PreparePopup() {
+  m_mClear->setEnabled(!m_rows.Empty());
+  m_mDel->setEnabled(m_mClear->isEnabled() && m_rows.Selected() >= 0);
+}
+
+bool TForm1::Ask(const wchar_t* pair) {
+  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
+}
+
+void TForm1::DeleteLine() {
+  if (!Ask(pairs::kDeleteCurrentLine)) return;
+  const long index = m_rows.Selected();
+  m_history.Remove(static_cast<size_t>(index));
+  ShowHistory(index > 0 ? index - 1 : 0);
+  CopySelectedLine();
+  m_history.Save(m_file);
+}
+
+void TForm1::ClearLines() {
+  if (!Ask(pairs::kClearAllLines)) return;
+  // The file is left as it is; it goes when the window closes with the list still empty.
+  m_history.Clear();
+  ShowHistory(-1);
+}
+
+void TForm1::done(int result) {
+  if (result == QDialog::Accepted) {
+    m_history.StoreResult(FromQString(m_edForm->text()));
+    m_history.Save(m_file);  // failures are ignored: the old file stays intact
+  }
+  m_history.RemoveFileIfEmpty(m_file);
+  QDialog::done(result);
+}
+
+bool TForm1::EntryKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
+  // Alt or Meta with a character is a mnemonic that matched nothing: it types nothing either.
+  if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+    return !event->text().isEmpty() && event->text().at(0).isPrint();
+  if (modifiers != Qt::NoModifier) return false;
+  const long selected = m_rows.Selected();
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EvaluateEntry(true);
+      return true;
+    case Qt::Key_F12:
+      EvaluateEntry(false);
+      m_edForm->setFocus();
+      m_edForm->selectAll();
+      return true;
+    case Qt::Key_Up:
+      if (selected > 0) SelectLine(selected - 1);
+      return true;
+    case Qt::Key_Down:
+      if (selected + 1 < m_rows.Count()) SelectLine(selected + 1);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TForm1::ListKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
+  if (event->key() == Qt::Key_Delete && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+    (modifiers == Qt::NoModifier ? m_mDel : m_mClear)->trigger();
+    return true;
+  }
+  if (IsEnterKey(event->key()) && modifiers == Qt::NoModifier) {
+    if (m_rows.Selected() >= 0) {
+      CopySelectedLine();
+      EvaluateEntry(true);
+    }
+    return true;
+  }
+  return false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (watched == m_edForm) return EntryKey(key);
+      if (watched == m_lbForm) return ListKey(key);
+      break;
+    }
+    case QEvent::Wheel: {
+      // The wheel walks the history as Up and Down in the entry do.
+      const long selected = m_rows.Selected();
+      const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+      if (delta > 0 && selected > 0) SelectLine(selected - 1);
+      if (delta < 0 && selected + 1 < m_rows.Count()) SelectLine(selected + 1);
+      return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+      const bool in = event->type() == QEvent::FocusIn;
+      if (watched == m_edForm) ShowActiveColour(m_edForm, in);
+      if (watched == m_lbForm) m_lbForm->ShowActive(in);
+      break;
+    }
+    case QEvent::Resize:
+      if (watched == m_panForm) LayoutEntry();
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm1::LayoutEntry() {
+  const int entryHeight = m_edForm->sizeHint().height();
+  m_panForm->setFixedHeight(entryHeight + kPanelExtra);
+  m_edForm->setGeometry(kEntryLeft, kPanelExtra / 2, std::max(0, width() - kEntryMargin), entryHeight);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  m_edForm->deselect();
+  m_edForm->setFocus();
+  LayoutEntry();
+  if (m_onTop) {
+    raise();
+    activateWindow();
+  }
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  LayoutEntry();
+}
+
+}  // namespace tallyman::ui

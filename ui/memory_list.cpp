@@ -1,0 +1,210 @@
+#include "ui/memory_list.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "engine/core/lang_pairs.h"
+#include "engine/settings/slot_text.h"
+#include "ui/key_modifiers.h"
+#include "ui/message_dialogs.h"
+#include "ui/qt_text.h"
+#include "ui/row_list_view.h"
+#include "ui/window_places.h"
+
+namespace tallyman::ui {
+namespace {
+
+constexpr int kDefaultWidth = 220;
+constexpr int kDefaultHeight = 280;
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption, QKeySequence key = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(key);
+  return action;
+}
+
+}  // namespace
+
+TFormList::TFormList(MemorySlots& memory, const NumberText& numbers, const QString& entry, bool english, bool onTop,
+                     QWidget* parent)
+    : QDialog(parent), m_slots(memory), m_numbers(numbers), m_entry(entry), m_english(english), m_onTop(onTop) {
+  setObjectName(QStringLiteral("FormList"));
+  QString title = Lang(pairs::kMenuListMem, english);
+  title.remove(title.indexOf(QLatin1Char('&')), 1);
+  setWindowTitle(title);
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  std::vector<Text> lines;
+  for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
+    lines.push_back(SlotLineText(i, m_slots[static_cast<size_t>(i)], m_numbers));
+  }
+  m_rows.Assign(std::move(lines));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_lbList = new RowListView(
+      QStringLiteral("LbList"), m_rows, [this](long row) { m_rows.Select(row); }, this);
+  m_rows.SetObserver(&m_lbList->Observer());
+  layout->addWidget(m_lbList);
+  m_rows.Select(0);
+
+  const auto item = [english](const wchar_t* pair) { return QStringLiteral("&") + Lang(pair, english); };
+  m_pm = new QMenu(this);
+  m_pm->setObjectName(QStringLiteral("Pm"));
+  m_mPutNum = AddItem(m_pm, "mPutNum", item(pairs::kEdit));
+  m_pm->setDefaultAction(m_mPutNum);
+  m_mGetNum = AddItem(m_pm, "mGetNum", item(pairs::kGet), QKeySequence(Qt::Key_Insert));
+  m_mPutClose =
+      AddItem(m_pm, "mPutClose", item(pairs::kRemember) + QLatin1Char(' ') + entry + QStringLiteral("       (+)"));
+  m_pm->addSeparator()->setObjectName(QStringLiteral("N1"));
+  m_mDel = AddItem(m_pm, "mDel", item(pairs::kDelete), QKeySequence(Qt::Key_Delete));
+  m_mClear = AddItem(m_pm, "mClear", item(pairs::kClearAll), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  // The menu shows its keys; the window's key handler acts on them.
+  connect(m_mPutNum, &QAction::triggered, this, &TFormList::EditCell);
+  connect(m_mGetNum, &QAction::triggered, this, &TFormList::TakeOrEdit);
+  connect(m_mPutClose, &QAction::triggered, this, &TFormList::StoreEntryInCell);
+  connect(m_mDel, &QAction::triggered, this, &TFormList::DeleteCell);
+  connect(m_mClear, &QAction::triggered, this, &TFormList::ClearCells);
+  connect(m_lbList, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
+    PreparePopup();
+    m_pm->exec(m_lbList->viewport()->mapToGlobal(at));
+  });
+  connect(m_lbList, &QListView::doubleClicked, this, &TFormList::EditCell);
+
+  m_lbList->installEventFilter(this);
+  m_lbList->viewport()->installEventFilter(this);
+  resize(std::max(kDefaultWidth, TitleWidth(windowTitle(), this)), kDefaultHeight);
+}
+
+void TFormList::ShowLine(int index) {
+  m_rows.Replace(index, SlotLineText(index, m_slots[static_cast<size_t>(index)], m_numbers));
+  m_rows.Select(index);
+}
+
+void TFormList::PreparePopup() {
+  const bool entry = !m_entry.isEmpty();
+  m_mPutClose->setVisible(entry);
+  m_mPutClose->setEnabled(entry);
+}
+
+void TFormList::StoreEntryInCell() {
+  const int i = Selected();
+  if (i < 0) return;
+  if (!StoreEntryInSlot(m_slots[static_cast<size_t>(i)], FromQString(m_entry), m_numbers)) return;
+  ShowLine(i);
+  reject();  // stored, nothing taken
+}
+
+void TFormList::EditCell() {
+  const int i = Selected();
+  if (i < 0) return;
+  const MemorySlot& slot = m_slots[static_cast<size_t>(i)];
+  QString text = slot.value != 0 ? ToQString(SlotEditText(slot, m_numbers)) : m_entry;
+  if (!InputText(this, windowTitle(), Lang(pairs::kEnterNumber, m_english), text, m_onTop, m_english, &font())) {
+    return;
+  }
+  const SlotEdit edit = InterpretSlotEdit(FromQString(text), m_numbers);
+  switch (edit.kind) {
+    case SlotEdit::Kind::Delete:
+      DeleteCell();
+      break;
+    case SlotEdit::Kind::Store:
+      m_slots[static_cast<size_t>(i)] = edit.slot;
+      ShowLine(i);
+      break;
+    case SlotEdit::Kind::Ignore:
+      break;
+  }
+}
+
+void TFormList::TakeOrEdit() {
+  const int i = Selected();
+  if (i < 0) return;
+  if (m_slots[static_cast<size_t>(i)].value == 0) {
+    EditCell();
+  } else {
+    accept();
+  }
+}
+
+bool TFormList::Ask(const wchar_t* pair) {
+  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
+}
+
+void TFormList::DeleteCell() {
+  const int i = Selected();
+  if (i < 0 || !Ask(pairs::kDelete)) return;
+  EmptySlot(m_slots[static_cast<size_t>(i)]);
+  ShowLine(i);
+}
+
+void TFormList::ClearCells() {
+  if (!Ask(pairs::kClearAll)) return;
+  const int selected = Selected();
+  for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
+    EmptySlot(m_slots[static_cast<size_t>(i)]);
+    ShowLine(i);
+  }
+  m_rows.Select(selected);
+}
+
+bool TFormList::ListKey(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
+  const int key = event->key();
+  if (key == Qt::Key_Delete && modifiers == Qt::ControlModifier) {
+    m_mClear->trigger();
+    return true;
+  }
+  if (modifiers != Qt::NoModifier) return false;
+  if (key == Qt::Key_Delete || key == Qt::Key_Insert) {
+    (key == Qt::Key_Delete ? m_mDel : m_mGetNum)->trigger();
+    return true;
+  }
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    m_rows.Select(key - Qt::Key_0);
+    return true;
+  }
+  if ((key == Qt::Key_Plus && (event->modifiers() & Qt::KeypadModifier)) || key == Qt::Key_Equal) {
+    StoreEntryInCell();
+    return true;
+  }
+  if (IsEnterKey(key)) {
+    EditCell();
+    return true;
+  }
+  return false;
+}
+
+bool TFormList::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (watched == m_lbList && ListKey(static_cast<QKeyEvent*>(event))) return true;
+      break;
+    case QEvent::MouseButtonPress: {
+      // The right button selects the line under the pointer before the menu opens.
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (watched == m_lbList->viewport() && mouse->button() == Qt::RightButton) {
+        const QModelIndex index = m_lbList->indexAt(mouse->position().toPoint());
+        if (index.isValid()) m_rows.Select(index.row());
+      }
+      break;
+    }
+    case QEvent::Wheel: {
+      const long selected = m_rows.Selected();
+      const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+      if (delta > 0 && selected > 0) m_rows.Select(selected - 1);
+      if (delta < 0 && selected + 1 < m_rows.Count()) m_rows.Select(selected + 1);
+      return true;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tallyman::ui

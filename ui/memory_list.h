@@ -1,0 +1,70 @@
+#pragma once
+// The memory list: the ten slots of the calculator, edited, cleared and filled in place. Closing
+// with OK asks the main window to take the selected slot into the tape. The slot rules (line
+// texts, the edit text and what an edit means) are the engine's slot_text.
+#include <QDialog>
+
+#include "engine/core/memory_slot.h"
+#include "engine/core/number_text.h"
+#include "engine/tape/tape.h"
+
+class QAction;
+class QMenu;
+
+namespace tallyman::ui {
+
+class RowListView;
+
+class TFormList : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `entry` is the main entry line's text: what the Remember item and numeric-pad "+" store.
+  TFormList(MemorySlots& memory, const NumberText& numbers, const QString& entry, bool english, bool onTop,
+            QWidget* parent);
+
+  RowListView* LbList() const { return m_lbList; }
+  QMenu* Pm() const { return m_pm; }
+  QAction* MPutNum() const { return m_mPutNum; }
+  QAction* MGetNum() const { return m_mGetNum; }
+  QAction* MPutClose() const { return m_mPutClose; }
+  QAction* MDel() const { return m_mDel; }
+  QAction* MClear() const { return m_mClear; }
+  // The selected slot, 0..9.
+  int Selected() const { return static_cast<int>(m_rows.Selected()); }
+
+  void EditCell();
+  // The entry's number becomes the selected slot's value and the window closes; nothing happens
+  // when the entry holds no number other than zero.
+  void StoreEntryInCell();
+  // The pop-up menu as it opens: Remember is offered only with text in the entry line.
+  void PreparePopup();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool ListKey(QKeyEvent* event);
+  void TakeOrEdit();
+  void DeleteCell();
+  void ClearCells();
+  bool Ask(const wchar_t* pair);
+  void ShowLine(int index);
+
+  MemorySlots& m_slots;
+  const NumberText& m_numbers;
+  QString m_entry;
+  bool m_english;
+  bool m_onTop;
+  RowList m_rows;  // the ten line texts and the selected slot
+
+  RowListView* m_lbList = nullptr;
+  QMenu* m_pm = nullptr;
+  QAction* m_mPutNum = nullptr;
+  QAction* m_mGetNum = nullptr;
+  QAction* m_mPutClose = nullptr;
+  QAction* m_mDel = nullptr;
+  QAction* m_mClear = nullptr;
+};
+
+}  // namespace tallyman::ui
