@@ -128,8 +128,7 @@ void FormTallyman::BuildWidgets() {
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
-  for (QAction* later :
-       {m_actions.mPrint, m_actions.mNote, m_actions.mForm, m_actions.mListMem, m_actions.mProp, m_actions.mAbout}) {
+  for (QAction* later : {m_actions.mPrint, m_actions.mForm, m_actions.mListMem, m_actions.mProp, m_actions.mAbout}) {
     later->setEnabled(false);  // their windows are not part of this program yet
   }
 

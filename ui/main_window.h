@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -15,6 +16,8 @@
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
+#include "engine/text/date_time.h"
+#include "engine/text/number_words.h"
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
 #include "ui/results_window_host.h"
@@ -27,6 +30,7 @@ class QTranslator;
 namespace tallyman::ui {
 
 class RowListView;
+class TFormNote;
 class TFormRes;
 
 class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
@@ -79,6 +83,10 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void ApplyMenuVisibility();
   void RunEscapeAction();
   void ChooseHotKey(int hotKey);
+  void OpenNote();  // mNote: the notebook, modal
+  std::unique_ptr<TFormNote> CreateNote();
+  // The local date and time the notebook and the alarm go by; tests set their own.
+  void SetClock(std::function<DateTime()> clock) { m_clock = std::move(clock); }
 
   // --- drag and drop (main_window_input.cpp) ---
   // dragPart: -1 the operand of the selected row, 1 its running result (drags from the tape).
@@ -160,6 +168,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
   QString m_dateText;
+  std::unique_ptr<NumberWords> m_words;  // made when the notebook first needs it
+  std::function<DateTime()> m_clock;
 };
 
 }  // namespace tallyman::ui

@@ -21,19 +21,6 @@ QColor FontColour(int value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-// A place whose title bar is on no screen (damaged values, a monitor since removed) is passed
-// over: the window keeps its own default place. No size is taken larger than the screen.
-void PlaceWindow(QWidget* window, const WindowPlace& place) {
-  const QPoint topLeft(place.left, place.top);
-  if (place.width > 0 && place.height > 0) window->resize(FitToScreen(QSize(place.width, place.height), topLeft));
-  PlaceOnScreen(window, topLeft, window->geometry().topLeft());
-}
-
-WindowPlace PlaceOf(const QWidget* window) {
-  const QRect client = window->geometry();
-  return {client.x(), client.y(), client.height(), client.width()};
-}
-
 // Each on/off option and the menu item whose check mark shows it.
 struct OptionAction {
   bool Settings::*option;

@@ -60,4 +60,15 @@ int TitleWidth(const QString& title, const QWidget* window) {
   return QFontMetrics(font).horizontalAdvance(title) + 5 * TitleBarHeight(window);
 }
 
+void PlaceWindow(QWidget* window, const WindowPlace& place) {
+  const QPoint topLeft(place.left, place.top);
+  if (place.width > 0 && place.height > 0) window->resize(FitToScreen(QSize(place.width, place.height), topLeft));
+  PlaceOnScreen(window, topLeft, window->geometry().topLeft());
+}
+
+WindowPlace PlaceOf(const QWidget* window) {
+  const QRect client = window->geometry();
+  return {client.x(), client.y(), client.height(), client.width()};
+}
+
 }  // namespace tallyman::ui

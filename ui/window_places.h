@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include "engine/settings/settings.h"
+
 class QScreen;
 class QString;
 class QWidget;
@@ -31,6 +33,13 @@ void PlaceOnScreen(QWidget* window, const QPoint& topLeft, const QPoint& fallbac
 // `size` made no larger than the available area of the screen at `topLeft` (or the primary
 // screen): a damaged settings file must not make a window bigger than the desktop.
 QSize FitToScreen(const QSize& size, const QPoint& topLeft);
+
+// Restores a kept place; one whose title bar is on no screen (damaged values, a monitor since
+// removed) is passed over and the window keeps its own default place. No size is taken larger
+// than the screen.
+void PlaceWindow(QWidget* window, const WindowPlace& place);
+// The window's client area as a place to keep.
+WindowPlace PlaceOf(const QWidget* window);
 
 // The width a window needs for the desktop to show `title` whole, with the title bar's buttons.
 int TitleWidth(const QString& title, const QWidget* window);

@@ -103,6 +103,10 @@ class MainWindowTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     Type(*window, "12+5");
+    // A letter that opens a window (N the notebook) types nothing either; the window is closed again.
+    QTimer::singleShot(0, qApp, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
     QTest::keyClick(window->Ed(), static_cast<Qt::Key>(key));
     QVERIFY(!window->Ed()->text().contains(QRegularExpression("[A-Za-z]")));
     QVERIFY(m_answerer->asked.empty());

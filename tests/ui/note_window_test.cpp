@@ -1,0 +1,192 @@
+// The notebook: opening and saving its file, and the text commands through their keys.
+#include "ui/note_window.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "ui_test_support.h"
+
+using namespace tallyman;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+// Selects [start, start + length) of M; a length of -1 puts the caret at the end instead.
+void Select(QPlainTextEdit* m, int start, int length) {
+  QTextCursor cursor = m->textCursor();
+  if (length < 0) {
+    cursor.movePosition(QTextCursor::End);
+  } else {
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  }
+  m->setTextCursor(cursor);
+}
+
+// The notebook as mNote opens it, shown without waiting for it to close.
+std::unique_ptr<TFormNote> ShowNote(FormTallyman& window) {
+  auto note = window.CreateNote();
+  note->show();
+  if (!QTest::qWaitForWindowExposed(note.get())) qWarning("the notebook was not shown");
+  return note;
+}
+
+}  // namespace
+
+class NoteWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { m_answerer = std::make_unique<ScriptedAnswerer>(); }
+  void cleanup() { m_answerer.reset(); }
+
+  void openingAddsTwoEmptyLinesAfterAFilledLastLine_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("filled last line") << QByteArray("a\r\nb\r\n") << "a\nb\n\n";
+    QTest::newRow("no line end") << QByteArray("a") << "a\n\n";
+    QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << "a\n";
+    QTest::newRow("empty file") << QByteArray() << "";
+  }
+
+  void openingAddsTwoEmptyLinesAfterAFilledLastLine() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    ProgramFolder folder;
+    WriteBytes(folder.File("TallyNote.txt"), file);
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QCOMPARE(note->M()->toPlainText(), text);
+    QCOMPARE(note->M()->textCursor().position(), static_cast<int>(text.size()));
+    QCOMPARE(note->windowTitle(), QStringLiteral("Блокнот"));
+    // Nothing was typed: closing leaves the file as it was.
+    note->close();
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), file);
+  }
+
+  void keyNOpensTheNotebookAndEscapeClosesIt() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    window->mLangClick();
+    QString title;
+    WhenDialogOpens<TFormNote>([&title](TFormNote* note) {
+      title = note->windowTitle();
+      QTest::keyClick(note->M(), Qt::Key_Escape);
+    });
+    QTest::keyClick(window->Ed(), Qt::Key_N);
+    QCOMPARE(title, QStringLiteral("Note"));
+    QVERIFY(!QApplication::activeModalWidget());
+  }
+
+  void unicodeTextSurvivesSaveAndReload() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(QStringLiteral("€ 5 — ✓\nРубль 𝄞"));
+    note->close();
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")),
+             QByteArray("\xEF\xBB\xBF") + QStringLiteral("€ 5 — ✓\r\nРубль 𝄞\r\n").toUtf8());
+    QVERIFY(m_answerer->asked.empty());  // the notebook file is written without asking
+    note = ShowNote(*window);
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("€ 5 — ✓\nРубль 𝄞\n\n"));
+  }
+
+  void anotherFileIsSavedOnlyAfterTheQuestion_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("yes") << kResultYes << QByteArray("old\r\nnew\r\n");
+    QTest::newRow("no") << kResultNo << QByteArray("old\r\n");
+  }
+
+  void anotherFileIsSavedOnlyAfterTheQuestion() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, saved);
+    ProgramFolder folder;
+    WriteBytes(folder.File("other.txt"), "old\r\n");
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->LoadFile(folder.File("other.txt").toStdString());
+    QCOMPARE(note->windowTitle(), folder.File("other.txt"));
+    note->M()->appendPlainText(QStringLiteral("new"));
+    m_answerer->Queue(answer);
+    note->close();
+    QCOMPARE(m_answerer->Texts(), QStringList{"Сохранить изменения?"});
+    QCOMPARE(ReadBytes(folder.File("other.txt")), saved);
+    QVERIFY(!QFile::exists(folder.File("TallyNote.txt")));
+  }
+
+  void keysRunTheTextCommands_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");  // -1: the caret at the end, nothing selected
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QStringList>("messages");
+    const int none = Qt::NoModifier;
+    QTest::newRow("F6 line") << "x = 12*3" << 0 << -1 << int(Qt::Key_F6) << none << "x = 12*3=36" << 11
+                             << QStringList();
+    QTest::newRow("F6 trailing =") << "12*3=" << 0 << -1 << int(Qt::Key_F6) << none << "12*3=36" << 7 << QStringList();
+    QTest::newRow("F6 second line") << "1+1\n2*4" << 0 << -1 << int(Qt::Key_F6) << none << "1+1\n2*4=8" << 9
+                                    << QStringList();
+    QTest::newRow("F6 selection") << "a 7*6 b" << 2 << 3 << int(Qt::Key_F6) << none << "a 7*6=42 b" << 8
+                                  << QStringList();
+    QTest::newRow("F6 bases") << "255" << 0 << -1 << int(Qt::Key_F6) << none << "255=FFh=11111111b" << 17
+                              << QStringList();
+    QTest::newRow("F6 after wide char") << "𝄞=2+3" << 0 << -1 << int(Qt::Key_F6) << none << "𝄞=2+3=5" << 8
+                                        << QStringList();
+    QTest::newRow("F6 error") << "2+" << 0 << -1 << int(Qt::Key_F6) << none << "2+" << 2
+                              << QStringList{"Ошибочная операция"};
+    QTest::newRow("Ctrl+F6 time") << "1:30 + 0:45" << 0 << 11 << int(Qt::Key_F6) << int(Qt::ControlModifier)
+                                  << "1:30 + 0:45=2:15:00" << 19 << QStringList();
+    QTest::newRow("Shift+Enter") << "2+3" << 0 << -1 << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "2+3=5\n"
+                                 << 6 << QStringList();
+    QTest::newRow("F7 words") << "1234,5" << 0 << 6 << int(Qt::Key_F7) << none
+                              << "1234,5 руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)" << 64
+                              << QStringList();
+    QTest::newRow("F5 date") << "at " << 0 << -1 << int(Qt::Key_F5) << none << "at 05.07.2026   09:03:07" << 24
+                             << QStringList();
+  }
+
+  void keysRunTheTextCommands() {
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    QFETCH(int, caret);
+    QFETCH(QStringList, messages);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 9, 3, 7, 0}); });
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->setPlainText(text);
+    Select(m, start, length);
+    QTest::keyClick(m, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m->toPlainText(), after);
+    QCOMPARE(m->textCursor().position(), caret);
+    QCOMPARE(m_answerer->Texts(), messages);
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);  // one step back to the text before the command
+    QCOMPARE(m->toPlainText(), text);
+  }
+
+ private:
+  std::unique_ptr<ScriptedAnswerer> m_answerer;
+};
+
+QTEST_MAIN(NoteWindowTest)
+#include "note_window_test.moc"

@@ -1,0 +1,86 @@
+#pragma once
+// The notebook TFormNote: the text M with its tool bar and keypad. The text is read from and
+// written to its file through the engine's text-file module; every command is one undoable edit
+// whose rule lives in the engine (engine/text/note_commands.h).
+#include <QDialog>
+#include <QFont>
+#include <filesystem>
+#include <functional>
+
+#include "engine/core/host.h"
+#include "engine/core/locale.h"
+#include "engine/settings/settings.h"
+#include "engine/tape/calculator.h"
+#include "engine/text/date_time.h"
+#include "engine/text/note_commands.h"
+#include "engine/text/number_words.h"
+
+class QPlainTextEdit;
+class QToolButton;
+class QWidget;
+
+namespace tallyman::ui {
+
+// What the notebook uses of the main window while it is open.
+struct NoteServices {
+  const Locale& locale;
+  const Calculator& calc;  // the results precision, the tape and the results for Ctrl+W
+  NumberWords& words;
+  MessageSink& sink;
+  Settings& settings;  // the place, MaxNote, KeysNote, the language and the on-top state
+  std::filesystem::path noteFile;
+  std::function<DateTime()> now;  // the local date and time
+};
+
+// The desktop's local date and time, to the second.
+DateTime LocalNow();
+
+class TFormNote : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormNote(NoteServices services, const QFont& mainFont, QWidget* parent = nullptr);
+  ~TFormNote() override;
+
+  QPlainTextEdit* M() const { return m_m; }
+  QWidget* PanBut() const { return m_panBut; }
+  const std::filesystem::path& FileName() const { return m_fileName; }
+
+  // Reads the file into M (an unreadable or missing file leaves it empty) and makes it the file
+  // being edited.
+  void LoadFile(const std::filesystem::path& file);
+  // Writes a modified text: the notebook file silently, another file after the question.
+  void SaveText();
+
+  // --- commands, each one undoable edit ---
+  void CalcSelection(bool timeMode);
+  void WordsForSelection(bool copy);
+  void Convert(NoteConversion conversion);
+  void InsertDateTime();
+  void InsertCalculations();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void BuildWidgets(const QFont& mainFont);
+  void ApplyCaptions();
+  bool NoteKey(QKeyEvent* event);
+  NoteContext Context() const;
+  // Makes the engine's edit (positions counted in characters of `piece`, which starts at document
+  // position `base`) as one undoable replacement, or shows its selection.
+  void ApplyResult(const NoteCommandResult& result, const QString& piece, int base);
+  bool IsNoteFile() const;
+
+  NoteServices m_services;
+  std::filesystem::path m_fileName;
+  QPlainTextEdit* m_m = nullptr;
+  QWidget* m_panTop = nullptr;
+  QWidget* m_panBut = nullptr;
+  QToolButton* m_but = nullptr;
+  bool m_saved = false;  // the text was written back when the window closed
+};
+
+}  // namespace tallyman::ui
