@@ -16,7 +16,6 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/tape/tape_calculations.h"
-#include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"
@@ -49,6 +48,7 @@ TFormNote::TFormNote(NoteServices services, const QFont& mainFont, QWidget* pare
     : QDialog(parent), m_services(std::move(services)), m_fileName(m_services.noteFile) {
   setObjectName(QStringLiteral("FormNote"));
   BuildWidgets(mainFont);
+  BuildTools();
   ApplyCaptions();
   setGeometry(215, 90, 398, 320);  // the place of a first opening
   PlaceWindow(this, m_services.settings.notebook);
@@ -115,6 +115,7 @@ void TFormNote::ApplyCaptions() {
   if (IsNoteFile()) setWindowTitle(Lang(pairs::kNote, english));
   m_but->setText(Lang(pairs::kKeys, english));
   m_but->setToolTip(Lang(pairs::kKeys, english));
+  ApplyToolCaptions();
 }
 
 bool TFormNote::IsNoteFile() const {
@@ -148,13 +149,18 @@ void TFormNote::SaveText() {
                                     m_services.settings.english) != kResultYes) {
     return;
   }
+  // A failed write keeps the text marked, so closing or the next quit tries again.
+  if (!WriteTextLines(m_fileName, Lines())) document->setModified(true);
+}
+
+std::vector<Text> TFormNote::Lines() const {
+  const QTextDocument* document = m_m->document();
   std::vector<Text> lines;
   lines.reserve(static_cast<size_t>(document->blockCount()));
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     lines.push_back(FromQString(block.text()));
   }
-  // A failed write keeps the text marked, so closing or the next quit tries again.
-  if (!WriteTextLines(m_fileName, lines)) document->setModified(true);
+  return lines;
 }
 
 void TFormNote::showEvent(QShowEvent* event) {
@@ -264,48 +270,20 @@ bool TFormNote::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-bool TFormNote::NoteKey(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      close();
-      return true;
-    case Qt::Key_F5:
-      InsertDateTime();
-      return true;
-    case Qt::Key_F6:
-      CalcSelection(modifiers == Qt::ControlModifier);
-      return true;
-    case Qt::Key_F7:
-      WordsForSelection((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0);
-      return true;
-    default:
-      break;
+// Shift+Enter: calculate, then break the line as Enter does (the editor's own Shift+Enter would
+// only wrap inside the line); one undo step takes back both.
+void TFormNote::CalcThenBreakLine() {
+  const int steps = m_m->document()->availableUndoSteps();
+  CalcSelection(false);
+  QTextCursor cursor = m_m->textCursor();
+  if (m_m->document()->availableUndoSteps() != steps) {
+    cursor.joinPreviousEditBlock();
+  } else {
+    cursor.beginEditBlock();
   }
-  if (IsEnterKey(event->key()) && modifiers == Qt::ShiftModifier) {
-    // Calculate, then break the line as Enter does (the editor's own Shift+Enter would only wrap
-    // inside the line).
-    const int steps = m_m->document()->availableUndoSteps();
-    CalcSelection(false);
-    QTextCursor cursor = m_m->textCursor();
-    // One undo step takes back both the result and the line break.
-    if (m_m->document()->availableUndoSteps() != steps) {
-      cursor.joinPreviousEditBlock();
-    } else {
-      cursor.beginEditBlock();
-    }
-    cursor.insertText(QStringLiteral("\n"));
-    cursor.endEditBlock();
-    m_m->setTextCursor(cursor);
-    return true;
-  }
-  // The keypad's decimal key types the locale's decimal separator whatever the layout gives.
-  if ((event->modifiers() & Qt::KeypadModifier) &&
-      (event->text() == QLatin1String(".") || event->text() == QLatin1String(","))) {
-    m_m->textCursor().insertText(QString(QChar(m_services.locale.decimalSeparator)));
-    return true;
-  }
-  return false;
+  cursor.insertText(QStringLiteral("\n"));
+  cursor.endEditBlock();
+  m_m->setTextCursor(cursor);
 }
 
 }  // namespace tallyman::ui

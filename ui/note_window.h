@@ -4,6 +4,7 @@
 // whose rule lives in the engine (engine/text/note_commands.h).
 #include <QDialog>
 #include <QFont>
+#include <QHash>
 #include <filesystem>
 #include <functional>
 
@@ -15,6 +16,7 @@
 #include "engine/text/note_commands.h"
 #include "engine/text/number_words.h"
 
+class QAction;
 class QPlainTextEdit;
 class QToolButton;
 class QWidget;
@@ -58,6 +60,11 @@ class TFormNote : public QDialog {
   void Convert(NoteConversion conversion);
   void InsertDateTime();
   void InsertCalculations();
+  void KeypadClick(const QString& caption);
+  void ClearAll();    // Ctrl+Del, after the question
+  void SaveToFile();  // Ctrl+S: a copy of the text in a file the user chooses
+  // The pop-up item of that name (pmUndo, pmRusTransLit, mInsCalc...).
+  QAction* Item(const QString& name) const { return m_items.value(name); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,7 +74,13 @@ class TFormNote : public QDialog {
  private:
   void BuildWidgets(const QFont& mainFont);
   void ApplyCaptions();
+  // note_tools.cpp: the tool bar, the keypad, the pop-up menu and the window's keys.
+  void BuildTools();
+  void ApplyToolCaptions();
+  void PopupMenu(const QPoint& global);
   bool NoteKey(QKeyEvent* event);
+  void CalcThenBreakLine();
+  std::vector<Text> Lines() const;
   NoteContext Context() const;
   // Makes the engine's edit (positions counted in characters of `piece`, which starts at document
   // position `base`) as one undoable replacement, or shows its selection.
@@ -80,6 +93,8 @@ class TFormNote : public QDialog {
   QWidget* m_panTop = nullptr;
   QWidget* m_panBut = nullptr;
   QToolButton* m_but = nullptr;
+  QToolButton* m_butForm = nullptr;
+  QHash<QString, QAction*> m_items;
   bool m_saved = false;  // the text was written back when the window closed
 };
 

@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QToolButton>
 
 #include "ui_test_support.h"
 
@@ -102,6 +103,67 @@ class NoteWindowTest : public QObject {
     QCOMPARE(note->M()->toPlainText(), QStringLiteral("€ 5 — ✓\nРубль 𝄞\n\n"));
   }
 
+  void ctrlWAppendsTheCalculationsAsOneEdit() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "1+2=5*2=");
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->insertPlainText(QStringLiteral("top"));
+    QTest::keyClick(m, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(m->toPlainText(), QStringLiteral("top\n\n\t=1\n+2\t=3\n1+2\t=3\n\n\n\t=5\n*2\t=10\n5*2\t=10\n"));
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m->toPlainText(), QStringLiteral("top"));
+  }
+
+  void keypadButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("C at caret") << "ButDel" << 3 << 0 << "12";
+    QTest::newRow("C at start") << "ButDel" << 0 << 0 << "123";
+    QTest::newRow("C selection") << "ButDel" << 0 << 2 << "3";
+    QTest::newRow("( selection") << "(" << 1 << 2 << "1(23)";
+    QTest::newRow(") caret") << ")" << 1 << 0 << "1)23";
+    QTest::newRow("decimal") << "," << 3 << 0 << "123,";
+    QTest::newRow("7 selection") << "7" << 0 << 3 << "7";
+  }
+
+  void keypadButtons() {
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, after);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->setPlainText(QStringLiteral("123"));
+    Select(m, start, length);
+    QToolButton* key = nullptr;
+    for (QToolButton* candidate : note->PanBut()->findChildren<QToolButton*>()) {
+      if (candidate->objectName() == button || candidate->text() == button) key = candidate;
+    }
+    QVERIFY(key);
+    key->click();
+    QCOMPARE(m->toPlainText(), after);
+  }
+
+  void ctrlDeleteClearsAllAfterTheQuestion() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("keep"));
+    m_answerer->Queue(kResultNo);
+    QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("keep"));
+    m_answerer->Queue(kResultYes);
+    QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(note->M()->toPlainText(), QString());
+    QCOMPARE(m_answerer->Texts(), (QStringList{"Удалить весь текст?", "Удалить весь текст?"}));
+  }
+
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QByteArray>("saved");
@@ -156,6 +218,15 @@ class NoteWindowTest : public QObject {
     QTest::newRow("F7 words") << "1234,5" << 0 << 6 << int(Qt::Key_F7) << none
                               << "1234,5 руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)" << 64
                               << QStringList();
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+T whole text") << "Щука\nЯ" << 0 << -1 << int(Qt::Key_T) << ctrl << "Shhuka\nJa" << 9
+                                       << QStringList();
+    QTest::newRow("Ctrl+R selection") << "Shhuka Eh" << 0 << 6 << int(Qt::Key_R) << ctrl << "Щука Eh" << 4
+                                      << QStringList();
+    QTest::newRow("Ctrl+D") << QStringLiteral("ЏаЁ")  // cp866 bytes read as Windows-1251
+                            << 0 << -1 << int(Qt::Key_D) << ctrl << "При" << 3 << QStringList();
+    QTest::newRow("Ctrl+K") << QStringLiteral("рТЙ")  // KOI8-R bytes read as Windows-1251
+                            << 0 << 3 << int(Qt::Key_K) << ctrl << "При" << 3 << QStringList();
     QTest::newRow("F5 date") << "at " << 0 << -1 << int(Qt::Key_F5) << none << "at 05.07.2026   09:03:07" << 24
                              << QStringList();
   }
