@@ -16,6 +16,7 @@
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
+#include "engine/text/alarm.h"
 #include "engine/text/date_time.h"
 #include "engine/text/number_words.h"
 #include "ui/drag_source.h"
@@ -98,6 +99,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // --- timer ---
   void TimTimer();
   void WriteAutomaticCopy();
+  // The notebook's alarm, fired by the clock timer whether the notebook is open or not.
+  Alarm& NoteAlarm() { return m_alarm; }
+  void FireAlarm();
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
@@ -170,6 +174,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   QString m_dateText;
   std::unique_ptr<NumberWords> m_words;  // made when the notebook first needs it
   std::function<DateTime()> m_clock;
+  Alarm m_alarm;
 };
 
 }  // namespace tallyman::ui

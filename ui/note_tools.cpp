@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -76,7 +77,25 @@ void TFormNote::BuildTools() {
   tools->insertWidget(at++, button(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), [this] { InsertCalculations(); }));
   tools->insertWidget(at++, button(m_panTop, "ButCalc", QStringLiteral("="), [this] { CalcSelection(false); }));
   tools->insertWidget(at++, button(m_panTop, "ButCTime", QStringLiteral("t="), [this] { CalcSelection(true); }));
-  tools->insertWidget(at++, button(m_panTop, "ButNum", QStringLiteral("N\u2192A"), [this] { WordsForSelection(false); }));
+  tools->insertWidget(at++,
+                      button(m_panTop, "ButNum", QStringLiteral("N\u2192A"), [this] { WordsForSelection(false); }));
+
+  // The alarm clock at the right edge: hour ":" minute.
+  auto* panClock = new QWidget(m_panTop);
+  panClock->setObjectName(QStringLiteral("PanClock"));
+  auto* clock = new QHBoxLayout(panClock);
+  clock->setContentsMargins(0, 0, 0, 0);
+  clock->setSpacing(0);
+  m_butH = button(panClock, "ButH", QString(), [this] { ButHClick(); });
+  m_butM = button(panClock, "ButM", QString(), [this] { ButMClick(); });
+  clock->addWidget(m_butH);
+  clock->addWidget(new QLabel(QStringLiteral(":"), panClock));
+  clock->addWidget(m_butM);
+  QFont clockFont = font();
+  if (clockFont.pointSizeF() > 16) clockFont.setPointSizeF(16);
+  panClock->setFont(clockFont);
+  tools->addWidget(panClock);
+  ShowAlarm();
 
   auto* keypad = new QHBoxLayout(m_panBut);
   keypad->setContentsMargins(2, 2, 2, 2);
@@ -129,6 +148,10 @@ void TFormNote::ApplyToolCaptions() {
   const auto hint = [this](const char* name, const QString& text) {
     if (auto* b = findChild<QToolButton*>(QString::fromLatin1(name))) b->setToolTip(text);
   };
+  hint("ButH", Lang(p::kHour, english) + QStringLiteral(" (F2)"));
+  hint("ButM", Lang(p::kMin, english) + QStringLiteral(" (F3)"));
+  if (auto* panClock = findChild<QWidget*>(QStringLiteral("PanClock")))
+    panClock->setToolTip(Lang(p::kSetAlarm, english));
   hint("ButTime", Lang(p::kInsertDateTime, english) + QStringLiteral(" (F5)"));
   hint("ButInsCalc", Lang(p::kInsertCalculations, english) + QStringLiteral("   (Ctrl+W)"));
   hint("ButCalc", Lang(p::kCalculateSelection, english) + QStringLiteral(" (F6)"));
@@ -170,7 +193,8 @@ void TFormNote::KeypadClick(const QString& caption) {
   QTextCursor cursor = m_m->textCursor();
   cursor.beginEditBlock();
   if (caption == QLatin1String("C")) {
-    if (!cursor.hasSelection() && cursor.position() > 0) cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    if (!cursor.hasSelection() && cursor.position() > 0)
+      cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
   } else if ((caption == QLatin1String("(") || caption == QLatin1String(")")) && cursor.hasSelection()) {
     cursor.insertText(QLatin1Char('(') + cursor.selectedText() + QLatin1Char(')'));
@@ -180,6 +204,29 @@ void TFormNote::KeypadClick(const QString& caption) {
   cursor.endEditBlock();
   m_m->setTextCursor(cursor);
   m_m->setFocus();
+}
+
+void TFormNote::ButHClick() {
+  m_services.alarm.StepHour(m_services.now());
+  ShowAlarm();
+}
+
+void TFormNote::ButMClick() {
+  m_services.alarm.StepMinute(m_services.now());
+  ShowAlarm();
+}
+
+// Two digits each; red while the alarm is armed.
+void TFormNote::ShowAlarm() {
+  const Alarm& alarm = m_services.alarm;
+  m_butH->setText(QStringLiteral("%1").arg(alarm.hour, 2, 10, QLatin1Char('0')));
+  m_butM->setText(QStringLiteral("%1").arg(alarm.minute, 2, 10, QLatin1Char('0')));
+  for (QToolButton* b : {m_butH, m_butM}) {
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::ButtonText,
+                     alarm.armed ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
+    b->setPalette(palette);
+  }
 }
 
 void TFormNote::ClearAll() {
@@ -225,6 +272,12 @@ bool TFormNote::NoteKey(QKeyEvent* event) {
   switch (key) {
     case Qt::Key_Escape:
       close();
+      return true;
+    case Qt::Key_F2:
+      ButHClick();
+      return true;
+    case Qt::Key_F3:
+      ButMClick();
       return true;
     case Qt::Key_F5:
       InsertDateTime();

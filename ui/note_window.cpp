@@ -165,6 +165,8 @@ std::vector<Text> TFormNote::Lines() const {
 
 void TFormNote::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  m_services.alarm.Refresh(m_services.now());
+  ShowAlarm();
   if (m_services.settings.maxNote) {
     setWindowState(windowState() | Qt::WindowMaximized);
   }

@@ -12,6 +12,7 @@
 #include "engine/core/locale.h"
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
+#include "engine/text/alarm.h"
 #include "engine/text/date_time.h"
 #include "engine/text/note_commands.h"
 #include "engine/text/number_words.h"
@@ -32,6 +33,7 @@ struct NoteServices {
   Settings& settings;  // the place, MaxNote, KeysNote, the language and the on-top state
   std::filesystem::path noteFile;
   std::function<DateTime()> now;  // the local date and time
+  Alarm& alarm;                   // kept by the main window, whose clock fires it
 };
 
 // The desktop's local date and time, to the second.
@@ -61,6 +63,10 @@ class TFormNote : public QDialog {
   void InsertDateTime();
   void InsertCalculations();
   void KeypadClick(const QString& caption);
+  void ButHClick();  // F2
+  void ButMClick();  // F3
+  QToolButton* ButH() const { return m_butH; }
+  QToolButton* ButM() const { return m_butM; }
   void ClearAll();    // Ctrl+Del, after the question
   void SaveToFile();  // Ctrl+S: a copy of the text in a file the user chooses
   // The pop-up item of that name (pmUndo, pmRusTransLit, mInsCalc...).
@@ -77,6 +83,7 @@ class TFormNote : public QDialog {
   // note_tools.cpp: the tool bar, the keypad, the pop-up menu and the window's keys.
   void BuildTools();
   void ApplyToolCaptions();
+  void ShowAlarm();
   void PopupMenu(const QPoint& global);
   bool NoteKey(QKeyEvent* event);
   void CalcThenBreakLine();
@@ -94,6 +101,8 @@ class TFormNote : public QDialog {
   QWidget* m_panBut = nullptr;
   QToolButton* m_but = nullptr;
   QToolButton* m_butForm = nullptr;
+  QToolButton* m_butH = nullptr;
+  QToolButton* m_butM = nullptr;
   QHash<QString, QAction*> m_items;
   bool m_saved = false;  // the text was written back when the window closed
 };

@@ -43,6 +43,16 @@ std::unique_ptr<TFormNote> ShowNote(FormTallyman& window) {
   return note;
 }
 
+// The main window with its beeps and pauses counted instead of heard.
+class CountingWindow : public FormTallyman {
+ public:
+  using FormTallyman::FormTallyman;
+  void Beep() override { ++beeps; }
+  void Pause(int milliseconds) override { pauses << milliseconds; }
+  int beeps = 0;
+  QList<int> pauses;
+};
+
 }  // namespace
 
 class NoteWindowTest : public QObject {
@@ -162,6 +172,46 @@ class NoteWindowTest : public QObject {
     QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(note->M()->toPlainText(), QString());
     QCOMPARE(m_answerer->Texts(), (QStringList{"Удалить весь текст?", "Удалить весь текст?"}));
+  }
+
+  void alarmKeysStepTheClockAndArmIt() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 14, 0, 0, 0}); });
+    window->NoteAlarm() = {13, 55, false};
+    auto note = ShowNote(*window);
+    QCOMPARE(note->ButH()->text(), QStringLiteral("13"));
+    QCOMPARE(note->ButM()->text(), QStringLiteral("55"));
+    const QColor normal = note->ButH()->palette().color(QPalette::ButtonText);
+    QTest::keyClick(note->M(), Qt::Key_F3);  // 13:00 is past: not armed
+    QCOMPARE(note->ButM()->text(), QStringLiteral("00"));
+    QVERIFY(!window->NoteAlarm().armed);
+    QTest::keyClick(note->M(), Qt::Key_F2);  // 14:00 is the current minute: not armed
+    QCOMPARE(note->ButH()->text(), QStringLiteral("14"));
+    QVERIFY(!window->NoteAlarm().armed);
+    QTest::keyClick(note->M(), Qt::Key_F3);
+    QCOMPARE(note->ButM()->text(), QStringLiteral("05"));
+    QVERIFY(window->NoteAlarm().armed);
+    QCOMPARE(note->ButM()->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    QVERIFY(normal != QColor(Qt::red));
+    QCOMPARE(note->M()->toPlainText(), QString());  // the keys type nothing
+  }
+
+  void alarmFiresOnceFromTheMainClockWithTheNotebookClosed() {
+    ProgramFolder folder;
+    CountingWindow window(Locale::Russian(), folder.Paths());
+    DateTime now = *EncodeDateTime({2026, 7, 5, 14, 4, 50, 0});
+    window.SetClock([&now] { return now; });
+    window.NoteAlarm() = {14, 5, true};
+    window.TimTimer();
+    QCOMPARE(window.beeps, 0);
+    now = *EncodeDateTime({2026, 7, 5, 14, 5, 20, 0});
+    window.TimTimer();
+    QCOMPARE(window.beeps, 4);
+    QCOMPARE(window.pauses, (QList<int>{300, 300, 300}));
+    QCOMPARE(m_answerer->Texts(), QStringList{"Время вышло!"});
+    window.TimTimer();
+    QCOMPARE(window.beeps, 4);
   }
 
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
