@@ -49,6 +49,7 @@ constexpr NoteItem kItems[] = {
     {"KOIWIN1",       L"KOI->WIN",           "",    Qt::CTRL | Qt::Key_K},
     {"mInsCalc",      p::kInsertCalculations, "",   Qt::CTRL | Qt::Key_W},
     {"pmSave",        p::kSaveToFile,        "...", Qt::CTRL | Qt::Key_S},
+    {"pmRun",         p::kRun,               "",    QKeyCombination(Qt::Key_F9)},
 };
 // clang-format on
 
@@ -138,6 +139,7 @@ void TFormNote::BuildTools() {
   on("KOIWIN1", [this] { Convert(NoteConversion::KoiToWin); });
   on("mInsCalc", [this] { InsertCalculations(); });
   on("pmSave", [this] { SaveToFile(); });
+  on("pmRun", [this] { Run(); });
   m_m->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(m_m, &QPlainTextEdit::customContextMenuRequested, this,
           [this](const QPoint& where) { PopupMenu(m_m->mapToGlobal(where)); });
@@ -185,7 +187,7 @@ void TFormNote::PopupMenu(const QPoint& global) {
   QMenu* decode = menu.addMenu(Lang(p::kDecode, m_services.settings.english));
   decode->setEnabled(filled);
   decode->addActions({item("pmRusTransLit"), item("pmTransLitRus"), item("DOSWIN1"), item("KOIWIN1")});
-  menu.addActions({item("mInsCalc"), item("pmSave")});
+  menu.addActions({item("pmRun"), item("mInsCalc"), item("pmSave")});
   menu.exec(global);
 }
 
@@ -278,6 +280,9 @@ bool TFormNote::NoteKey(QKeyEvent* event) {
       return true;
     case Qt::Key_F3:
       ButMClick();
+      return true;
+    case Qt::Key_F9:
+      Run();
       return true;
     case Qt::Key_F5:
       InsertDateTime();

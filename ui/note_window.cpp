@@ -3,15 +3,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
@@ -19,6 +25,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"
+#include "ui/run_target.h"
 #include "ui/window_places.h"
 
 namespace tallyman::ui {
@@ -91,6 +98,7 @@ void TFormNote::BuildWidgets(const QFont& mainFont) {
   m_m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_m->setTabChangesFocus(false);
   m_m->installEventFilter(this);
+  m_m->viewport()->installEventFilter(this);
   layout->addWidget(m_m, 1);
 
   m_panBut = new QWidget(this);
@@ -269,7 +277,74 @@ void TFormNote::InsertCalculations() {
 
 bool TFormNote::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_m && event->type() == QEvent::KeyPress) return NoteKey(static_cast<QKeyEvent*>(event));
+  if (watched != m_m && watched != m_m->viewport()) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+      // The editor first puts the caret on the word; what runs is the word up to the blanks, so
+      // an address with its "@" and dots runs whole.
+      QTimer::singleShot(0, this, [this] {
+        SelectBlankDelimitedWord();
+        Run();
+      });
+      break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (!drag->mimeData()->hasUrls()) break;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (!drop->mimeData()->hasUrls()) break;
+      const QList<QUrl> urls = drop->mimeData()->urls();
+      if (!urls.isEmpty() && urls.front().isLocalFile()) {
+        drop->acceptProposedAction();
+        raise();
+        activateWindow();
+        DropFile(urls.front().toLocalFile());  // only the first file counts
+      }
+      return true;
+    }
+    default:
+      break;
+  }
   return QDialog::eventFilter(watched, event);
+}
+
+void TFormNote::SelectBlankDelimitedWord() {
+  QTextCursor cursor = m_m->textCursor();
+  const QString line = cursor.block().text();
+  const int caret = cursor.position() - cursor.block().position();
+  int start = std::min(static_cast<int>(cursor.selectionStart() - cursor.block().position()), caret);
+  int end = std::max(static_cast<int>(cursor.selectionEnd() - cursor.block().position()), caret);
+  start = std::clamp(start, 0, static_cast<int>(line.size()));
+  end = std::clamp(end, start, static_cast<int>(line.size()));
+  while (start > 0 && !line.at(start - 1).isSpace()) --start;
+  while (end < line.size() && !line.at(end).isSpace()) ++end;
+  if (start == end) return;
+  cursor.setPosition(cursor.block().position() + start);
+  cursor.setPosition(cursor.block().position() + end, QTextCursor::KeepAnchor);
+  m_m->setTextCursor(cursor);
+}
+
+void TFormNote::Run() {
+  const QTextCursor cursor = m_m->textCursor();
+  const QString target = cursor.hasSelection() ? SelectedPlainText(cursor) : cursor.block().text();
+  const QUrl url = RunTargetUrl(target);
+  if (url.isValid() && !url.isEmpty()) OpenRunTarget(url);
+}
+
+void TFormNote::DropFile(const QString& path) {
+  static const QStringList kTextKinds{"txt", "ini", "cfg", "diz", "inc"};
+  const QFileInfo info(path);
+  if (!kTextKinds.contains(info.suffix().toLower())) {
+    m_m->textCursor().insertText(QDir::toNativeSeparators(info.absoluteFilePath()));
+    return;
+  }
+  if (!info.isFile()) return;  // gone meanwhile: the text stays as it is, unsaved
+  SaveText();
+  LoadFile(info.absoluteFilePath().toStdString());
 }
 
 // Shift+Enter: calculate, then break the line as Enter does (the editor's own Shift+Enter would

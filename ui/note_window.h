@@ -69,6 +69,11 @@ class TFormNote : public QDialog {
   QToolButton* ButM() const { return m_butM; }
   void ClearAll();    // Ctrl+Del, after the question
   void SaveToFile();  // Ctrl+S: a copy of the text in a file the user chooses
+  // F9 and double click: opens the selection, or else the caret's line, when it is an address,
+  // a document or a folder.
+  void Run();
+  // A dropped file: the five text kinds open (after saving the text), any other file inserts its path.
+  void DropFile(const QString& path);
   // The pop-up item of that name (pmUndo, pmRusTransLit, mInsCalc...).
   QAction* Item(const QString& name) const { return m_items.value(name); }
 
@@ -93,6 +98,7 @@ class TFormNote : public QDialog {
   // position `base`) as one undoable replacement, or shows its selection.
   void ApplyResult(const NoteCommandResult& result, const QString& piece, int base);
   bool IsNoteFile() const;
+  void SelectBlankDelimitedWord();
 
   NoteServices m_services;
   std::filesystem::path m_fileName;

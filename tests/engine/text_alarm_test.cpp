@@ -1,6 +1,6 @@
-#include "engine/text/alarm.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/text/alarm.h"
 
 namespace tallyman {
 namespace {
@@ -38,11 +38,8 @@ struct ArmCase {
 TEST(Alarm, ArmedOnlyWhileTheTimeIsAhead) {
   // The alarm is set to 14:30.
   const ArmCase cases[] = {
-      {14, 29, 59, true},
-      {14, 30, 0, false},  // the current minute is not armed
-      {14, 30, 1, false},
-      {0, 0, 0, true},
-      {23, 59, 59, false},
+      {14, 29, 59, true}, {14, 30, 0, false},  // the current minute is not armed
+      {14, 30, 1, false}, {0, 0, 0, true},    {23, 59, 59, false},
   };
   for (const ArmCase& c : cases) {
     Alarm alarm{14, 30, false};

@@ -1,10 +1,12 @@
 // The notebook: opening and saving its file, and the text commands through their keys.
 #include "ui/note_window.h"
 
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolButton>
 
+#include "ui/run_target.h"
 #include "ui_test_support.h"
 
 using namespace tallyman;
@@ -41,6 +43,16 @@ std::unique_ptr<TFormNote> ShowNote(FormTallyman& window) {
   note->show();
   if (!QTest::qWaitForWindowExposed(note.get())) qWarning("the notebook was not shown");
   return note;
+}
+
+// Drops the file on the notebook's text as the desktop would.
+void DropOn(TFormNote& note, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(note.M()->viewport(), &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(note.M()->viewport(), &drop);
 }
 
 // The main window with its beeps and pauses counted instead of heard.
@@ -212,6 +224,87 @@ class NoteWindowTest : public QObject {
     QCOMPARE(m_answerer->Texts(), QStringList{"Время вышло!"});
     window.TimTimer();
     QCOMPARE(window.beeps, 4);
+  }
+
+  void runOpensOnlyAddressesAndDocuments_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("opened");  // empty: nothing is opened
+    QTest::newRow("web") << "  https://example.org/a?b=1 "
+                         << "https://example.org/a?b=1";
+    QTest::newRow("www") << "www.example.org"
+                         << "http://www.example.org";
+    QTest::newRow("e-mail") << "ann@example.org"
+                            << "mailto:ann@example.org";
+    QTest::newRow("document") << "$DIR/notes.odt"
+                              << "file://$DIR/notes.odt";
+    QTest::newRow("folder") << "$DIR"
+                            << "file://$DIR";
+    QTest::newRow("program") << "$DIR/tool.sh"
+                             << "";
+    QTest::newRow("launcher") << "$DIR/app.desktop"
+                              << "";
+    QTest::newRow("command line") << "rm -rf ~"
+                                  << "";
+    QTest::newRow("missing file") << "$DIR/none.txt"
+                                  << "";
+    QTest::newRow("empty line") << ""
+                                << "";
+  }
+
+  void runOpensOnlyAddressesAndDocuments() {
+    QFETCH(QString, line);
+    QFETCH(QString, opened);
+    ProgramFolder folder;
+    WriteBytes(folder.File("notes.odt"), "x");
+    WriteBytes(folder.File("app.desktop"), "[Desktop Entry]\n");
+    WriteBytes(folder.File("tool.sh"), "#!/bin/sh\n");
+    QFile::setPermissions(folder.File("tool.sh"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    line.replace("$DIR", folder.dir.path());
+    opened.replace("$DIR", folder.dir.path());
+    QStringList urls;
+    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("first\n") + line);
+    note->M()->moveCursor(QTextCursor::End);
+    QTest::keyClick(note->M(), Qt::Key_F9);
+    SetRunTargetOpener(nullptr);
+    QCOMPARE(urls, opened.isEmpty() ? QStringList() : QStringList{opened});
+  }
+
+  void doubleClickRunsTheWord() {
+    ProgramFolder folder;
+    QStringList urls;
+    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("write to bob@example.org today"));
+    QTextCursor cursor = note->M()->textCursor();
+    cursor.setPosition(14);
+    QTest::mouseDClick(note->M()->viewport(), Qt::LeftButton, {}, note->M()->cursorRect(cursor).center());
+    QTRY_COMPARE(urls.size(), 1);
+    SetRunTargetOpener(nullptr);
+    QCOMPARE(urls.front(), QStringLiteral("mailto:bob@example.org"));
+  }
+
+  void droppedFiles() {
+    ProgramFolder folder;
+    WriteBytes(folder.File("picture.png"), "png");
+    WriteBytes(folder.File("SETUP.INI"), "[a]\r\nb=1\r\n");
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->insertPlainText(QStringLiteral("note "));
+    DropOn(*note, folder.File("picture.png"));
+    QCOMPARE(m->toPlainText(), QStringLiteral("note ") + folder.File("picture.png"));
+    DropOn(*note, folder.File("SETUP.INI"));  // the notebook is saved silently first
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")),
+             (QStringLiteral("note ") + folder.File("picture.png") + "\r\n").toUtf8());
+    QCOMPARE(m->toPlainText(), QStringLiteral("[a]\nb=1"));
+    QCOMPARE(note->windowTitle(), folder.File("SETUP.INI"));
+    QVERIFY(m_answerer->asked.empty());
+    DropOn(*note, folder.File("missing.txt"));
+    QCOMPARE(note->windowTitle(), folder.File("SETUP.INI"));
   }
 
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
