@@ -22,7 +22,8 @@ QUrl WebUrl(const QString& target) {
   if (StartsWith(text, "www.")) text.prepend(QStringLiteral("http://"));
   const QUrl url(text, QUrl::StrictMode);
   const QString scheme = url.scheme().toLower();
-  const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp");
+  const bool web =
+      scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp");
   return web && !url.host().isEmpty() ? url : QUrl();
 }
 
@@ -42,7 +43,8 @@ QUrl FileUrl(const QString& target) {
   if (!QDir::isAbsolutePath(path)) return {};
   const QFileInfo info(path);
   if (!info.exists()) return {};
-  if (info.isFile() && (info.isExecutable() || info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)) {
+  if (info.isFile() &&
+      (info.isExecutable() || info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)) {
     return {};
   }
   return QUrl::fromLocalFile(info.absoluteFilePath());
