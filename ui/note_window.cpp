@@ -57,6 +57,8 @@ TFormNote::TFormNote(NoteServices services, const QFont& mainFont, QWidget* pare
   BuildWidgets(mainFont);
   BuildTools();
   ApplyCaptions();
+  // Over other windows as the calculator is, when it is.
+  if (m_services.settings.stayOnTop) setWindowFlag(Qt::WindowStaysOnTopHint);
   setGeometry(215, 90, 398, 320);  // the place of a first opening
   PlaceWindow(this, m_services.settings.notebook);
   // Notes are never lost to a logout or a quit while the window is open.
@@ -184,6 +186,13 @@ void TFormNote::showEvent(QShowEvent* event) {
 
 void TFormNote::done(int result) {
   SaveText();
+  if (m_m->document()->isModified() && !m_saveFailed) {
+    // The text could not be written: say so once and stay open, so it can be saved elsewhere.
+    m_saveFailed = true;
+    ShowMessageBox(this, Lang(pairs::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
+                   m_services.settings.english);
+    return;
+  }
   Settings& settings = m_services.settings;
   settings.maxNote = isMaximized();
   if (!settings.maxNote) settings.notebook = PlaceOf(this);
@@ -215,34 +224,33 @@ void TFormNote::ApplyResult(const NoteCommandResult& result, const QString& piec
   m_m->setFocus();
 }
 
-// The expression never reaches past its line, so only the caret's line is handed over, never the
-// whole text.
-void TFormNote::CalcSelection(bool timeMode) {
+// The expression never reaches past its line, so without a selection only the caret's line up to
+// the caret is handed over, never the whole text.
+void TFormNote::RunOnExpression(const std::function<NoteCommandResult(TextView, NoteSelection)>& command) {
   const QTextCursor cursor = m_m->textCursor();
-  const NoteContext context = Context();
   if (cursor.hasSelection()) {
     const QString piece = SelectedPlainText(cursor);
     const Text text = FromQString(piece);
-    ApplyResult(tallyman::CalcSelection(text, {0, text.size()}, timeMode, context), piece, cursor.selectionStart());
+    ApplyResult(command(text, {0, text.size()}), piece, cursor.selectionStart());
     return;
   }
   const QString piece = cursor.block().text().left(cursor.positionInBlock());
   const Text text = FromQString(piece);
-  ApplyResult(tallyman::CalcSelection(text, {text.size(), 0}, timeMode, context), piece, cursor.block().position());
+  ApplyResult(command(text, {text.size(), 0}), piece, cursor.block().position());
+}
+
+void TFormNote::CalcSelection(bool timeMode) {
+  const NoteContext context = Context();
+  RunOnExpression([&](TextView text, NoteSelection selection) {
+    return tallyman::CalcSelection(text, selection, timeMode, context);
+  });
 }
 
 void TFormNote::WordsForSelection(bool copy) {
-  const QTextCursor cursor = m_m->textCursor();
   const NoteContext context = Context();
-  if (cursor.hasSelection()) {
-    const QString piece = SelectedPlainText(cursor);
-    const Text text = FromQString(piece);
-    ApplyResult(tallyman::WordsForSelection(text, {0, text.size()}, copy, context), piece, cursor.selectionStart());
-    return;
-  }
-  const QString piece = cursor.block().text().left(cursor.positionInBlock());
-  const Text text = FromQString(piece);
-  ApplyResult(tallyman::WordsForSelection(text, {text.size(), 0}, copy, context), piece, cursor.block().position());
+  RunOnExpression([&](TextView text, NoteSelection selection) {
+    return tallyman::WordsForSelection(text, selection, copy, context);
+  });
 }
 
 void TFormNote::Convert(NoteConversion conversion) {
@@ -344,6 +352,7 @@ void TFormNote::DropFile(const QString& path) {
   }
   if (!info.isFile()) return;  // gone meanwhile: the text stays as it is, unsaved
   SaveText();
+  if (m_m->document()->isModified()) return;  // the text could not be written: it stays
   LoadFile(info.absoluteFilePath().toStdString());
 }
 

@@ -97,6 +97,7 @@ class TFormNote : public QDialog {
   // Makes the engine's edit (positions counted in characters of `piece`, which starts at document
   // position `base`) as one undoable replacement, or shows its selection.
   void ApplyResult(const NoteCommandResult& result, const QString& piece, int base);
+  void RunOnExpression(const std::function<NoteCommandResult(TextView, NoteSelection)>& command);
   bool IsNoteFile() const;
   void SelectBlankDelimitedWord();
 
@@ -110,7 +111,7 @@ class TFormNote : public QDialog {
   QToolButton* m_butH = nullptr;
   QToolButton* m_butM = nullptr;
   QHash<QString, QAction*> m_items;
-  bool m_saved = false;  // the text was written back when the window closed
+  bool m_saveFailed = false;  // closing once told that the text could not be written
 };
 
 }  // namespace tallyman::ui

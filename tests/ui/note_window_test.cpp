@@ -1,6 +1,7 @@
 // The notebook: opening and saving its file, and the text commands through their keys.
 #include "ui/note_window.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -305,6 +306,20 @@ class NoteWindowTest : public QObject {
     QVERIFY(m_answerer->asked.empty());
     DropOn(*note, folder.File("missing.txt"));
     QCOMPARE(note->windowTitle(), folder.File("SETUP.INI"));
+  }
+
+  void aFailedSaveKeepsTheWindowOpenOnce() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QDir(folder.dir.path()).mkdir("TallyNote.txt");  // a folder where the file should go
+    note->M()->insertPlainText(QStringLiteral("precious"));
+    note->close();
+    QVERIFY(note->isVisible());
+    QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка в файле!"});
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("precious"));
+    note->close();
+    QVERIFY(!note->isVisible());
   }
 
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
