@@ -165,7 +165,7 @@ void TFormNote::ApplyToolCaptions() {
   }
 }
 
-void TFormNote::PopupMenu(const QPoint& global) {
+void TFormNote::EnableItems() {
   const bool selected = m_m->textCursor().hasSelection();
   const bool filled = !m_m->document()->isEmpty();
   const QMimeData* clip = QApplication::clipboard()->mimeData();
@@ -174,6 +174,11 @@ void TFormNote::PopupMenu(const QPoint& global) {
   for (const char* name : {"pmCut", "pmCopy", "pmDelete"}) enable(name, selected);
   enable("pmPaste", clip && clip->hasText());
   for (const char* name : {"pmSelectAll", "pmClearAll", "pmSave"}) enable(name, filled);
+}
+
+void TFormNote::PopupMenu(const QPoint& global) {
+  EnableItems();
+  const bool filled = !m_m->document()->isEmpty();
   const auto item = [this](const char* name) { return m_items.value(QString::fromLatin1(name)); };
 
   QMenu menu(this);

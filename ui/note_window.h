@@ -76,6 +76,8 @@ class TFormNote : public QDialog {
   void DropFile(const QString& path);
   // The pop-up item of that name (pmUndo, pmRusTransLit, mInsCalc...).
   QAction* Item(const QString& name) const { return m_items.value(name); }
+  // The pop-up items' enabled states for the text, selection and clipboard as they are now.
+  void EnableItems();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,8 @@
 // The notebook: opening and saving its file, and the text commands through their keys.
 #include "ui/note_window.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -171,6 +173,45 @@ class NoteWindowTest : public QObject {
     QVERIFY(key);
     key->click();
     QCOMPARE(m->toPlainText(), after);
+  }
+
+  void popupItemsFollowTheTextAndSelection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");  // selected from the start; -1 nothing
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("enabled");
+    const QStringList always{"DOSWIN1", "KOIWIN1", "mInsCalc", "pmRun", "pmRusTransLit", "pmTransLitRus"};
+    QTest::newRow("empty") << "" << -1 << "" << always;
+    QTest::newRow("text") << "abc" << -1 << "x"
+                          << always + QStringList{"pmClearAll", "pmPaste", "pmSave", "pmSelectAll", "pmUndo"};
+    QTest::newRow("selection") << "abc" << 2 << ""
+                               << always + QStringList{"pmClearAll", "pmCopy",      "pmCut", "pmDelete",
+                                                       "pmSave",     "pmSelectAll", "pmUndo"};
+  }
+
+  void popupItemsFollowTheTextAndSelection() {
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, enabled);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(text);
+    Select(note->M(), 0, length);
+    if (clipboard.isEmpty()) {
+      QGuiApplication::clipboard()->clear();
+    } else {
+      QGuiApplication::clipboard()->setText(clipboard);
+    }
+    note->EnableItems();
+    QStringList on;
+    for (QAction* action : note->findChildren<QAction*>()) {
+      if (action->isEnabled() && !action->objectName().isEmpty()) on << action->objectName();
+    }
+    on.sort();
+    enabled.sort();
+    QCOMPARE(on, enabled);
   }
 
   void ctrlDeleteClearsAllAfterTheQuestion() {
@@ -385,6 +426,8 @@ class NoteWindowTest : public QObject {
                             << 0 << -1 << int(Qt::Key_D) << ctrl << "При" << 3 << QStringList();
     QTest::newRow("Ctrl+K") << QStringLiteral("рТЙ")  // KOI8-R bytes read as Windows-1251
                             << 0 << 3 << int(Qt::Key_K) << ctrl << "При" << 3 << QStringList();
+    QTest::newRow("keypad decimal") << "1" << 0 << -1 << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "1," << 2
+                                    << QStringList();
     QTest::newRow("F5 date") << "at " << 0 << -1 << int(Qt::Key_F5) << none << "at 05.07.2026   09:03:07" << 24
                              << QStringList();
   }
