@@ -363,6 +363,15 @@ class NoteWindowTest : public QObject {
     QVERIFY(!note->isVisible());
   }
 
+  void quittingWhileOpenSavesTheNotes() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(QStringLiteral("typed"));
+    QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), QByteArray("typed\r\n"));
+  }
+
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QByteArray>("saved");
