@@ -19,6 +19,7 @@
 #include "engine/settings/settings_file.h"
 #include "platform/beep.h"
 #include "ui/message_dialogs.h"
+#include "ui/note_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_list_view.h"
@@ -129,9 +130,6 @@ void FormTallyman::BuildWidgets() {
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
-  for (QAction* later : {m_actions.mNote}) {
-    later->setEnabled(false);  // their windows are not part of this program yet
-  }
   m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
 
   for (QObject* watched :
@@ -282,6 +280,19 @@ void FormTallyman::TimTimer() {
     WriteAutomaticCopy();
   }
   setWindowTitle(ClockTitle(m_dateText, now));
+  if (m_alarm.Due(m_clock ? m_clock() : LocalNow())) FireAlarm();
+}
+
+// Four beeps 300 ms apart, the program brought forward, then the message.
+void FormTallyman::FireAlarm() {
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) Pause(300);
+    Beep();
+  }
+  if (isMinimized() || !isVisible()) showNormal();
+  raise();
+  activateWindow();
+  ShowMessage(LangText(pairs::kTimeIsOver, m_settings.english));
 }
 
 void FormTallyman::WriteAutomaticCopy() {

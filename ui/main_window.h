@@ -16,6 +16,8 @@
 #include "engine/settings/settings.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
+#include "engine/text/alarm.h"
+#include "engine/text/date_time.h"
 #include "engine/text/number_words.h"
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
@@ -29,6 +31,7 @@ class QTranslator;
 namespace tallyman::ui {
 
 class RowListView;
+class TFormNote;
 class TFormRes;
 
 class FormTallyman : public QMainWindow, public CalculatorHost, public StateObserver, public ResultsWindowHost {
@@ -83,6 +86,10 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void ApplyMenuVisibility();
   void RunEscapeAction();
   void ChooseHotKey(int hotKey);
+  void OpenNote();  // mNote: the notebook, modal
+  std::unique_ptr<TFormNote> CreateNote();
+  // The local date and time the notebook and the alarm go by; tests set their own.
+  void SetClock(std::function<DateTime()> clock) { m_clock = std::move(clock); }
 
   // The notebook's side of the formula window, set while the notebook is open: its selected text
   // goes into the formula entry, and a taken result goes into the notebook instead of the tape.
@@ -102,6 +109,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // --- timer ---
   void TimTimer();
   void WriteAutomaticCopy();
+  // The notebook's alarm, fired by the clock timer whether the notebook is open or not.
+  Alarm& NoteAlarm() { return m_alarm; }
+  void FireAlarm();
   int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
@@ -176,6 +186,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
   QString m_dateText;
+  std::unique_ptr<NumberWords> m_words;  // made when the notebook first needs it
+  std::function<DateTime()> m_clock;
+  Alarm m_alarm;
 };
 
 }  // namespace tallyman::ui

@@ -19,6 +19,7 @@
 #include "ui/main_window.h"
 #include "ui/memory_list.h"
 #include "ui/message_dialogs.h"
+#include "ui/note_window.h"
 #include "ui/precision_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
@@ -57,6 +58,7 @@ void FormTallyman::ConnectCommands() {
   on(a.mPrecision, [this] { RunPrecisionDialog(); });
   on(a.mForm, [this] { OpenFormulaWindow(); });
   on(a.mListMem, [this] { OpenMemoryList(); });
+  on(a.mNote, [this] { OpenNote(); });
   for (const HotKeyItem& item : kHotKeyItems) on(a.*item.action, [this, key = item.key] { ChooseHotKey(key); });
   on(a.mTop, [this] { SetStayOnTop(m_settings.stayOnTop); });
   on(a.pmMenu, [this] { ApplyMenuVisibility(); });
@@ -286,6 +288,19 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
   m_res->close();
   m_tim.stop();
   event->accept();
+}
+
+std::unique_ptr<TFormNote> FormTallyman::CreateNote() {
+  if (!m_words) m_words = std::make_unique<NumberWords>(m_locale);
+  const auto clock = [this] { return m_clock ? m_clock() : LocalNow(); };
+  return std::make_unique<TFormNote>(
+      NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(), clock, m_alarm}, font(), this);
+}
+
+void FormTallyman::OpenNote() {
+  const std::unique_ptr<TFormNote> note = CreateNote();
+  note->exec();
+  if (m_ed->isEnabled()) m_ed->setFocus();
 }
 
 }  // namespace tallyman::ui

@@ -140,6 +140,7 @@ inline constexpr const wchar_t* kMenuCopy = L"&Копировать=&Copy";
 inline constexpr const wchar_t* kMenuPaste = L"Вст&авить=&Paste";
 inline constexpr const wchar_t* kMenuDelete = L"&Удалить=&Delete";
 inline constexpr const wchar_t* kMenuSelectAll = L"В&ыделить всё=Select &All";
+inline constexpr const wchar_t* kMenuClearAllText = L"У&далить всё!!!=Clear &All";
 inline constexpr const wchar_t* kMenuOnlyOne = L"Один экземпляр программы=Only one instance";
 inline constexpr const wchar_t* kMenuGoTo = L"Перейти к &расчётам=&Go to calculations";
 inline constexpr const wchar_t* kMenuClearAll = L"У&далить всё!!!=Clear &All";

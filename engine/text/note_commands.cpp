@@ -115,6 +115,10 @@ NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool
   return result;
 }
 
+Text NoteDateTimeText(DateTime now, const Locale& locale) {
+  return FormatShortDate(now, locale) + L"   " + FormatTime(now, L"HH:mm:ss", locale.timeSeparator);
+}
+
 Text ConvertNoteText(TextView text, NoteConversion conversion) {
   switch (conversion) {
     // clang-format off

@@ -58,6 +58,9 @@ NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool tim
 // go to the clipboard.
 NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool copy, const NoteContext& context);
 
+// The date and time F5 inserts: the locale's short date, three blanks, then hh:mm:ss (24-hour).
+Text NoteDateTimeText(DateTime now, const Locale& locale);
+
 // The transliteration and decoding commands of the Decode menu.
 enum class NoteConversion { RusToTransLit = 1, TransLitToRus = 2, DosToWin = 3, KoiToWin = 4 };
 Text ConvertNoteText(TextView text, NoteConversion conversion);

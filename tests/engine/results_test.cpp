@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tape/tape_calculations.h"
+
 namespace tallyman {
 namespace {
 
@@ -87,6 +89,21 @@ TEST(Results, ValuePastTheLimitCountsAsNothing) {
   EXPECT_FALSE(f.results.Value(0).has_value());
   EXPECT_EQ(f.results.Total(), L"5");
   f.ExpectConsistent();
+}
+
+// Ctrl+W in the notebook: each entry's tape between empty lines, or the tape rows without results.
+TEST(TapeCalculationLines, ResultsWithTheirTapesOrElseTheTapeRows) {
+  ResultsFixture f;
+  RowList tape;
+  tape.Append(L"\t=\t2");
+  tape.Append(L"+3\t=\t5");
+  EXPECT_EQ(TapeCalculationLines(f.results, tape), (std::vector<Text>{L"", L"\t=\t2", L"", L"", L"+3\t=\t5", L""}));
+  EXPECT_TRUE(TapeCalculationLines(f.results, RowList{}).empty());
+
+  f.results.Record(-1, L"1+1", 2, L"\t=\t1\r\n+1\t=\t2\r\n");
+  f.results.Record(-1, L"3", 3, L"\t=\t3\r\n");
+  EXPECT_EQ(TapeCalculationLines(f.results, tape), (std::vector<Text>{L"", L"\t=\t1", L"+1\t=\t2", f.results.Row(0),
+                                                                      L"", L"", L"\t=\t3", f.results.Row(1), L""}));
 }
 
 }  // namespace

@@ -214,5 +214,11 @@ TEST(ConvertSelection, SelectionOrWholeText) {
   EXPECT_FALSE(ConvertSelection(L"", CaretAt(0), NoteConversion::KoiToWin).edit);
 }
 
+TEST(NoteDateTimeText, ShortDateThreeBlanksAndTwoDigitTime) {
+  EXPECT_EQ(NoteDateTimeText(*EncodeDateTime({2026, 7, 5, 9, 3, 7, 0}), Locale::Russian()), L"05.07.2026   09:03:07");
+  EXPECT_EQ(NoteDateTimeText(*EncodeDateTime({2026, 12, 31, 23, 59, 59, 0}), Locale::English()),
+            L"12/31/2026   23:59:59");
+}
+
 }  // namespace
 }  // namespace tallyman

@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     Type(*window, "12+5");
-    // F and M open their windows: closed again at once
+    // F, M and N open their windows: closed again at once
     QTimer::singleShot(0, qApp, [] {
       for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (qobject_cast<QDialog*>(widget) && widget->isVisible()) widget->close();

@@ -1,0 +1,473 @@
+// The notebook: opening and saving its file, and the text commands through their keys.
+#include "ui/note_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolButton>
+
+#include "ui/run_target.h"
+#include "ui_test_support.h"
+
+using namespace tallyman;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+// Selects [start, start + length) of M; a length of -1 puts the caret at the end instead.
+void Select(QPlainTextEdit* m, int start, int length) {
+  QTextCursor cursor = m->textCursor();
+  if (length < 0) {
+    cursor.movePosition(QTextCursor::End);
+  } else {
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  }
+  m->setTextCursor(cursor);
+}
+
+// The notebook as mNote opens it, shown without waiting for it to close.
+std::unique_ptr<TFormNote> ShowNote(FormTallyman& window) {
+  auto note = window.CreateNote();
+  note->show();
+  if (!QTest::qWaitForWindowExposed(note.get())) qWarning("the notebook was not shown");
+  return note;
+}
+
+// Drops the file on the notebook's text as the desktop would.
+void DropOn(TFormNote& note, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(note.M()->viewport(), &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(note.M()->viewport(), &drop);
+}
+
+// The main window with its beeps and pauses counted instead of heard.
+class CountingWindow : public FormTallyman {
+ public:
+  using FormTallyman::FormTallyman;
+  void Beep() override { ++beeps; }
+  void Pause(int milliseconds) override { pauses << milliseconds; }
+  int beeps = 0;
+  QList<int> pauses;
+};
+
+}  // namespace
+
+class NoteWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { m_answerer = std::make_unique<ScriptedAnswerer>(); }
+  void cleanup() { m_answerer.reset(); }
+
+  void openingAddsTwoEmptyLinesAfterAFilledLastLine_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("filled last line") << QByteArray("a\r\nb\r\n") << "a\nb\n\n";
+    QTest::newRow("no line end") << QByteArray("a") << "a\n\n";
+    QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << "a\n";
+    QTest::newRow("empty file") << QByteArray() << "";
+  }
+
+  void openingAddsTwoEmptyLinesAfterAFilledLastLine() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    ProgramFolder folder;
+    WriteBytes(folder.File("TallyNote.txt"), file);
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QCOMPARE(note->M()->toPlainText(), text);
+    QCOMPARE(note->M()->textCursor().position(), static_cast<int>(text.size()));
+    QCOMPARE(note->windowTitle(), QStringLiteral("Блокнот"));
+    // Nothing was typed: closing leaves the file as it was.
+    note->close();
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), file);
+  }
+
+  void keyNOpensTheNotebookAndEscapeClosesIt() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    window->mLangClick();
+    QString title;
+    WhenDialogOpens<TFormNote>([&title](TFormNote* note) {
+      title = note->windowTitle();
+      QTest::keyClick(note->M(), Qt::Key_Escape);
+    });
+    QTest::keyClick(window->Ed(), Qt::Key_N);
+    QCOMPARE(title, QStringLiteral("Note"));
+    QVERIFY(!QApplication::activeModalWidget());
+  }
+
+  void unicodeTextSurvivesSaveAndReload() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(QStringLiteral("€ 5 — ✓\nРубль 𝄞"));
+    note->close();
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")),
+             QByteArray("\xEF\xBB\xBF") + QStringLiteral("€ 5 — ✓\r\nРубль 𝄞\r\n").toUtf8());
+    QVERIFY(m_answerer->asked.empty());  // the notebook file is written without asking
+    note = ShowNote(*window);
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("€ 5 — ✓\nРубль 𝄞\n\n"));
+  }
+
+  void ctrlWAppendsTheCalculationsAsOneEdit() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "1+2=5*2=");
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->insertPlainText(QStringLiteral("top"));
+    QTest::keyClick(m, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(m->toPlainText(), QStringLiteral("top\n\n\t=1\n+2\t=3\n1+2\t=3\n\n\n\t=5\n*2\t=10\n5*2\t=10\n"));
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m->toPlainText(), QStringLiteral("top"));
+  }
+
+  void keypadButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("C at caret") << "ButDel" << 3 << 0 << "12";
+    QTest::newRow("C at start") << "ButDel" << 0 << 0 << "123";
+    QTest::newRow("C selection") << "ButDel" << 0 << 2 << "3";
+    QTest::newRow("( selection") << "(" << 1 << 2 << "1(23)";
+    QTest::newRow(") caret") << ")" << 1 << 0 << "1)23";
+    QTest::newRow("decimal") << "," << 3 << 0 << "123,";
+    QTest::newRow("7 selection") << "7" << 0 << 3 << "7";
+  }
+
+  void keypadButtons() {
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, after);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->setPlainText(QStringLiteral("123"));
+    Select(m, start, length);
+    QToolButton* key = nullptr;
+    for (QToolButton* candidate : note->PanBut()->findChildren<QToolButton*>()) {
+      if (candidate->objectName() == button || candidate->text() == button) key = candidate;
+    }
+    QVERIFY(key);
+    key->click();
+    QCOMPARE(m->toPlainText(), after);
+  }
+
+  void popupItemsFollowTheTextAndSelection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");  // selected from the start; -1 nothing
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("enabled");
+    const QStringList always{"DOSWIN1", "KOIWIN1", "mInsCalc", "pmRun", "pmRusTransLit", "pmTransLitRus"};
+    QTest::newRow("empty") << "" << -1 << "" << always;
+    QTest::newRow("text") << "abc" << -1 << "x"
+                          << always + QStringList{"pmClearAll", "pmPaste", "pmSave", "pmSelectAll", "pmUndo"};
+    QTest::newRow("selection") << "abc" << 2 << ""
+                               << always + QStringList{"pmClearAll", "pmCopy",      "pmCut", "pmDelete",
+                                                       "pmSave",     "pmSelectAll", "pmUndo"};
+  }
+
+  void popupItemsFollowTheTextAndSelection() {
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, enabled);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(text);
+    Select(note->M(), 0, length);
+    if (clipboard.isEmpty()) {
+      QGuiApplication::clipboard()->clear();
+    } else {
+      QGuiApplication::clipboard()->setText(clipboard);
+    }
+    note->EnableItems();
+    QStringList on;
+    for (QAction* action : note->findChildren<QAction*>()) {
+      if (action->isEnabled() && !action->objectName().isEmpty()) on << action->objectName();
+    }
+    on.sort();
+    enabled.sort();
+    QCOMPARE(on, enabled);
+  }
+
+  void ctrlDeleteClearsAllAfterTheQuestion() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("keep"));
+    m_answerer->Queue(kResultNo);
+    QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("keep"));
+    m_answerer->Queue(kResultYes);
+    QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(note->M()->toPlainText(), QString());
+    QCOMPARE(m_answerer->Texts(), (QStringList{"Удалить весь текст?", "Удалить весь текст?"}));
+  }
+
+  void alarmKeysStepTheClockAndArmIt() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 14, 0, 0, 0}); });
+    window->NoteAlarm() = {13, 55, false};
+    auto note = ShowNote(*window);
+    QCOMPARE(note->ButH()->text(), QStringLiteral("13"));
+    QCOMPARE(note->ButM()->text(), QStringLiteral("55"));
+    const QColor normal = note->ButH()->palette().color(QPalette::ButtonText);
+    QTest::keyClick(note->M(), Qt::Key_F3);  // 13:00 is past: not armed
+    QCOMPARE(note->ButM()->text(), QStringLiteral("00"));
+    QVERIFY(!window->NoteAlarm().armed);
+    QTest::keyClick(note->M(), Qt::Key_F2);  // 14:00 is the current minute: not armed
+    QCOMPARE(note->ButH()->text(), QStringLiteral("14"));
+    QVERIFY(!window->NoteAlarm().armed);
+    QTest::keyClick(note->M(), Qt::Key_F3);
+    QCOMPARE(note->ButM()->text(), QStringLiteral("05"));
+    QVERIFY(window->NoteAlarm().armed);
+    QCOMPARE(note->ButM()->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    QVERIFY(normal != QColor(Qt::red));
+    QCOMPARE(note->M()->toPlainText(), QString());  // the keys type nothing
+  }
+
+  void alarmFiresOnceFromTheMainClockWithTheNotebookClosed() {
+    ProgramFolder folder;
+    CountingWindow window(Locale::Russian(), folder.Paths());
+    DateTime now = *EncodeDateTime({2026, 7, 5, 14, 4, 50, 0});
+    window.SetClock([&now] { return now; });
+    window.NoteAlarm() = {14, 5, true};
+    window.TimTimer();
+    QCOMPARE(window.beeps, 0);
+    now = *EncodeDateTime({2026, 7, 5, 14, 5, 20, 0});
+    window.TimTimer();
+    QCOMPARE(window.beeps, 4);
+    QCOMPARE(window.pauses, (QList<int>{300, 300, 300}));
+    QCOMPARE(m_answerer->Texts(), QStringList{"Время вышло!"});
+    window.TimTimer();
+    QCOMPARE(window.beeps, 4);
+  }
+
+  void runOpensOnlyAddressesAndDocuments_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("opened");  // empty: nothing is opened
+    QTest::newRow("web") << "  https://example.org/a?b=1 "
+                         << "https://example.org/a?b=1";
+    QTest::newRow("www") << "www.example.org"
+                         << "http://www.example.org";
+    QTest::newRow("e-mail") << "ann@example.org"
+                            << "mailto:ann@example.org";
+    QTest::newRow("document") << "$DIR/notes.odt"
+                              << "file://$DIR/notes.odt";
+    QTest::newRow("folder") << "$DIR"
+                            << "file://$DIR";
+    QTest::newRow("program") << "$DIR/tool.sh"
+                             << "";
+    QTest::newRow("launcher") << "$DIR/app.desktop"
+                              << "";
+    QTest::newRow("command line") << "rm -rf ~"
+                                  << "";
+    QTest::newRow("missing file") << "$DIR/none.txt"
+                                  << "";
+    QTest::newRow("empty line") << ""
+                                << "";
+  }
+
+  void runOpensOnlyAddressesAndDocuments() {
+    QFETCH(QString, line);
+    QFETCH(QString, opened);
+    ProgramFolder folder;
+    WriteBytes(folder.File("notes.odt"), "x");
+    WriteBytes(folder.File("app.desktop"), "[Desktop Entry]\n");
+    WriteBytes(folder.File("tool.sh"), "#!/bin/sh\n");
+    QFile::setPermissions(folder.File("tool.sh"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    line.replace("$DIR", folder.dir.path());
+    opened.replace("$DIR", folder.dir.path());
+    QStringList urls;
+    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("first\n") + line);
+    note->M()->moveCursor(QTextCursor::End);
+    QTest::keyClick(note->M(), Qt::Key_F9);
+    SetRunTargetOpener(nullptr);
+    QCOMPARE(urls, opened.isEmpty() ? QStringList() : QStringList{opened});
+  }
+
+  void doubleClickRunsTheWord() {
+    ProgramFolder folder;
+    QStringList urls;
+    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->setPlainText(QStringLiteral("write to bob@example.org today"));
+    QTextCursor cursor = note->M()->textCursor();
+    cursor.setPosition(14);
+    QTest::mouseDClick(note->M()->viewport(), Qt::LeftButton, {}, note->M()->cursorRect(cursor).center());
+    QTRY_COMPARE(urls.size(), 1);
+    SetRunTargetOpener(nullptr);
+    QCOMPARE(urls.front(), QStringLiteral("mailto:bob@example.org"));
+  }
+
+  void droppedFiles() {
+    ProgramFolder folder;
+    WriteBytes(folder.File("picture.png"), "png");
+    WriteBytes(folder.File("SETUP.INI"), "[a]\r\nb=1\r\n");
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->insertPlainText(QStringLiteral("note "));
+    DropOn(*note, folder.File("picture.png"));
+    QCOMPARE(m->toPlainText(), QStringLiteral("note ") + folder.File("picture.png"));
+    DropOn(*note, folder.File("SETUP.INI"));  // the notebook is saved silently first
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")),
+             (QStringLiteral("note ") + folder.File("picture.png") + "\r\n").toUtf8());
+    QCOMPARE(m->toPlainText(), QStringLiteral("[a]\nb=1"));
+    QCOMPARE(note->windowTitle(), folder.File("SETUP.INI"));
+    QVERIFY(m_answerer->asked.empty());
+    DropOn(*note, folder.File("missing.txt"));
+    QCOMPARE(note->windowTitle(), folder.File("SETUP.INI"));
+  }
+
+  void aFailedSaveKeepsTheWindowOpenOnce() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QDir(folder.dir.path()).mkdir("TallyNote.txt");  // a folder where the file should go
+    note->M()->insertPlainText(QStringLiteral("precious"));
+    note->close();
+    QVERIFY(note->isVisible());
+    QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка в файле!"});
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("precious"));
+    note->close();
+    QVERIFY(!note->isVisible());
+  }
+
+  void quittingWhileOpenSavesTheNotes() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->M()->insertPlainText(QStringLiteral("typed"));
+    QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), QByteArray("typed\r\n"));
+  }
+
+  void anotherFileIsSavedOnlyAfterTheQuestion_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("yes") << kResultYes << QByteArray("old\r\nnew\r\n");
+    QTest::newRow("no") << kResultNo << QByteArray("old\r\n");
+  }
+
+  void anotherFileIsSavedOnlyAfterTheQuestion() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, saved);
+    ProgramFolder folder;
+    WriteBytes(folder.File("other.txt"), "old\r\n");
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->LoadFile(folder.File("other.txt").toStdString());
+    QCOMPARE(note->windowTitle(), folder.File("other.txt"));
+    note->M()->appendPlainText(QStringLiteral("new"));
+    m_answerer->Queue(answer);
+    note->close();
+    QCOMPARE(m_answerer->Texts(), QStringList{"Сохранить изменения?"});
+    QCOMPARE(ReadBytes(folder.File("other.txt")), saved);
+    QVERIFY(!QFile::exists(folder.File("TallyNote.txt")));
+  }
+
+  void keysRunTheTextCommands_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");  // -1: the caret at the end, nothing selected
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QStringList>("messages");
+    const int none = Qt::NoModifier;
+    QTest::newRow("F6 line") << "x = 12*3" << 0 << -1 << int(Qt::Key_F6) << none << "x = 12*3=36" << 11
+                             << QStringList();
+    QTest::newRow("F6 trailing =") << "12*3=" << 0 << -1 << int(Qt::Key_F6) << none << "12*3=36" << 7 << QStringList();
+    QTest::newRow("F6 second line") << "1+1\n2*4" << 0 << -1 << int(Qt::Key_F6) << none << "1+1\n2*4=8" << 9
+                                    << QStringList();
+    QTest::newRow("F6 selection") << "a 7*6 b" << 2 << 3 << int(Qt::Key_F6) << none << "a 7*6=42 b" << 8
+                                  << QStringList();
+    QTest::newRow("F6 bases") << "255" << 0 << -1 << int(Qt::Key_F6) << none << "255=FFh=11111111b" << 17
+                              << QStringList();
+    QTest::newRow("F6 after wide char") << "𝄞=2+3" << 0 << -1 << int(Qt::Key_F6) << none << "𝄞=2+3=5" << 8
+                                        << QStringList();
+    QTest::newRow("F6 error") << "2+" << 0 << -1 << int(Qt::Key_F6) << none << "2+" << 2
+                              << QStringList{"Ошибочная операция"};
+    QTest::newRow("Ctrl+F6 time") << "1:30 + 0:45" << 0 << 11 << int(Qt::Key_F6) << int(Qt::ControlModifier)
+                                  << "1:30 + 0:45=2:15:00" << 19 << QStringList();
+    QTest::newRow("Shift+Enter") << "2+3" << 0 << -1 << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "2+3=5\n"
+                                 << 6 << QStringList();
+    QTest::newRow("F7 words") << "1234,5" << 0 << 6 << int(Qt::Key_F7) << none
+                              << "1234,5 руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)" << 64
+                              << QStringList();
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+T whole text") << "Щука\nЯ" << 0 << -1 << int(Qt::Key_T) << ctrl << "Shhuka\nJa" << 9
+                                       << QStringList();
+    QTest::newRow("Ctrl+R selection") << "Shhuka Eh" << 0 << 6 << int(Qt::Key_R) << ctrl << "Щука Eh" << 4
+                                      << QStringList();
+    QTest::newRow("Ctrl+D") << QStringLiteral("ЏаЁ")  // cp866 bytes read as Windows-1251
+                            << 0 << -1 << int(Qt::Key_D) << ctrl << "При" << 3 << QStringList();
+    QTest::newRow("Ctrl+K") << QStringLiteral("рТЙ")  // KOI8-R bytes read as Windows-1251
+                            << 0 << 3 << int(Qt::Key_K) << ctrl << "При" << 3 << QStringList();
+    QTest::newRow("keypad decimal") << "1" << 0 << -1 << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "1," << 2
+                                    << QStringList();
+    QTest::newRow("F5 date") << "at " << 0 << -1 << int(Qt::Key_F5) << none << "at 05.07.2026   09:03:07" << 24
+                             << QStringList();
+  }
+
+  void keysRunTheTextCommands() {
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    QFETCH(int, caret);
+    QFETCH(QStringList, messages);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 9, 3, 7, 0}); });
+    auto note = ShowNote(*window);
+    QPlainTextEdit* m = note->M();
+    m->setPlainText(text);
+    Select(m, start, length);
+    QTest::keyClick(m, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m->toPlainText(), after);
+    QCOMPARE(m->textCursor().position(), caret);
+    QCOMPARE(m_answerer->Texts(), messages);
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);  // one step back to the text before the command
+    QCOMPARE(m->toPlainText(), text);
+  }
+
+ private:
+  std::unique_ptr<ScriptedAnswerer> m_answerer;
+};
+
+QTEST_MAIN(NoteWindowTest)
+#include "note_window_test.moc"

@@ -1,0 +1,375 @@
+#include "ui/note_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "engine/core/lang_pairs.h"
+#include "engine/core/text_file.h"
+#include "engine/tape/tape_calculations.h"
+#include "ui/message_dialogs.h"
+#include "ui/note_positions.h"
+#include "ui/qt_text.h"
+#include "ui/run_target.h"
+#include "ui/window_places.h"
+
+namespace tallyman::ui {
+namespace {
+
+// Notes are small; a bigger file is not a notebook and is left alone rather than read.
+constexpr std::uintmax_t kMaxNoteFileBytes = 64u << 20;
+
+// A selection as the editor gives it, with its paragraph separators turned back into line breaks.
+QString SelectedPlainText(const QTextCursor& cursor) {
+  QString text = cursor.selectedText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+}  // namespace
+
+DateTime LocalNow() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate date = now.date();
+  const QTime time = now.time();
+  return EncodeDateTime({date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0})
+      .value_or(0);
+}
+
+TFormNote::TFormNote(NoteServices services, const QFont& mainFont, QWidget* parent)
+    : QDialog(parent), m_services(std::move(services)), m_fileName(m_services.noteFile) {
+  setObjectName(QStringLiteral("FormNote"));
+  BuildWidgets(mainFont);
+  BuildTools();
+  ApplyCaptions();
+  // Over other windows as the calculator is, when it is.
+  if (m_services.settings.stayOnTop) setWindowFlag(Qt::WindowStaysOnTopHint);
+  setGeometry(215, 90, 398, 320);  // the place of a first opening
+  PlaceWindow(this, m_services.settings.notebook);
+  // Notes are never lost to a logout or a quit while the window is open.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveText(); });
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { SaveText(); });
+
+  LoadFile(m_services.noteFile);
+  // A text whose last line holds something gets two empty lines to write on.
+  QTextDocument* document = m_m->document();
+  if (!document->isEmpty() && !document->lastBlock().text().isEmpty()) {
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n\n"));
+    document->clearUndoRedoStacks();
+    document->setModified(false);
+  }
+  m_m->moveCursor(QTextCursor::End);
+}
+
+TFormNote::~TFormNote() = default;
+
+void TFormNote::BuildWidgets(const QFont& mainFont) {
+  QFont font = mainFont;
+  font.setBold(false);
+  font.setItalic(false);
+  if (font.pointSizeF() > 12) font.setPointSizeF(font.pointSizeF() - 2);
+  setFont(font);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  m_panTop = new QWidget(this);
+  m_panTop->setObjectName(QStringLiteral("PanTop"));
+  layout->addWidget(m_panTop);
+
+  m_m = new QPlainTextEdit(this);
+  m_m->setObjectName(QStringLiteral("M"));
+  m_m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  m_m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_m->setTabChangesFocus(false);
+  m_m->installEventFilter(this);
+  m_m->viewport()->installEventFilter(this);
+  layout->addWidget(m_m, 1);
+
+  m_panBut = new QWidget(this);
+  m_panBut->setObjectName(QStringLiteral("PanBut"));
+  m_panBut->hide();
+  layout->addWidget(m_panBut);
+
+  auto* tools = new QHBoxLayout(m_panTop);
+  tools->setContentsMargins(2, 2, 2, 2);
+  m_but = new QToolButton(m_panTop);
+  m_but->setObjectName(QStringLiteral("But"));
+  m_but->setCheckable(true);
+  m_but->setChecked(m_services.settings.keysNote);
+  m_panBut->setVisible(m_but->isChecked());
+  connect(m_but, &QToolButton::toggled, m_panBut, &QWidget::setVisible);
+  tools->addWidget(m_but);
+  tools->addStretch(1);
+}
+
+void TFormNote::ApplyCaptions() {
+  const bool english = m_services.settings.english;
+  if (IsNoteFile()) setWindowTitle(Lang(pairs::kNote, english));
+  m_but->setText(Lang(pairs::kKeys, english));
+  m_but->setToolTip(Lang(pairs::kKeys, english));
+  ApplyToolCaptions();
+}
+
+bool TFormNote::IsNoteFile() const {
+  return m_fileName == m_services.noteFile;
+}
+
+void TFormNote::LoadFile(const std::filesystem::path& file) {
+  m_fileName = file;
+  QString text;
+  if (const auto lines = ReadTextLines(file, kMaxNoteFileBytes)) {
+    qsizetype size = 0;
+    for (const Text& line : *lines) size += static_cast<qsizetype>(line.size()) + 1;
+    text.reserve(size);
+    for (size_t i = 0; i < lines->size(); ++i) {
+      if (i > 0) text += QLatin1Char('\n');
+      text += ToQString((*lines)[i]);
+    }
+  }
+  m_m->setPlainText(text);
+  m_m->document()->setModified(false);
+  setWindowTitle(IsNoteFile() ? Lang(pairs::kNote, m_services.settings.english)
+                              : QString::fromStdString(file.string()));
+}
+
+void TFormNote::SaveText() {
+  QTextDocument* document = m_m->document();
+  if (!document->isModified()) return;
+  document->setModified(false);
+  if (!IsNoteFile() && ShowQuestion(this, Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
+                                    DialogKind::Confirmation, kButtonYes | kButtonNo, m_services.settings.stayOnTop,
+                                    m_services.settings.english) != kResultYes) {
+    return;
+  }
+  // A failed write keeps the text marked, so closing or the next quit tries again.
+  if (!WriteTextLines(m_fileName, Lines())) document->setModified(true);
+}
+
+std::vector<Text> TFormNote::Lines() const {
+  const QTextDocument* document = m_m->document();
+  std::vector<Text> lines;
+  lines.reserve(static_cast<size_t>(document->blockCount()));
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    lines.push_back(FromQString(block.text()));
+  }
+  return lines;
+}
+
+void TFormNote::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  m_services.alarm.Refresh(m_services.now());
+  ShowAlarm();
+  if (m_services.settings.maxNote) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
+  m_m->setFocus();
+  m_m->ensureCursorVisible();
+}
+
+void TFormNote::done(int result) {
+  SaveText();
+  if (m_m->document()->isModified() && !m_saveFailed) {
+    // The text could not be written: say so once and stay open, so it can be saved elsewhere.
+    m_saveFailed = true;
+    ShowMessageBox(this, Lang(pairs::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
+                   m_services.settings.english);
+    return;
+  }
+  Settings& settings = m_services.settings;
+  settings.maxNote = isMaximized();
+  if (!settings.maxNote) settings.notebook = PlaceOf(this);
+  settings.keysNote = m_but->isChecked();
+  QDialog::done(result);
+}
+
+NoteContext TFormNote::Context() const {
+  return {m_services.locale, m_services.calc.Numbers(),   m_services.words,
+          m_services.now(),  m_services.settings.english, m_services.sink};
+}
+
+void TFormNote::ApplyResult(const NoteCommandResult& result, const QString& piece, int base) {
+  QTextCursor cursor = m_m->textCursor();
+  if (result.edit) {
+    const NoteSelection& replace = result.edit->replace;
+    cursor.setPosition(base + Utf16Offset(piece, replace.start));
+    cursor.setPosition(base + Utf16Offset(piece, replace.End()), QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.insertText(ToQString(result.edit->insert));
+    cursor.endEditBlock();
+    m_m->setTextCursor(cursor);
+  } else if (result.select) {
+    cursor.setPosition(base + Utf16Offset(piece, result.select->start));
+    cursor.setPosition(base + Utf16Offset(piece, result.select->End()), QTextCursor::KeepAnchor);
+    m_m->setTextCursor(cursor);
+  }
+  if (result.clipboard) QApplication::clipboard()->setText(ToQString(*result.clipboard));
+  m_m->setFocus();
+}
+
+// The expression never reaches past its line, so without a selection only the caret's line up to
+// the caret is handed over, never the whole text.
+void TFormNote::RunOnExpression(const std::function<NoteCommandResult(TextView, NoteSelection)>& command) {
+  const QTextCursor cursor = m_m->textCursor();
+  if (cursor.hasSelection()) {
+    const QString piece = SelectedPlainText(cursor);
+    const Text text = FromQString(piece);
+    ApplyResult(command(text, {0, text.size()}), piece, cursor.selectionStart());
+    return;
+  }
+  const QString piece = cursor.block().text().left(cursor.positionInBlock());
+  const Text text = FromQString(piece);
+  ApplyResult(command(text, {text.size(), 0}), piece, cursor.block().position());
+}
+
+void TFormNote::CalcSelection(bool timeMode) {
+  const NoteContext context = Context();
+  RunOnExpression([&](TextView text, NoteSelection selection) {
+    return tallyman::CalcSelection(text, selection, timeMode, context);
+  });
+}
+
+void TFormNote::WordsForSelection(bool copy) {
+  const NoteContext context = Context();
+  RunOnExpression([&](TextView text, NoteSelection selection) {
+    return tallyman::WordsForSelection(text, selection, copy, context);
+  });
+}
+
+void TFormNote::Convert(NoteConversion conversion) {
+  const QTextCursor cursor = m_m->textCursor();
+  const QString piece = cursor.hasSelection() ? SelectedPlainText(cursor) : m_m->toPlainText();
+  if (piece.isEmpty()) return;
+  const Text text = FromQString(piece);
+  ApplyResult(ConvertSelection(text, {0, text.size()}, conversion), piece,
+              cursor.hasSelection() ? cursor.selectionStart() : 0);
+}
+
+void TFormNote::InsertDateTime() {
+  m_m->textCursor().insertText(ToQString(NoteDateTimeText(m_services.now(), m_services.locale)));
+}
+
+// The lines go to the end of the text in one undoable batch, as if each were added as a line.
+void TFormNote::InsertCalculations() {
+  const std::vector<Text> lines = TapeCalculationLines(m_services.calc.ResultsList(), m_services.calc.Tape());
+  if (lines.empty()) return;
+  QString block;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) block += QLatin1Char('\n');
+    block += ToQString(lines[i]);
+  }
+  QTextCursor cursor(m_m->document());
+  cursor.movePosition(QTextCursor::End);
+  const bool endsWithLineBreak = m_m->document()->isEmpty() || cursor.block().text().isEmpty();
+  cursor.insertText(endsWithLineBreak ? block + QLatin1Char('\n') : QLatin1Char('\n') + block);
+  m_m->setTextCursor(cursor);
+  m_m->ensureCursorVisible();
+}
+
+bool TFormNote::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_m && event->type() == QEvent::KeyPress) return NoteKey(static_cast<QKeyEvent*>(event));
+  if (watched != m_m && watched != m_m->viewport()) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+      // The editor first puts the caret on the word; what runs is the word up to the blanks, so
+      // an address with its "@" and dots runs whole.
+      QTimer::singleShot(0, this, [this] {
+        SelectBlankDelimitedWord();
+        Run();
+      });
+      break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (!drag->mimeData()->hasUrls()) break;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (!drop->mimeData()->hasUrls()) break;
+      const QList<QUrl> urls = drop->mimeData()->urls();
+      if (!urls.isEmpty() && urls.front().isLocalFile()) {
+        drop->acceptProposedAction();
+        raise();
+        activateWindow();
+        DropFile(urls.front().toLocalFile());  // only the first file counts
+      }
+      return true;
+    }
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFormNote::SelectBlankDelimitedWord() {
+  QTextCursor cursor = m_m->textCursor();
+  const QString line = cursor.block().text();
+  const int caret = cursor.position() - cursor.block().position();
+  int start = std::min(static_cast<int>(cursor.selectionStart() - cursor.block().position()), caret);
+  int end = std::max(static_cast<int>(cursor.selectionEnd() - cursor.block().position()), caret);
+  start = std::clamp(start, 0, static_cast<int>(line.size()));
+  end = std::clamp(end, start, static_cast<int>(line.size()));
+  while (start > 0 && !line.at(start - 1).isSpace()) --start;
+  while (end < line.size() && !line.at(end).isSpace()) ++end;
+  if (start == end) return;
+  cursor.setPosition(cursor.block().position() + start);
+  cursor.setPosition(cursor.block().position() + end, QTextCursor::KeepAnchor);
+  m_m->setTextCursor(cursor);
+}
+
+void TFormNote::Run() {
+  const QTextCursor cursor = m_m->textCursor();
+  const QString target = cursor.hasSelection() ? SelectedPlainText(cursor) : cursor.block().text();
+  const QUrl url = RunTargetUrl(target);
+  if (url.isValid() && !url.isEmpty()) OpenRunTarget(url);
+}
+
+void TFormNote::DropFile(const QString& path) {
+  static const QStringList kTextKinds{"txt", "ini", "cfg", "diz", "inc"};
+  const QFileInfo info(path);
+  if (!kTextKinds.contains(info.suffix().toLower())) {
+    m_m->textCursor().insertText(QDir::toNativeSeparators(info.absoluteFilePath()));
+    return;
+  }
+  if (!info.isFile()) return;  // gone meanwhile: the text stays as it is, unsaved
+  SaveText();
+  if (m_m->document()->isModified()) return;  // the text could not be written: it stays
+  LoadFile(info.absoluteFilePath().toStdString());
+}
+
+// Shift+Enter: calculate, then break the line as Enter does (the editor's own Shift+Enter would
+// only wrap inside the line); one undo step takes back both.
+void TFormNote::CalcThenBreakLine() {
+  const int steps = m_m->document()->availableUndoSteps();
+  CalcSelection(false);
+  QTextCursor cursor = m_m->textCursor();
+  if (m_m->document()->availableUndoSteps() != steps) {
+    cursor.joinPreviousEditBlock();
+  } else {
+    cursor.beginEditBlock();
+  }
+  cursor.insertText(QStringLiteral("\n"));
+  cursor.endEditBlock();
+  m_m->setTextCursor(cursor);
+}
+
+}  // namespace tallyman::ui
