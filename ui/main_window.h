@@ -186,7 +186,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool m_syncing = false;  // the window itself is writing Ed
   bool m_helpExists = false;
   QString m_dateText;
-  std::unique_ptr<NumberWords> m_words;  // made when the notebook first needs it
   std::function<DateTime()> m_clock;
   Alarm m_alarm;
 };
