@@ -292,13 +292,18 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
 
 std::unique_ptr<TFormNote> FormTallyman::CreateNote() {
   const auto clock = [this] { return m_clock ? m_clock() : LocalNow(); };
-  return std::make_unique<TFormNote>(
-      NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(), clock, m_alarm}, font(), this);
+  return std::make_unique<TFormNote>(NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(),
+                                                  clock, m_alarm, [this] { OpenFormulaWindow(); }},
+                                     font(), this);
 }
 
 void FormTallyman::OpenNote() {
   const std::unique_ptr<TFormNote> note = CreateNote();
+  TFormNote* open = note.get();
+  SetFormulaNotebookHook(
+      {[open] { return open->SelectedText(); }, [open](Number value) { open->InsertFormulaResult(value); }});
   note->exec();
+  SetFormulaNotebookHook({});
   if (m_ed->isEnabled()) m_ed->setFocus();
 }
 

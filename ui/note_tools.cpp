@@ -48,6 +48,7 @@ constexpr NoteItem kItems[] = {
     {"DOSWIN1",       L"DOS->WIN",           "",    Qt::CTRL | Qt::Key_D},
     {"KOIWIN1",       L"KOI->WIN",           "",    Qt::CTRL | Qt::Key_K},
     {"mInsCalc",      p::kInsertCalculations, "",   Qt::CTRL | Qt::Key_W},
+    {"mForm",         p::kMenuForm,          "...", QKeyCombination(Qt::Key_F4)},
     {"pmSave",        p::kSaveToFile,        "...", Qt::CTRL | Qt::Key_S},
     {"pmRun",         p::kRun,               "",    QKeyCombination(Qt::Key_F9)},
 };
@@ -72,9 +73,7 @@ void TFormNote::BuildTools() {
   };
   int at = 0;
   tools->insertWidget(at++, button(m_panTop, "ButTime", QStringLiteral("d/t"), [this] { InsertDateTime(); }));
-  m_butForm = button(m_panTop, "ButForm", QStringLiteral("f(x)"), [] {});
-  m_butForm->setEnabled(false);  // the formula window is not part of this program yet
-  tools->insertWidget(at++, m_butForm);
+  tools->insertWidget(at++, button(m_panTop, "ButForm", QStringLiteral("f(x)"), [this] { OpenFormula(); }));
   tools->insertWidget(at++, button(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), [this] { InsertCalculations(); }));
   tools->insertWidget(at++, button(m_panTop, "ButCalc", QStringLiteral("="), [this] { CalcSelection(false); }));
   tools->insertWidget(at++, button(m_panTop, "ButCTime", QStringLiteral("t="), [this] { CalcSelection(true); }));
@@ -138,6 +137,7 @@ void TFormNote::BuildTools() {
   on("DOSWIN1", [this] { Convert(NoteConversion::DosToWin); });
   on("KOIWIN1", [this] { Convert(NoteConversion::KoiToWin); });
   on("mInsCalc", [this] { InsertCalculations(); });
+  on("mForm", [this] { OpenFormula(); });
   on("pmSave", [this] { SaveToFile(); });
   on("pmRun", [this] { Run(); });
   m_m->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -192,7 +192,7 @@ void TFormNote::PopupMenu(const QPoint& global) {
   QMenu* decode = menu.addMenu(Lang(p::kDecode, m_services.settings.english));
   decode->setEnabled(filled);
   decode->addActions({item("pmRusTransLit"), item("pmTransLitRus"), item("DOSWIN1"), item("KOIWIN1")});
-  menu.addActions({item("pmRun"), item("mInsCalc"), item("pmSave")});
+  menu.addActions({item("pmRun"), item("mInsCalc"), item("mForm"), item("pmSave")});
   menu.exec(global);
 }
 
@@ -211,6 +211,11 @@ void TFormNote::KeypadClick(const QString& caption) {
   cursor.endEditBlock();
   m_m->setTextCursor(cursor);
   m_m->setFocus();
+}
+
+// The formula window opens over the notebook; the main window hands a taken result back here.
+void TFormNote::OpenFormula() {
+  if (m_services.openFormula) m_services.openFormula();
 }
 
 void TFormNote::ButHClick() {
@@ -285,6 +290,9 @@ bool TFormNote::NoteKey(QKeyEvent* event) {
       return true;
     case Qt::Key_F3:
       ButMClick();
+      return true;
+    case Qt::Key_F4:
+      OpenFormula();
       return true;
     case Qt::Key_F9:
       Run();

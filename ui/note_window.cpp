@@ -262,6 +262,17 @@ void TFormNote::Convert(NoteConversion conversion) {
               cursor.hasSelection() ? cursor.selectionStart() : 0);
 }
 
+QString TFormNote::SelectedText() const {
+  return SelectedPlainText(m_m->textCursor());
+}
+
+void TFormNote::InsertFormulaResult(Number value) {
+  const QTextCursor cursor = m_m->textCursor();
+  const QString piece = SelectedPlainText(cursor);
+  const Text text = FromQString(piece);
+  ApplyResult(tallyman::InsertFormulaResult({0, text.size()}, value, Context()), piece, cursor.selectionStart());
+}
+
 void TFormNote::InsertDateTime() {
   m_m->textCursor().insertText(ToQString(NoteDateTimeText(m_services.now(), m_services.locale)));
 }

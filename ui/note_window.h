@@ -32,8 +32,9 @@ struct NoteServices {
   MessageSink& sink;
   Settings& settings;  // the place, MaxNote, KeysNote, the language and the on-top state
   std::filesystem::path noteFile;
-  std::function<DateTime()> now;  // the local date and time
-  Alarm& alarm;                   // kept by the main window, whose clock fires it
+  std::function<DateTime()> now;      // the local date and time
+  Alarm& alarm;                       // kept by the main window, whose clock fires it
+  std::function<void()> openFormula;  // the main window's formula command (F4)
 };
 
 // The desktop's local date and time, to the second.
@@ -62,9 +63,13 @@ class TFormNote : public QDialog {
   void Convert(NoteConversion conversion);
   void InsertDateTime();
   void InsertCalculations();
+  // The formula window's side: the text it starts with, and where a taken result goes.
+  QString SelectedText() const;
+  void InsertFormulaResult(Number value);
   void KeypadClick(const QString& caption);
-  void ButHClick();  // F2
-  void ButMClick();  // F3
+  void OpenFormula();  // F4
+  void ButHClick();    // F2
+  void ButMClick();    // F3
   QToolButton* ButH() const { return m_butH; }
   QToolButton* ButM() const { return m_butM; }
   void ClearAll();    // Ctrl+Del, after the question
@@ -109,7 +114,6 @@ class TFormNote : public QDialog {
   QWidget* m_panTop = nullptr;
   QWidget* m_panBut = nullptr;
   QToolButton* m_but = nullptr;
-  QToolButton* m_butForm = nullptr;
   QToolButton* m_butH = nullptr;
   QToolButton* m_butM = nullptr;
   QHash<QString, QAction*> m_items;

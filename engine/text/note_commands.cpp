@@ -104,6 +104,17 @@ NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool tim
   return InsertAt(end, prefix + *formatted);
 }
 
+NoteCommandResult InsertFormulaResult(NoteSelection selection, Number value, const NoteContext& context) {
+  const Text formatted = context.numbers.FormatResult(value);
+  if (formatted.empty()) {
+    context.sink.ShowMessage(pairs::kLimit18Digits);
+    NoteCommandResult result;
+    result.select = NoteSelection{selection.End(), 0};
+    return result;
+  }
+  return InsertAt(selection.End(), formatted);
+}
+
 NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool copy, const NoteContext& context) {
   const ExpressionAtCaretResult at = ExpressionAtCaret(text, selection);
   if (at.expression.empty()) return {};

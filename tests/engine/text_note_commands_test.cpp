@@ -149,6 +149,24 @@ TEST(CalcSelection, ResultsThatCannotBeShownInsertNothing) {
   EXPECT_EQ(english.sink.messages[0], L"The number \"99999999999999999999\" does not fit in 64 bits");
 }
 
+TEST(InsertFormulaResult, GoesBehindTheSelectionOrSaysItIsTooLong) {
+  Notebook note(Locale::Russian());
+  const Text text = L"a 2*3 b";
+  EXPECT_EQ(note.Apply(text, InsertFormulaResult({2, 3}, 6.0L, note.Context())), L"a 2*36 b");
+  EXPECT_EQ(note.Apply(text, InsertFormulaResult(CaretAt(0), -1.5L, note.Context())), L"-1,5a 2*3 b");
+  EXPECT_EQ(note.Apply(text, InsertFormulaResult({2, 5}, 999999999999999999.0L, note.Context())),
+            L"a 2*3 b999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999");
+  EXPECT_TRUE(note.sink.messages.empty());
+
+  const NoteCommandResult tooLong = InsertFormulaResult({2, 3}, 1e18L, note.Context());
+  EXPECT_FALSE(tooLong.edit);
+  ASSERT_TRUE(tooLong.select);
+  EXPECT_EQ(tooLong.select->start, 5u);
+  EXPECT_EQ(tooLong.select->length, 0u);
+  ASSERT_EQ(note.sink.messages.size(), 1u);
+  EXPECT_EQ(note.sink.messages[0], L"Limit = 18 digits!");
+}
+
 TEST(CalcSelection, TimeMode) {
   struct TimeCase {
     const wchar_t* text;

@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QToolButton>
 
+#include "ui/formula_window.h"
 #include "ui/run_target.h"
 #include "ui_test_support.h"
 
@@ -115,6 +116,46 @@ class NoteWindowTest : public QObject {
     QVERIFY(!QApplication::activeModalWidget());
   }
 
+  // F4 opens the formula window over the notebook with its selection; Enter puts the result behind
+  // the selection as one undoable edit, and the tape is left alone. Once the notebook has closed,
+  // results go to the entry line again.
+  void formulaResultGoesIntoTheNotebook() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    TypeText(window->Ed(), QStringLiteral("7"));
+    QTest::keyClick(window->Ed(), Qt::Key_Plus);
+    const QStringList tape = TapeRows(*window);
+    const QString entry = window->Ed()->text();
+    QString formula, inserted, undone;
+    int caret = -1;
+    WhenDialogOpens<TFormNote>([&](TFormNote* note) {
+      note->M()->setPlainText(QStringLiteral("x 2*3 y"));
+      Select(note->M(), 2, 3);
+      InDialogOpenedBy<TForm1>(note->M(), Qt::Key_F4, [&formula](TForm1* form) {
+        formula = form->EdForm()->text();
+        QTest::keyClick(form->EdForm(), Qt::Key_Return);
+      });
+      inserted = note->M()->toPlainText();
+      caret = note->M()->textCursor().hasSelection() ? -1 : note->M()->textCursor().position();
+      QTest::keyClick(note->M(), Qt::Key_Z, Qt::ControlModifier);
+      undone = note->M()->toPlainText();
+      note->reject();
+    });
+    QTest::keyClick(window->Ed(), Qt::Key_N);
+    QCOMPARE(formula, QStringLiteral("2*3"));
+    QCOMPARE(inserted, QStringLiteral("x 2*36 y"));
+    QCOMPARE(caret, 6);
+    QCOMPARE(undone, QStringLiteral("x 2*3 y"));
+    QCOMPARE(TapeRows(*window), tape);
+    QCOMPARE(window->Ed()->text(), entry);
+
+    InDialogOpenedBy<TForm1>(window->Ed(), Qt::Key_F, [](TForm1* form) {
+      form->EdForm()->setText(QStringLiteral("1+1"));
+      QTest::keyClick(form->EdForm(), Qt::Key_Return);
+    });
+    QCOMPARE(window->Ed()->text(), QStringLiteral("2"));
+  }
+
   void unicodeTextSurvivesSaveAndReload() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
@@ -180,7 +221,7 @@ class NoteWindowTest : public QObject {
     QTest::addColumn<int>("length");  // selected from the start; -1 nothing
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QStringList>("enabled");
-    const QStringList always{"DOSWIN1", "KOIWIN1", "mInsCalc", "pmRun", "pmRusTransLit", "pmTransLitRus"};
+    const QStringList always{"DOSWIN1", "KOIWIN1", "mForm", "mInsCalc", "pmRun", "pmRusTransLit", "pmTransLitRus"};
     QTest::newRow("empty") << "" << -1 << "" << always;
     QTest::newRow("text") << "abc" << -1 << "x"
                           << always + QStringList{"pmClearAll", "pmPaste", "pmSave", "pmSelectAll", "pmUndo"};
