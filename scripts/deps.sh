@@ -12,6 +12,7 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   packages+=(qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev fonts-liberation)
   if [ "$what" = test ]; then
     packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
+    packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
   fi
 fi
 

@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
   tallyman::ui::GuardedApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Calculator"));
+  // Matches the window to its desktop entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tallyman.Tallyman"));
   const std::filesystem::path program = QApplication::applicationFilePath().toStdString();
   const tallyman::ProgramPaths paths = tallyman::ComputeProgramPaths(program, tallyman::ReadPathEnvironment());
   tallyman::ui::FormTallyman window(tallyman::ui::SystemLocale(), paths);

@@ -41,7 +41,14 @@ QString SignText(wchar_t sign) {
 }  // namespace
 
 FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent)
-    : QMainWindow(parent), m_locale(WithUsableThousandsSeparator(locale)), m_paths(paths) {
+    : FormTallyman(locale, paths, platform::MakeDesktopServices(), parent) {}
+
+FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, platform::DesktopServices services,
+                           QWidget* parent)
+    : QMainWindow(parent),
+      m_locale(WithUsableThousandsSeparator(locale)),
+      m_paths(paths),
+      m_desktop(std::move(services)) {
   setObjectName(QStringLiteral("FormTallyman"));
   m_calc = std::make_unique<Calculator>(m_locale, *this);
   m_calc->SetEnglish(false);

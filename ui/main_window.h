@@ -19,6 +19,7 @@
 #include "engine/text/alarm.h"
 #include "engine/text/date_time.h"
 #include "engine/text/number_words.h"
+#include "platform/desktop_services.h"
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
 #include "ui/results_window_host.h"
@@ -39,6 +40,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
  public:
   FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent = nullptr);
+  // With the given desktop services instead of the session's own (tests pass fakes).
+  FormTallyman(const Locale& locale, const ProgramPaths& paths, platform::DesktopServices services,
+               QWidget* parent = nullptr);
   ~FormTallyman() override;
 
   // --- parts, for the results window and the tests ---
@@ -105,6 +109,14 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void DropOnTape(const QString& source);
   // -1 when a drag from the tape starts over the operand part of the selected row, else 1.
   int DragPartAt(int x) const;
+
+  // --- desktop (main_window_desktop.cpp) ---
+  // The global hot key or a second copy's show request: hides an active calculator, brings a
+  // hidden or inactive one to the front. A show request leaves the lock keys alone.
+  void HotKeyMessage(bool showRequest);
+  // Closes without the closing question (a termination signal, the session ending); the settings
+  // and the automatic copy are written as at every close.
+  void CloseWithoutQuestion();
 
   // --- timer ---
   void TimTimer();
@@ -183,7 +195,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   FormulaNotebookHook m_formulaNotebook;
   QTimer m_tim;
 
-  bool m_syncing = false;  // the window itself is writing Ed
+  platform::DesktopServices m_desktop;
+  bool m_askBeforeClosing = true;  // false while closing for a signal or the session's end
+  bool m_syncing = false;          // the window itself is writing Ed
   bool m_helpExists = false;
   QString m_dateText;
   std::function<DateTime()> m_clock;

@@ -274,7 +274,7 @@ void FormTallyman::ChooseHotKey(int hotKey) {
 }
 
 void FormTallyman::closeEvent(QCloseEvent* event) {
-  if (m_settings.confirm && QApplication::activeWindow() != nullptr) {
+  if (m_askBeforeClosing && m_settings.confirm && QApplication::activeWindow() != nullptr) {
     const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
                                     DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_settings.english);
     if (answer != kResultYes) {

@@ -1,0 +1,33 @@
+#pragma once
+// One key grabbed for the whole desktop, pressed without modifier keys, that reaches the program
+// whichever window has the focus.
+#include <QString>
+#include <functional>
+
+#include "platform/absence.h"
+
+namespace tallyman::platform {
+
+class GlobalHotKey {
+ public:
+  virtual ~GlobalHotKey() = default;
+  // False where the session offers no global keys at all; the hot-key menu is then disabled.
+  virtual bool Available() const = 0;
+  // Why it is unavailable, for the menu's tooltip.
+  virtual Absence Reason() const = 0;
+  // Grabs the key, given by its Windows virtual-key code as the settings keep it (19 Pause,
+  // 145 ScrollLock, 44 PrintScreen, 144 NumLock), releasing the one held before. False when it
+  // cannot be had: another program owns it, the keyboard lacks it, or the service is unavailable.
+  // Failing is quiet: the key simply does not work.
+  virtual bool Register(int virtualKey) = 0;
+  virtual void Unregister() = 0;
+  // The virtual-key code held now, or 0.
+  virtual int Registered() const = 0;
+  // The trigger the desktop really bound, when it may differ from the chosen key (a desktop
+  // portal lets the user pick another); empty when it is the chosen key.
+  virtual QString BoundTrigger() const { return {}; }
+  // Called on the interface thread at every press of the registered key.
+  virtual void SetPressedHandler(std::function<void()> handler) = 0;
+};
+
+}  // namespace tallyman::platform
