@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
   const tallyman::ProgramPaths paths = tallyman::ComputeProgramPaths(program, tallyman::ReadPathEnvironment());
   tallyman::ui::FormTallyman window(tallyman::ui::SystemLocale(), paths);
   application.SetOutOfMemoryHandler([&window] { window.ReportOutOfMemory(); });
-  window.show();
+  window.ShowAtStart();
   return QApplication::exec();
 }

@@ -223,7 +223,7 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
   }
 }
 
-void ApplyMainCaptions(MainActions& a, bool english, int hotKey) {
+void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
   for (const ActionRow& row : kActions) {
     if (row.caption != Caption::kFixed) (a.*row.action)->setText(CaptionOf(row, english));
   }
@@ -231,16 +231,16 @@ void ApplyMainCaptions(MainActions& a, bool english, int hotKey) {
     // A pop-up menu not built yet takes its caption when it is built.
     if (QMenu* menu = a.*row.menu) menu->setTitle(Lang(row.pair, english));
   }
-  SetHideCaption(a, english, hotKey);
+  SetHideCaption(a, english, hotKey, grabbed);
 }
 
-void SetHideCaption(MainActions& a, bool english, int hotKey) {
+void SetHideCaption(MainActions& a, bool english, int hotKey, bool grabbed) {
   QString caption = Lang(p::kMenuHide, english);
   QAction* checked = nullptr;
   for (const HotKeyItem& item : kHotKeyItems) {
     if (item.key != hotKey) continue;
     caption += QString::fromLatin1(item.caption);
-    checked = a.*item.action;
+    if (grabbed) checked = a.*item.action;
   }
   // A key the menu does not offer leaves every radio item unchecked.
   a.hotKeys->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

@@ -113,8 +113,8 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
 void BuildPopupMenus(MainActions& actions, QWidget* owner, bool english);
 
 // Captions every item of the caption table in the language given.
-void ApplyMainCaptions(MainActions& actions, bool english, int hotKey);
+void ApplyMainCaptions(MainActions& actions, bool english, int hotKey, bool grabbed);
 // Captions the hide command with the hot key's name and checks the hot key's radio item.
-void SetHideCaption(MainActions& actions, bool english, int hotKey);
+void SetHideCaption(MainActions& actions, bool english, int hotKey, bool grabbed = true);
 
 }  // namespace tallyman::ui

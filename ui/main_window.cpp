@@ -18,6 +18,7 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/settings/settings_file.h"
 #include "platform/beep.h"
+#include "ui/lock_key_policy.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_window.h"
 #include "ui/qt_text.h"
@@ -65,6 +66,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
   setAcceptDrops(true);
   m_dateText = TitleDateText(QDate::currentDate(), QLocale::system());
 
+  ConnectDesktop();  // records the lock keys' states before anything can change them
   m_res = new TFormRes(*m_calc, *this, this);
   m_tim.setInterval(1000);
   connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
@@ -85,6 +87,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
 }
 
 FormTallyman::~FormTallyman() {
+  DisconnectDesktop();
   if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
   // The models observe the calculator and read its lists: part them before the calculator goes,
   // since the child widgets outlive this destructor's body.
@@ -241,7 +244,9 @@ void FormTallyman::mLangClick() {
 void FormTallyman::ApplyLanguage() {
   ApplyQtTranslation();
   m_calc->SetEnglish(m_settings.english);
-  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey);
+  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey,
+                    m_desktop.hotKey->Registered() == m_settings.hotKey || !m_desktop.hotKey->Available());
+  ApplyDesktopAvailability();
   setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   update();
   m_res->ApplyLanguage();

@@ -31,7 +31,9 @@ class QTranslator;
 
 namespace tallyman::ui {
 
+class LockKeyPolicy;
 class RowListView;
+class TrayIcon;
 class TFormNote;
 class TFormRes;
 
@@ -90,6 +92,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void ApplyMenuVisibility();
   void RunEscapeAction();
   void ChooseHotKey(int hotKey);
+  void RegisterAppHotKey();
   void OpenNote();  // mNote: the notebook, modal
   std::unique_ptr<TFormNote> CreateNote();
   // The local date and time the notebook and the alarm go by; tests set their own.
@@ -114,9 +117,19 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // The global hot key or a second copy's show request: hides an active calculator, brings a
   // hidden or inactive one to the front. A show request leaves the lock keys alone.
   void HotKeyMessage(bool showRequest);
+  // Shows the window, or with "start in the tray" leaves it in the tray.
+  void ShowAtStart();
+  void HideToTray();
+  void RestoreFromTray();  // mpRestore and a left click on the tray icon
+  void CloseSecondaryWindows();
+  void AppAct();  // the program became the active one
+  platform::DesktopServices& Desktop() { return m_desktop; }
   // Closes without the closing question (a termination signal, the session ending); the settings
   // and the automatic copy are written as at every close.
   void CloseWithoutQuestion();
+  // The program's own close commands (Exit, the tray menu's Close, Escape): they close even when
+  // the window system's close button hides the calculator instead.
+  void CloseByCommand();
 
   // --- timer ---
   void TimTimer();
@@ -154,6 +167,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -177,6 +191,18 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void PopupEntryMenu(const QPoint& global);
   void StartDrag(QWidget* source, const QString& name);
   bool CommandLetter(QKeyEvent* event);
+  void ConnectDesktop();
+  void DisconnectDesktop();
+  void ApplyDesktopAvailability();
+  platform::Absence LockKeysAbsence() const;
+  void LockKeyEvent(QObject* watched, QEvent* event);
+  void SettleHotLockKey();
+  void HideMainWindow();  // steps after the secondary windows are closed
+  void ForceNumLockAfterNote();
+  void RestoreLockKeys();
+
+  // How long after a lock hot key's press its lock is checked once more.
+  static constexpr int kLockKeySettleMs = 400;
 
   Locale m_locale;
   ProgramPaths m_paths;
@@ -196,6 +222,11 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   QTimer m_tim;
 
   platform::DesktopServices m_desktop;
+  std::unique_ptr<LockKeyPolicy> m_lockKeys;
+  TrayIcon* m_tray = nullptr;
+  QObject* m_keyWatcher = nullptr;
+  bool m_hidingToTray = false;
+  bool m_closeCommand = false;  // the close under way is the program's own, not the window system's
   bool m_askBeforeClosing = true;  // false while closing for a signal or the session's end
   bool m_syncing = false;          // the window itself is writing Ed
   bool m_helpExists = false;

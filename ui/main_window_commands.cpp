@@ -41,15 +41,14 @@ void FormTallyman::ConnectCommands() {
     const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveCalculations, m_settings.english));
     if (!path.isEmpty()) SaveTapeToFile(path);
   });
-  on(a.mExit, [this] { close(); });
+  on(a.mExit, [this] { CloseByCommand(); });
   on(a.mSign, [this] { m_calc->SignChange(); });
   on(a.mResults, [this] { ShowOrCloseResults(); });
   on(a.mClear, [this] { m_calc->ClearTape(); });
   on(a.copyResult, [this] { m_calc->CopyResult(); });
   on(a.mProp, [this] { m_calc->NumberToClipboard(*m_words); });
   on(a.mpCopyResult, [this] { m_calc->CopyResult(); });
-  // Without a tray the window is minimized, so it can never be lost.
-  on(a.mHide, [this] { showMinimized(); });
+  on(a.mHide, [this] { HideToTray(); });
   on(a.mFont, [this] {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font(), this);
@@ -89,12 +88,8 @@ void FormTallyman::ConnectCommands() {
   on(a.pmDelete, [this] { m_ed->del(); });
   on(a.pmSelectAll, [this] { m_ed->selectAll(); });
 
-  on(a.mpRestore, [this] {
-    showNormal();
-    activateWindow();
-    m_ed->setFocus();
-  });
-  on(a.mpClose, [this] { close(); });
+  on(a.mpRestore, [this] { RestoreFromTray(); });
+  on(a.mpClose, [this] { CloseByCommand(); });
 
   connect(m_lb, &QListView::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupTapeMenu(m_lb->viewport()->mapToGlobal(at)); });
@@ -233,17 +228,6 @@ void FormTallyman::OpenMemoryList() {
   if (taken) m_calc->TakeMemoryCell(window.Selected());  // an empty slot takes nothing
 }
 
-void FormTallyman::SetStayOnTop(bool on) {
-  m_actions.mTop->setChecked(on);
-  const bool visible = isVisible();
-  // setWindowFlag() hides a shown window: show it again without moving it.
-  setWindowFlag(Qt::WindowStaysOnTopHint, on);
-  if (visible) {
-    show();
-    if (on) raise();
-  }
-}
-
 void FormTallyman::ApplyMenuVisibility() {
   menuBar()->setVisible(m_settings.menu);
   m_res->ApplyMenuVisibility();
@@ -256,24 +240,25 @@ void FormTallyman::RunEscapeAction() {
       if (!m_ed->hasFocus()) m_ed->setFocus();
       break;
     case EscapeAction::HideToTray:
-      showMinimized();
+      HideToTray();
       break;
     case EscapeAction::ClearEntry:
       m_ed->selectAll();
       m_ed->del();
       break;
     case EscapeAction::Close:
-      close();
+      CloseByCommand();
       break;
   }
 }
 
-void FormTallyman::ChooseHotKey(int hotKey) {
-  m_settings.hotKey = hotKey;
-  SetHideCaption(m_actions, m_settings.english, hotKey);
-}
-
 void FormTallyman::closeEvent(QCloseEvent* event) {
+  // The title bar's close button (and the window manager's close key) hides instead when asked.
+  if (m_settings.hideOnMin && !m_closeCommand) {
+    event->ignore();
+    HideToTray();
+    return;
+  }
   if (m_askBeforeClosing && m_settings.confirm && QApplication::activeWindow() != nullptr) {
     const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
                                     DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_settings.english);
@@ -282,6 +267,7 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  RestoreLockKeys();
   // The automatic copy also takes the last changes, which the timer may not have written yet.
   WriteAutomaticCopy();
   SaveSettingsFile();  // errors are ignored: closing goes on
@@ -304,6 +290,7 @@ void FormTallyman::OpenNote() {
       {[open] { return open->SelectedText(); }, [open](Number value) { open->InsertFormulaResult(value); }});
   note->exec();
   SetFormulaNotebookHook({});
+  ForceNumLockAfterNote();
   if (m_ed->isEnabled()) m_ed->setFocus();
 }
 

@@ -94,7 +94,8 @@ void FormTallyman::ApplySettings(Settings settings) {
   m_calc->Memory() = s.memory;
   m_words->SetNumString(s.hasNumString ? NumStringSection(s.numString) : std::nullopt);
   m_words->SetShortPenny(s.shortPenny);
-  SetHideCaption(m_actions, m_settings.english, m_settings.hotKey);
+  RegisterAppHotKey();
+  ApplyDesktopAvailability();
   if (s.stayOnTop) SetStayOnTop(true);
   const int digits = s.digits;
   const int resOut = s.resOut;

@@ -39,6 +39,17 @@ inline constexpr const wchar_t* kSaveResults = L"Запись результат
 inline constexpr const wchar_t* kCalculations = L"Вычисления:=Calculations:";
 inline constexpr const wchar_t* kResult = L"Результат:=Result:";
 inline constexpr const wchar_t* kCalculator = L"Калькулятор=Calculator";
+
+// Why a desktop service is unavailable (tooltips of the disabled menu items).
+inline constexpr const wchar_t* kDesktopNoX11 =
+    L"Нужен дисплей X11 или портал рабочего стола=Needs an X11 display or the desktop's portal";
+inline constexpr const wchar_t* kDesktopNoPortal =
+    L"Рабочий стол не даёт глобальных клавиш (нет портала GlobalShortcuts)="
+    L"The desktop offers no global shortcuts (no GlobalShortcuts portal)";
+inline constexpr const wchar_t* kWaylandNoLockKeys =
+    L"Wayland не позволяет программам переключать NumLock=Wayland does not let programs switch NumLock";
+inline constexpr const wchar_t* kWaylandNoStayOnTop =
+    L"Wayland не позволяет окну держаться поверх других=Wayland does not let a window keep itself on top";
 inline constexpr const wchar_t* kResults = L"Результаты=Results";
 
 // Printing.

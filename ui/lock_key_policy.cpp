@@ -1,0 +1,46 @@
+#include "ui/lock_key_policy.h"
+
+namespace tallyman::ui {
+
+using platform::LockKey;
+
+std::optional<LockKey> LockKeyOf(int virtualKey) {
+  if (virtualKey == kHotKeyNumLock) return LockKey::NumLock;
+  if (virtualKey == kHotKeyScrollLock) return LockKey::ScrollLock;
+  return std::nullopt;
+}
+
+LockKeyPolicy::LockKeyPolicy(platform::LockKeys& keys, const Settings& settings, std::function<void()> processEvents)
+    : m_keys(keys), m_settings(settings), m_processEvents(std::move(processEvents)) {}
+
+void LockKeyPolicy::RecordStart() {
+  m_numLockAtStart = m_keys.IsOn(LockKey::NumLock);
+  m_scrollLockAtStart = m_keys.IsOn(LockKey::ScrollLock);
+}
+
+void LockKeyPolicy::RestoreStart() {
+  if (!m_numLockAtStart && m_keys.IsOn(LockKey::NumLock)) m_keys.Toggle(LockKey::NumLock);
+  if (m_scrollLockAtStart && !m_keys.IsOn(LockKey::ScrollLock)) m_keys.Toggle(LockKey::ScrollLock);
+}
+
+void LockKeyPolicy::SetLockKey(LockKey key, bool on) {
+  if (m_keys.IsOn(key) != on) m_keys.Toggle(key);
+}
+
+void LockKeyPolicy::ForceLockKeys(int virtualKey, bool processFirst) {
+  const std::optional<LockKey> key = LockKeyOf(virtualKey);
+  if (!key || virtualKey == m_settings.hotKey) return;  // the hot key keeps what its press did
+  if (*key == LockKey::NumLock && !m_settings.numLock) return;
+  if (processFirst && m_processEvents) m_processEvents();
+  SetLockKey(*key, *key == LockKey::NumLock);
+}
+
+void LockKeyPolicy::SettleHotLockKey() {
+  const std::optional<LockKey> key = LockKeyOf(m_settings.hotKey);
+  if (!key) return;
+  m_keys.Toggle(*key);  // undo the press's own switch
+  if (m_processEvents) m_processEvents();
+  SetLockKey(*key, *key == LockKey::NumLock);
+}
+
+}  // namespace tallyman::ui

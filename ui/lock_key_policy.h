@@ -1,0 +1,47 @@
+#pragma once
+// What the calculator does with NumLock and ScrollLock: it holds NumLock on when the user asked
+// for it, keeps ScrollLock off, leaves alone the one that is the hot key, and gives back at close
+// what it changed. Only the lock keys' state goes through the platform; the rules are here.
+#include <functional>
+#include <optional>
+
+#include "engine/settings/settings.h"
+#include "platform/lock_keys.h"
+
+namespace tallyman::ui {
+
+class LockKeyPolicy {
+ public:
+  // settings: the running options (numLock, hotKey), read at every call.
+  // processEvents: lets a key press just handled change the lock state before it is read.
+  LockKeyPolicy(platform::LockKeys& keys, const Settings& settings, std::function<void()> processEvents);
+
+  // The states to give back at close.
+  void RecordStart();
+  // NumLock switched on since the start goes off again; ScrollLock switched off goes on again.
+  void RestoreStart();
+
+  // `ForceLockKeys`: the rule for one key (a virtual-key code; other keys do nothing).
+  // processFirst: the key was just pressed, so its own switch is let through first.
+  void ForceLockKeys(int virtualKey, bool processFirst);
+
+  // The hot key is NumLock or ScrollLock and its press has just switched that lock: switch it back,
+  // then NumLock as the hot key ends on and ScrollLock as the hot key ends off. The caller releases
+  // the hot key around this, so the switching presses do not reach it.
+  void SettleHotLockKey();
+
+  // Switches the key when its state differs from the goal.
+  void SetLockKey(platform::LockKey key, bool on);
+
+ private:
+  platform::LockKeys& m_keys;
+  const Settings& m_settings;
+  std::function<void()> m_processEvents;
+  bool m_numLockAtStart = false;
+  bool m_scrollLockAtStart = false;
+};
+
+// The lock key with this virtual-key code (144 NumLock, 145 ScrollLock), if it is one.
+std::optional<platform::LockKey> LockKeyOf(int virtualKey);
+
+}  // namespace tallyman::ui
