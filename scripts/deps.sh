@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Usage: scripts/deps.sh [build|test]
+# Usage: scripts/deps.sh [build|test|package]
 set -euo pipefail
 what=${1:-test}
 
@@ -13,7 +13,10 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   if [ "$what" = test ]; then
     packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
     packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
+    # The installing checks: desktop entry, AppStream metadata, manual pages, the Debian package
+    packages+=(desktop-file-utils appstream man-db dpkg-dev lintian)
   fi
+  [ "$what" = package ] && packages+=(dpkg-dev)  # scripts/package.sh: dpkg-shlibdeps finds the dependencies
 fi
 
 missing=()

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,6 +12,7 @@
 #include "build_info/version.h"
 #include "engine/core/lang_pairs.h"
 #include "ui/centre_on_screen.h"
+#include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/row_dialog.h"
 #include "ui/url_label.h"
@@ -34,9 +34,7 @@ QLabel* MakeNameLabel(QWidget* parent) {
 QToolButton* MakePicture(QWidget* parent) {
   auto* picture = new QToolButton(parent);
   picture->setObjectName(QStringLiteral("Image1"));
-  QIcon icon = QApplication::windowIcon();
-  if (icon.isNull()) icon = parent->style()->standardIcon(QStyle::SP_ComputerIcon);
-  picture->setIcon(icon);
+  picture->setIcon(ProgramIcon());
   picture->setIconSize(QSize(32, 32));
   picture->setAutoRaise(true);
   picture->setCursor(Qt::PointingHandCursor);

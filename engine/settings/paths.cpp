@@ -37,17 +37,23 @@ std::optional<fs::path> BaseFolder(const std::string& xdgValue, const std::strin
   return std::nullopt;
 }
 
+// The help page of an installed copy, where the install rules put it: <prefix>/share/doc/tallyman.
+fs::path InstalledHelp(const fs::path& programFolder) {
+  return programFolder.parent_path() / "share" / "doc" / kFolderName / kHelpName;
+}
+
+// A copy installed into <prefix>/bin beside its share folder, such as `cmake --install --prefix
+// ~/.local`: its folder may be writable, but settings do not belong among the user's programs.
+bool IsInstalledLayout(const fs::path& programFolder, const PathProbe& probe) {
+  return programFolder.filename() == "bin" && probe.exists(InstalledHelp(programFolder));
+}
+
 fs::path FindHelp(const fs::path& programFolder, bool portable, const PathProbe& probe) {
-  const fs::path prefix = programFolder.parent_path();
-  const std::array<fs::path, 3> candidates = {
-      programFolder / kHelpName,
-      prefix / "share" / kFolderName / kHelpName,
-      prefix / "share" / "doc" / kFolderName / kHelpName,
-  };
-  for (const fs::path& candidate : candidates) {
-    if (probe.exists(candidate)) return candidate;
-  }
-  return portable ? candidates[0] : candidates[1];
+  const fs::path beside = programFolder / kHelpName;
+  if (probe.exists(beside)) return beside;
+  const fs::path installed = InstalledHelp(programFolder);
+  if (probe.exists(installed)) return installed;
+  return portable ? beside : installed;
 }
 
 }  // namespace
@@ -68,7 +74,8 @@ ProgramPaths ComputeProgramPaths(const fs::path& program, const PathEnvironment&
   settingsName.replace_extension(".ini");
 
   ProgramPaths paths;
-  paths.portable = !IsSystemFolder(programFolder) && probe.isWritableFolder(programFolder);
+  paths.portable = !IsSystemFolder(programFolder) && !IsInstalledLayout(programFolder, probe) &&
+                   probe.isWritableFolder(programFolder);
   const std::optional<fs::path> config = BaseFolder(env.xdgConfigHome, env.home, ".config");
   const std::optional<fs::path> data = BaseFolder(env.xdgDataHome, env.home, ".local/share");
   if (!paths.portable && config && data) {

@@ -1,10 +1,11 @@
 #pragma once
 // Where the program's files live. A portable copy keeps everything beside the program: the
 // settings file (the program's name with ".ini"), "~Calc.txt", "TallyNote.txt", "TallyForm.txt"
-// and the help "Tallyman.html". An installed copy (a folder it cannot write, such as /usr/bin)
+// and the help "Tallyman.html". An installed copy (in a system folder such as /usr/bin, in a
+// folder it cannot write, or in <prefix>/bin beside <prefix>/share/doc/tallyman/Tallyman.html)
 // keeps the settings in $XDG_CONFIG_HOME/tallyman/ (default ~/.config/tallyman/), the text files
-// in $XDG_DATA_HOME/tallyman/ (default ~/.local/share/tallyman/), and finds the help in the
-// installed share folder. Nothing else in the program computes a path.
+// in $XDG_DATA_HOME/tallyman/ (default ~/.local/share/tallyman/), and finds the help in
+// <prefix>/share/doc/tallyman/. Nothing else in the program computes a path.
 #include <filesystem>
 #include <functional>
 #include <string>

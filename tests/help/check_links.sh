@@ -16,7 +16,9 @@ links=$(grep -o 'href="[^"]*"' "$page" | sed 's/href="\(.*\)"/\1/' | sort -u)
 for link in $links; do
   case "$link" in
     \#*)
-      if ! printf '%s\n' "$ids" | grep -qxF "${link#\#}"; then
+      # A here-string, not a pipe: grep -q stops reading early, and pipefail would count the
+      # writer's broken pipe as a missing id.
+      if ! grep -qxF -- "${link#\#}" <<<"$ids"; then
         echo "broken link: $link"
         status=1
       fi

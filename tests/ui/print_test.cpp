@@ -1,5 +1,5 @@
-// Printing into a PDF file read back with pdftotext, the print dialog reached by Ctrl+P, and the
-// About box.
+// Printing into a PDF file read back with pdftotext, the print dialog reached by Ctrl+P, the
+// About box and the program's icon.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPrinter>
@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QToolButton>
 
 #include "build_info/version.h"
 #include "engine/print/print_layout.h"
@@ -14,6 +15,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/print_dialog.h"
 #include "ui/print_rows.h"
+#include "ui/program_icon.h"
 #include "ui/row_dialog.h"
 #include "ui/url_label.h"
 #include "ui_test_support.h"
@@ -240,11 +242,26 @@ class PrintTest : public QObject {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(link, &leave);
     QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kNormal);
+    const QToolButton* picture = box.findChild<QToolButton*>(QStringLiteral("Image1"));
+    QCOMPARE(picture->icon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
     QVERIFY(!box.ButChange()->isVisible());
     QVERIFY(!box.EdOp()->isVisible());
     QTest::keyClick(&box, Qt::Key_Escape);
     QVERIFY(!box.isVisible());
     QCOMPARE(box.result(), int(QDialog::Rejected));
+  }
+
+  // Every size comes from its own picture in the resources, not scaled from another one.
+  void programIconHasEverySize() {
+    const QList<int> sizes = {16, 24, 32, 48, 64, 128, 256};
+    const QIcon icon = ProgramIcon();
+    QCOMPARE(icon.availableSizes().size(), sizes.size());
+    for (int size : sizes) {
+      const QImage file(QStringLiteral(":/icons/%1x%1/apps/io.github.tallyman.Tallyman.png").arg(size));
+      QCOMPARE(file.size(), QSize(size, size));
+      const QImage::Format format = QImage::Format_ARGB32_Premultiplied;  // as pixmaps hold it
+      QCOMPARE(icon.pixmap(size).toImage().convertToFormat(format), file.convertToFormat(format));
+    }
   }
 
   void aboutMenuOpensTheBox() {
