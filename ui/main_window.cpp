@@ -20,6 +20,7 @@
 #include "platform/beep.h"
 #include "ui/lock_key_policy.h"
 #include "ui/message_dialogs.h"
+#include "ui/program_icon.h"
 #include "ui/note_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
@@ -101,6 +102,7 @@ FormTallyman::~FormTallyman() {
 
 void FormTallyman::BuildWidgets() {
   setWindowTitle(Lang(pairs::kCalculator, false));
+  QApplication::setWindowIcon(ProgramIcon());  // every window's, and the tray icon's
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(19);
   font.setBold(true);

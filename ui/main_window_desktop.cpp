@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 #include <QPointer>
@@ -210,8 +209,7 @@ void FormTallyman::HideMainWindow() {
   }
   hide();
   EnsurePopupMenus();
-  const QIcon icon = windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon) : windowIcon();
-  m_tray->Add(icon, Lang(pairs::kCalculator, true), m_actions.pm2);
+  m_tray->Add(windowIcon(), Lang(pairs::kCalculator, true), m_actions.pm2);
 }
 
 void FormTallyman::RestoreFromTray() {

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The calculator at hand: Pause brings it forward from another program's window and sends it away
+# again; without a tray it goes to the task bar, with one (trayer) into the tray, from where a left
+# click brings it back; NumLock is held on while it runs and given back at close.
+# shellcheck source=tests/e2e/lib.sh
+source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
+command -v xterm >/dev/null && command -v trayer >/dev/null && command -v xset >/dev/null ||
+  { echo "SKIP: xterm, trayer or xset is missing (scripts/deps.sh test installs them)"; exit 77; }
+e2e_setup
+
+num_lock_on() { xset q | grep -q 'Num Lock: *on'; }
+iconic() { xprop -id "$E2E_WINDOW" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+withdrawn() { ! xwininfo -id "$E2E_WINDOW" 2>/dev/null | grep -q 'IsViewable'; }
+tray_icon() {
+  local window
+  for window in $(e2e_windows); do
+    [[ "$window" == "$E2E_WINDOW" ]] && continue
+    [[ $(xwininfo -id "$window" | awk '/Width:/ {print $2}') -le 64 ]] && { TRAY_ICON=$window; return 0; }
+  done
+  return 1
+}
+
+num_lock_on && e2e_abort "NumLock should be off on a fresh display"
+e2e_start
+e2e_poll 5 num_lock_on || e2e_fail "NumLock was not switched on while the calculator is active"
+e2e_keys 1 2 plus 5 equal
+
+xterm -geometry 40x10+300+300 >/dev/null 2>&1 &
+XTERM_PID=$!
+trap 'kill $XTERM_PID $TRAYER_PID 2>/dev/null; e2e_cleanup' EXIT
+e2e_poll 10 bash -c '[[ -n $(xdotool search --onlyvisible --pid '"$XTERM_PID"' 2>/dev/null) ]]' || e2e_abort "no xterm"
+xterm_window=$(xdotool search --onlyvisible --pid "$XTERM_PID" | head -n 1)
+e2e_focus "$xterm_window"
+
+xdotool key Pause
+e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the calculator forward from the xterm"
+xdotool key Pause
+e2e_poll 5 iconic || e2e_fail "Pause on the active calculator did not minimize it (no tray)"
+xdotool key Pause
+e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the minimized calculator back"
+e2e_keys c
+e2e_expect_clipboard 17 "the tape kept its result through hiding"
+
+trayer --edge bottom --align right --widthtype pixel --width 80 --heighttype pixel --height 24 >/dev/null 2>&1 &
+TRAYER_PID=$!
+sleep 1
+e2e_focus "$E2E_WINDOW"
+xdotool key Pause
+e2e_poll 5 withdrawn || e2e_fail "with a tray Pause did not hide the calculator"
+TRAY_ICON=""
+if e2e_poll 5 tray_icon; then
+  xdotool mousemove --window "$TRAY_ICON" 5 5 click 1
+  e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "a left click on the tray icon did not bring the calculator back"
+  tray_icon && e2e_fail "the tray icon stayed after restoring"
+else
+  e2e_fail "no tray icon appeared; windows: $(e2e_describe_windows)"
+fi
+
+e2e_close Подтверждение
+num_lock_on && e2e_fail "NumLock, off at the start, is still on after closing"
+e2e_pass
