@@ -112,7 +112,7 @@ class Portal(dbus.service.Object):
         self.decline = False
         self.answer_delay_ms = 0  # how long the user takes to answer
 
-    def session(self, path, sender):
+    def session(self, path):
         for session in self.sessions:
             if session.path == path and session.open:
                 return session
@@ -149,7 +149,7 @@ class Portal(dbus.service.Object):
         SHORTCUTS, in_signature="oa(sa{sv})sa{sv}", out_signature="o", sender_keyword="sender"
     )
     def BindShortcuts(self, session_handle, shortcuts, parent_window, options, sender=None):
-        session = self.session(session_handle, sender)
+        session = self.session(session_handle)
         if session.bound is not None:
             raise dbus.exceptions.DBusException("a session binds once", name=FAILED)
         wanted = [(str(i), str(p.get("description", "")), str(p.get("preferred_trigger", ""))) for i, p in shortcuts]
@@ -168,7 +168,7 @@ class Portal(dbus.service.Object):
 
     @dbus.service.method(SHORTCUTS, in_signature="oa{sv}", out_signature="o", sender_keyword="sender")
     def ListShortcuts(self, session_handle, options, sender=None):
-        session = self.session(session_handle, sender)
+        session = self.session(session_handle)
         self.log.append("ListShortcuts %d" % session.number)
         handle = self.request_path(sender, options)
         Request(self, handle, 0, {"shortcuts": shortcut_list(self.described(session) if session.bound else [])})
