@@ -57,7 +57,7 @@ kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended after showing its 
 [[ ! -e "$dir/app/tallyman.ini" ]] || fail "the settings file was written before the program closed"
 
 kill -TERM "$pid"
-weston_poll 10 eval '! kill -0 "$pid" 2>/dev/null' || { echo "FAIL: the program still runs 10 s after SIGTERM" >&2; exit 1; }
+weston_poll 10 weston_gone "$pid" || { echo "FAIL: the program still runs 10 s after SIGTERM" >&2; exit 1; }
 wait "$pid"
 status=$?
 pid=""

@@ -7,6 +7,7 @@
 #         weston_available || exit 77
 #         weston_start DIR || exit 1   # exports XDG_RUNTIME_DIR and WAYLAND_DISPLAY
 #         weston_has_window PID        # the program PID shows a top-level window
+#         weston_gone PID              # the process PID has ended
 #         weston_stop
 
 WESTON_PID=""
@@ -23,6 +24,8 @@ weston_poll() {
   done
   return 1
 }
+
+weston_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 weston_ready() {
   kill -0 "$WESTON_PID" 2>/dev/null && [[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]] &&
@@ -48,7 +51,7 @@ weston_has_window() {
 weston_stop() {
   [[ -n "$WESTON_PID" ]] && kill -0 "$WESTON_PID" 2>/dev/null || return 0
   kill "$WESTON_PID" 2>/dev/null
-  weston_poll 2 eval '! kill -0 "$WESTON_PID" 2>/dev/null' || kill -9 "$WESTON_PID" 2>/dev/null
+  weston_poll 2 weston_gone "$WESTON_PID" || kill -9 "$WESTON_PID" 2>/dev/null
   wait "$WESTON_PID" 2>/dev/null
   WESTON_PID=""
   return 0
