@@ -1,5 +1,6 @@
 #include "platform/desktop_services.h"
 
+#include <QDBusConnection>
 #include <QGuiApplication>
 
 #ifdef TALLYMAN_HAVE_X11
@@ -13,10 +14,9 @@ DesktopServices MakeDesktopServices() {
 #ifdef TALLYMAN_HAVE_X11
   if (session == QLatin1String("xcb")) return MakeX11Services();
 #endif
-  const Absence reason = session.startsWith(QLatin1String("wayland")) ? Absence::kWayland : Absence::kNoX11;
-  // Off X11 Qt's stay-on-top flag is all there is; a Wayland compositor may ignore it.
-  return {MakeQuietHotKey(reason), MakeQuietLockKeys(),
-          MakeQuietActivation(reason == Absence::kWayland ? Absence::kWayland : Absence::kNone)};
+  if (session.startsWith(QLatin1String("wayland"))) return MakeWaylandServices(QDBusConnection::sessionBus());
+  // Off X11 and Wayland Qt's stay-on-top flag is all there is.
+  return {MakeQuietHotKey(Absence::kNoX11), MakeQuietLockKeys(), MakeQuietActivation(Absence::kNone)};
 }
 
 }  // namespace tallyman::platform

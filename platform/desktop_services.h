@@ -8,6 +8,8 @@
 #include "platform/lock_keys.h"
 #include "platform/window_activation.h"
 
+class QDBusConnection;
+
 namespace tallyman::platform {
 
 struct DesktopServices {
@@ -16,8 +18,13 @@ struct DesktopServices {
   std::unique_ptr<WindowActivation> activation;
 };
 
-// Needs the QGuiApplication to exist.
+// Needs the QGuiApplication to exist. Chosen by Qt's platform: "xcb" is X11 (also XWayland),
+// "wayland…" a Wayland session, anything else has no desktop services.
 DesktopServices MakeDesktopServices();
+
+// A Wayland session's services: the hot key of the desktop portal on `bus` (unavailable when the
+// bus has no portal with global shortcuts), no lock keys, and activation without keeping above.
+DesktopServices MakeWaylandServices(const QDBusConnection& bus);
 
 // The stand-ins, also for tests and for any service a session lacks.
 std::unique_ptr<GlobalHotKey> MakeQuietHotKey(Absence reason);

@@ -28,6 +28,10 @@ class GlobalHotKey {
   virtual QString BoundTrigger() const { return {}; }
   // Called on the interface thread at every press of the registered key.
   virtual void SetPressedHandler(std::function<void()> handler) = 0;
+  // Called on the interface thread when Available(), Registered() or BoundTrigger() changes after
+  // the call that caused it returned: a desktop portal answers once the user has confirmed the key,
+  // and may later be rebound by the user. Services that answer at once never call it.
+  virtual void SetStateChangedHandler(std::function<void()> /*handler*/) {}
 };
 
 }  // namespace tallyman::platform

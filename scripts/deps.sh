@@ -10,7 +10,9 @@ packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
 if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   # qt6-translations-l10n: Qt's own dialogs (files, fonts) in Russian
   packages+=(qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev fonts-liberation)
+  packages+=(qt6-wayland)  # runs natively in a Wayland session
   if [ "$what" = test ]; then
+    packages+=(weston dbus python3-dbus python3-gi)  # a headless Wayland compositor; a private bus with the mock portal
     packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
     packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
     # The installing checks: desktop entry, AppStream metadata, manual pages, the Debian package
