@@ -20,8 +20,8 @@
 #include "platform/beep.h"
 #include "ui/lock_key_policy.h"
 #include "ui/message_dialogs.h"
-#include "ui/program_icon.h"
 #include "ui/note_window.h"
+#include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_list_view.h"
@@ -246,8 +246,7 @@ void FormTallyman::mLangClick() {
 void FormTallyman::ApplyLanguage() {
   ApplyQtTranslation();
   m_calc->SetEnglish(m_settings.english);
-  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey,
-                    m_desktop.hotKey->Registered() == m_settings.hotKey || !m_desktop.hotKey->Available());
+  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey, HotKeyWorks());
   ApplyDesktopAvailability();
   setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   update();

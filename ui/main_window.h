@@ -200,6 +200,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void HideMainWindow();  // steps after the secondary windows are closed
   void ForceNumLockAfterNote();
   void RestoreLockKeys();
+  bool HotKeyWorks() const;
+  void ShowHotKeyChoice();  // the hot-key radio items and the hide caption
 
   // How long after a lock hot key's press its lock is checked once more.
   static constexpr int kLockKeySettleMs = 400;
@@ -226,7 +228,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   TrayIcon* m_tray = nullptr;
   QObject* m_keyWatcher = nullptr;
   bool m_hidingToTray = false;
-  bool m_closeCommand = false;  // the close under way is the program's own, not the window system's
+  bool m_hotKeyRefused = false;    // the last registration failed at once
+  bool m_hotKeyAnswered = false;   // a service that answers later has answered it
+  bool m_closeCommand = false;     // the close under way is the program's own, not the window system's
   bool m_askBeforeClosing = true;  // false while closing for a signal or the session's end
   bool m_syncing = false;          // the window itself is writing Ed
   bool m_helpExists = false;

@@ -7,9 +7,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
-#include <QPointer>
 #include <algorithm>
 
 #include "engine/core/lang_pairs.h"
@@ -37,18 +37,25 @@ int CloseRank(const QWidget* window) {
 bool IsLockKeyEvent(const QEvent* event, int* virtualKey) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   const int key = static_cast<const QKeyEvent*>(event)->key();
-  if (key == Qt::Key_NumLock) *virtualKey = kHotKeyNumLock;
-  else if (key == Qt::Key_ScrollLock) *virtualKey = kHotKeyScrollLock;
-  else return false;
+  if (key == Qt::Key_NumLock)
+    *virtualKey = kHotKeyNumLock;
+  else if (key == Qt::Key_ScrollLock)
+    *virtualKey = kHotKeyScrollLock;
+  else
+    return false;
   return true;
 }
 
 const wchar_t* AbsenceText(platform::Absence reason, const wchar_t* onWayland) {
   switch (reason) {
-    case platform::Absence::kNone: return nullptr;
-    case platform::Absence::kNoX11: return pairs::kDesktopNoX11;
-    case platform::Absence::kWayland: return onWayland;
-    case platform::Absence::kNoPortal: return pairs::kDesktopNoPortal;
+    case platform::Absence::kNone:
+      return nullptr;
+    case platform::Absence::kNoX11:
+      return pairs::kDesktopNoX11;
+    case platform::Absence::kWayland:
+      return onWayland;
+    case platform::Absence::kNoPortal:
+      return pairs::kDesktopNoPortal;
   }
   return nullptr;
 }
@@ -63,7 +70,8 @@ void ShowAbsence(QAction* action, platform::Absence reason, const wchar_t* onWay
 // window's own event filter.
 class KeyWatcher final : public QObject {
  public:
-  KeyWatcher(std::function<void(QObject*, QEvent*)> watch, QObject* parent) : QObject(parent), m_watch(std::move(watch)) {}
+  KeyWatcher(std::function<void(QObject*, QEvent*)> watch, QObject* parent)
+      : QObject(parent), m_watch(std::move(watch)) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     m_watch(watched, event);
     return false;
@@ -76,15 +84,23 @@ class KeyWatcher final : public QObject {
 }  // namespace
 
 void FormTallyman::ConnectDesktop() {
-  m_lockKeys = std::make_unique<LockKeyPolicy>(*m_desktop.lockKeys, m_settings,
-                                               [] { QCoreApplication::processEvents(); });
+  m_lockKeys =
+      std::make_unique<LockKeyPolicy>(*m_desktop.lockKeys, m_settings, [] { QCoreApplication::processEvents(); });
   m_lockKeys->RecordStart();
   m_tray = new TrayIcon([this] { RestoreFromTray(); }, this);
   m_desktop.hotKey->SetPressedHandler([this] { HotKeyMessage(false); });
+  // A desktop portal answers later, and its user may bind another trigger.
+  m_desktop.hotKey->SetStateChangedHandler([this] {
+    m_hotKeyAnswered = true;
+    ShowHotKeyChoice();
+    ApplyDesktopAvailability();
+  });
   connect(m_actions.mNumLock, &QAction::triggered, this, [this] {
     // NumLock as the hot key keeps its own state, so "always on" cannot be switched off then.
-    if (m_settings.hotKey == kHotKeyNumLock) m_actions.mNumLock->setChecked(true);
-    else m_lockKeys->ForceLockKeys(kHotKeyNumLock, true);
+    if (m_settings.hotKey == kHotKeyNumLock)
+      m_actions.mNumLock->setChecked(true);
+    else
+      m_lockKeys->ForceLockKeys(kHotKeyNumLock, true);
   });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state == Qt::ApplicationActive) AppAct();
@@ -115,13 +131,21 @@ void FormTallyman::LockKeyEvent(QObject* watched, QEvent* event) {
   }
 }
 
-void FormTallyman::ForceNumLockAfterNote() { m_lockKeys->ForceLockKeys(kHotKeyNumLock, false); }
+void FormTallyman::ForceNumLockAfterNote() {
+  m_lockKeys->ForceLockKeys(kHotKeyNumLock, false);
+}
 
-void FormTallyman::RestoreLockKeys() { m_lockKeys->RestoreStart(); }
+void FormTallyman::RestoreLockKeys() {
+  m_lockKeys->RestoreStart();
+}
 
 void FormTallyman::ApplyDesktopAvailability() {
   const bool english = m_settings.english;
   ShowAbsence(m_actions.mHot->menuAction(), m_desktop.hotKey->Reason(), pairs::kDesktopNoX11, english);
+  // The trigger a portal's user bound instead of the chosen key.
+  const QString bound = m_desktop.hotKey->BoundTrigger();
+  const QString title = Lang(pairs::kMenuHotKey, english);
+  m_actions.mHot->setTitle(bound.isEmpty() ? title : title + QStringLiteral(" (") + bound + QLatin1Char(')'));
   ShowAbsence(m_actions.mNumLock, m_desktop.lockKeys->Available() ? platform::Absence::kNone : LockKeysAbsence(),
               pairs::kWaylandNoLockKeys, english);
   ShowAbsence(m_actions.mTop, m_desktop.activation->Reason(), pairs::kWaylandNoStayOnTop, english);
@@ -135,11 +159,23 @@ platform::Absence FormTallyman::LockKeysAbsence() const {
 }
 
 void FormTallyman::RegisterAppHotKey() {
-  const bool grabbed = m_desktop.hotKey->Register(m_settings.hotKey);
-  // A key another program holds does not work: the menu shows no key as the active one. Without
-  // the service the menu is disabled and still shows the choice kept for another session.
-  SetHideCaption(m_actions, m_settings.english, m_settings.hotKey, grabbed || !m_desktop.hotKey->Available());
+  m_hotKeyAnswered = false;
+  m_hotKeyRefused = !m_desktop.hotKey->Register(m_settings.hotKey);
+  ShowHotKeyChoice();
   if (m_settings.hotKey == kHotKeyNumLock && !m_actions.mNumLock->isChecked()) m_actions.mNumLock->setChecked(true);
+}
+
+bool FormTallyman::HotKeyWorks() const {
+  // A key another program holds does not work: the menu shows no key as the active one. Without
+  // the service the menu is disabled and still shows the choice kept for another session; a
+  // request still on its way to a portal counts as working until it is refused.
+  const platform::GlobalHotKey& hot = *m_desktop.hotKey;
+  if (!hot.Available()) return true;
+  return hot.Registered() == m_settings.hotKey || (!m_hotKeyRefused && hot.Registered() == 0 && !m_hotKeyAnswered);
+}
+
+void FormTallyman::ShowHotKeyChoice() {
+  SetHideCaption(m_actions, m_settings.english, m_settings.hotKey, HotKeyWorks());
 }
 
 void FormTallyman::ChooseHotKey(int hotKey) {
@@ -152,7 +188,7 @@ void FormTallyman::HotKeyMessage(bool showRequest) {
   // Decided before the secondary windows close: an open dialog of the calculator is the calculator.
   const bool active = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
   CloseSecondaryWindows();
-  if (!showRequest && LockKeyOf(m_settings.hotKey)) SettleHotLockKey();
+  if (!showRequest && LockKeyOf(m_settings.hotKey) && m_desktop.lockKeys->Available()) SettleHotLockKey();
   if (active) {
     HideMainWindow();
     return;

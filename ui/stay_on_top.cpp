@@ -6,8 +6,8 @@
 namespace tallyman::ui {
 
 void KeepOnTop(QWidget* window, bool on) {
-  const Qt::WindowFlags flags = on ? window->windowFlags() | Qt::WindowStaysOnTopHint
-                                   : window->windowFlags() & ~Qt::WindowStaysOnTopHint;
+  const Qt::WindowFlags flags =
+      on ? window->windowFlags() | Qt::WindowStaysOnTopHint : window->windowFlags() & ~Qt::WindowStaysOnTopHint;
   if (flags == window->windowFlags()) return;
   if (QWindow* native = window->windowHandle()) {
     window->overrideWindowFlags(flags);

@@ -9,7 +9,9 @@ TrayIcon::TrayIcon(std::function<void()> restore, QObject* parent) : QObject(par
 
 TrayIcon::~TrayIcon() = default;
 
-bool TrayIcon::Available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool TrayIcon::Available() {
+  return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void TrayIcon::Add(const QIcon& icon, const QString& tip, QMenu* menu) {
   if (!m_icon) {
@@ -30,6 +32,8 @@ void TrayIcon::Remove() {
   if (m_icon) m_icon->hide();
 }
 
-bool TrayIcon::Shown() const { return m_icon && m_icon->isVisible(); }
+bool TrayIcon::Shown() const {
+  return m_icon && m_icon->isVisible();
+}
 
 }  // namespace tallyman::ui
