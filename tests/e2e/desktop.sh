@@ -58,4 +58,24 @@ fi
 
 e2e_close Подтверждение
 num_lock_on && e2e_fail "NumLock, off at the start, is still on after closing"
+
+# NumLock as the hot key, starting in the tray: NumLock toggles the calculator and stays on.
+e2e_settings | grep -qx 'Hot=19' || e2e_fail "the hot key was not stored as Pause"
+iconv -f UTF-8 -t CP1251 <<<$'[SETS]\r\nHot=144\r\nTray=1\r\nConfirm=0\r\n' >"$E2E_DIR/app/tallyman.ini"
+(cd "$E2E_DIR/app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
+E2E_PID=$!
+TRAY_ICON=""
+e2e_poll 15 tray_icon || e2e_abort "started in the tray, no tray icon appeared"
+[[ -z "$(xdotool search --onlyvisible --pid "$E2E_PID" --name . 2>/dev/null | grep -vx "$TRAY_ICON")" ]] ||
+  e2e_fail "started in the tray, a window was shown"
+xdotool key Num_Lock
+e2e_poll 5 e2e_find_main_window || e2e_abort "NumLock as the hot key did not bring the calculator out of the tray"
+e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "the calculator came out of the tray inactive"
+sleep 0.6  # past the second look at the lock after the key's release
+num_lock_on || e2e_fail "NumLock as the hot key did not stay on"
+xdotool key Num_Lock
+e2e_poll 5 withdrawn || e2e_fail "NumLock as the hot key did not hide the active calculator"
+sleep 0.6
+num_lock_on || e2e_fail "NumLock as the hot key did not stay on after hiding"
+kill "$TRAYER_PID"
 e2e_pass
