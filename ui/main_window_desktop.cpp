@@ -189,15 +189,8 @@ void FormTallyman::HotKeyMessage(bool showRequest) {
   const bool active = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
   CloseSecondaryWindows();
   if (!showRequest && LockKeyOf(m_settings.hotKey) && m_desktop.lockKeys->Available()) SettleHotLockKey();
-  if (active) {
-    HideMainWindow();
-    return;
-  }
-  m_tray->Remove();
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  show();
-  m_desktop.activation->BringToFront(windowHandle());
-  if (m_ed->isEnabled()) m_ed->setFocus();
+  if (active) HideMainWindow();
+  else RestoreFromTray();
 }
 
 void FormTallyman::SettleHotLockKey() {
