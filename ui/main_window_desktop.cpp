@@ -189,8 +189,10 @@ void FormTallyman::HotKeyMessage(bool showRequest) {
   const bool active = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
   CloseSecondaryWindows();
   if (!showRequest && LockKeyOf(m_settings.hotKey) && m_desktop.lockKeys->Available()) SettleHotLockKey();
-  if (active) HideMainWindow();
-  else RestoreFromTray();
+  if (active)
+    HideMainWindow();
+  else
+    RestoreFromTray();
 }
 
 void FormTallyman::SettleHotLockKey() {
