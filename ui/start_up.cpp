@@ -29,14 +29,21 @@ void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& inst
 }
 
 void CloseAndEnd(FormTallyman& window) {
+  // First, so that every loop, a question's asked while closing included, returns at once:
+  // nothing may hold the program open now.
+  QCoreApplication::exit(0);
+  // Open dialogs close as the user would close them, and keep what they hold (the notebook its
+  // text, its place for the settings), before the main window writes the settings.
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (modal == &window || !modal->close()) break;
+  }
   window.CloseWithoutQuestion();
   // Still shown: the window was already in the middle of closing (its question open) and this
-  // close was folded into that one, which the ending loops will answer No. Save here instead.
+  // close was folded into that one, which the ending loops answer No. Save here instead.
   if (window.isVisible()) {
     window.WriteAutomaticCopy();
     window.SaveSettingsFile();
   }
-  QCoreApplication::exit(0);
 }
 
 }  // namespace tallyman::ui

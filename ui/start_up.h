@@ -25,8 +25,9 @@ bool ClaimOnlyCopy(const ProgramPaths& paths, platform::SingleInstance& instance
 void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& instance,
                             platform::TerminationSignals& termination);
 
-// Closes the main window without the closing question, so the settings and the automatic tape
-// copy are written, and ends every event loop with exit code 0, a modal dialog's included.
+// Ends every event loop with exit code 0, a modal dialog's included; closes the open dialogs and
+// then the main window without the closing question, so the notebook's text, the settings and
+// the automatic tape copy are written.
 void CloseAndEnd(FormTallyman& window);
 
 }  // namespace tallyman::ui

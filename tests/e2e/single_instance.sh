@@ -79,7 +79,7 @@ e2e_stop_pid "$xterm_pid"
 
 # Killed outright, the copy leaves its lock behind; the next start takes it over.
 kill -9 "$E2E_PID"
-wait "$E2E_PID" 2>/dev/null
+{ wait "$E2E_PID"; } 2>/dev/null
 E2E_PID=""
 [[ -n "$(ls -A "$runtime")" ]] || e2e_fail "kill -9 left no stale lock to take over"
 e2e_start

@@ -1,11 +1,13 @@
 // Termination signals reach the interface thread, and close the main window as any close does.
 #include <QEventLoop>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
 
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/note_window.h"
 #include "ui/start_up.h"
 #include "ui_test_support.h"
 
@@ -92,7 +94,7 @@ class TerminationTest : public QObject {
   // A modal dialog's loop, or the closing question, is running when the signal comes.
   void SignalClosesTheWindowAndSaves_data() {
     QTest::addColumn<bool>("questionOpen");
-    QTest::newRow("a dialog open") << false;
+    QTest::newRow("the notebook open") << false;
     QTest::newRow("the closing question open") << true;
   }
   void SignalClosesTheWindowAndSaves() {
@@ -109,10 +111,10 @@ class TerminationTest : public QObject {
     if (questionOpen) {
       QTimer::singleShot(0, window.get(), [&window] { window->close(); });
     } else {
-      QTimer::singleShot(0, window.get(), [&window] {
-        QTimer::singleShot(0, window.get(), [] { std::raise(SIGTERM); });
-        QDialog dialog(window.get());
-        dialog.exec();
+      QTimer::singleShot(0, window.get(), [&window] { window->OpenNote(); });
+      WhenDialogOpens<TFormNote>([](TFormNote* note) {
+        TypeText(note->M(), QStringLiteral("kept"));
+        std::raise(SIGTERM);
       });
     }
 
@@ -121,6 +123,7 @@ class TerminationTest : public QObject {
     QVERIFY(ReadFile(folder.File(QStringLiteral("~Calc.txt"))).contains("=17"));
     const QByteArray settings = ReadFile(folder.File(QStringLiteral("tallyman.ini")));
     QVERIFY(settings.contains(questionOpen ? "Confirm=1" : "Confirm=0"));
+    if (!questionOpen) QVERIFY(ReadFile(folder.File(QStringLiteral("TallyNote.txt"))).startsWith("kept"));
   }
 };
 
