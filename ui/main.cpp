@@ -1,7 +1,10 @@
 // tallyman: the desktop tape calculator.
 #include "engine/settings/paths.h"
+#include "platform/single_instance.h"
+#include "platform/termination_signals.h"
 #include "ui/guarded_application.h"
 #include "ui/main_window.h"
+#include "ui/start_up.h"
 #include "ui/system_locale.h"
 
 int main(int argc, char* argv[]) {
@@ -9,10 +12,15 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Calculator"));
   // Matches the window to its desktop entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tallyman.Tallyman"));
+  tallyman::platform::TerminationSignals termination;
   const std::filesystem::path program = QApplication::applicationFilePath().toStdString();
   const tallyman::ProgramPaths paths = tallyman::ComputeProgramPaths(program, tallyman::ReadPathEnvironment());
+  tallyman::platform::SingleInstance instance;
+  if (!tallyman::ui::ClaimOnlyCopy(paths, instance)) return 0;  // the running copy shows itself
+
   tallyman::ui::FormTallyman window(tallyman::ui::SystemLocale(), paths);
   application.SetOutOfMemoryHandler([&window] { window.ReportOutOfMemory(); });
+  tallyman::ui::ConnectOutsideRequests(window, instance, termination);
   window.ShowAtStart();
   return QApplication::exec();
 }

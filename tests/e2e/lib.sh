@@ -94,12 +94,17 @@ e2e_require_tools() {
 }
 
 # Xvfb on a free display number; a number taken between the check and the start is retried.
+# E2E_DISPLAYS (say "85 86 87 88") limits the numbers tried, for machines shared with other runs.
 # -noreset: otherwise the server resets when its last client leaves (the readiness probe), and a
 # client connecting during that reset is refused.
 e2e_start_x() {
-  local n
-  for _ in $(seq 1 20); do
-    n=$((50 + RANDOM % 201))
+  local n candidates=()
+  if [[ -n "${E2E_DISPLAYS:-}" ]]; then
+    read -ra candidates <<<"$E2E_DISPLAYS"
+  else
+    for _ in $(seq 1 20); do candidates+=($((50 + RANDOM % 201))); done
+  fi
+  for n in "${candidates[@]}"; do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!

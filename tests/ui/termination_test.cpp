@@ -1,0 +1,131 @@
+// Termination signals reach the interface thread, and close the main window as any close does.
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <csignal>
+
+#include "platform/single_instance.h"
+#include "platform/termination_signals.h"
+#include "ui/note_window.h"
+#include "ui/start_up.h"
+#include "ui_test_support.h"
+
+using tallyman::platform::SingleInstance;
+using tallyman::platform::TerminationSignals;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+namespace {
+
+// Stands for the closing question: the signal comes while it is open, in its own event loop.
+class SignalDuringQuestion : public tallyman::ui::DialogAnswerer {
+ public:
+  SignalDuringQuestion() { SetDialogAnswerer(this); }
+  ~SignalDuringQuestion() override { SetDialogAnswerer(nullptr); }
+  int Answer(const DialogRequest&, QString*) override {
+    ++questions;
+    std::raise(SIGTERM);
+    QEventLoop question;
+    question.exec();
+    return kResultNo;
+  }
+  int questions = 0;
+};
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TerminationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // As a shell leaves them for an interactive program; a background job of a script would
+  // otherwise start with SIGINT ignored.
+  void initTestCase() {
+    for (int number : {SIGTERM, SIGINT, SIGHUP}) std::signal(number, SIG_DFL);
+  }
+
+  void EachSignalReachesTheHandler_data() {
+    QTest::addColumn<int>("number");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+  void EachSignalReachesTheHandler() {
+    QFETCH(int, number);
+    TerminationSignals termination;
+    QVERIFY(termination.Installed());
+    QList<int> received;
+    termination.SetHandler([&received](int signal) { received << signal; });
+    std::raise(number);
+    QVERIFY(received.isEmpty());  // not inside the signal handler
+    QTRY_COMPARE(received, QList<int>{number});
+  }
+
+  void SignalBeforeTheHandlerIsKept() {
+    TerminationSignals termination;
+    QVERIFY(termination.Installed());
+    std::raise(SIGTERM);
+    QTest::qWait(50);
+    QList<int> received;
+    termination.SetHandler([&received](int signal) { received << signal; });
+    QTRY_COMPARE(received, QList<int>{SIGTERM});
+  }
+
+  void IgnoredSignalStaysIgnored() {
+    std::signal(SIGHUP, SIG_IGN);
+    {
+      TerminationSignals termination;
+      QVERIFY(termination.Installed());
+      int calls = 0;
+      termination.SetHandler([&calls](int) { ++calls; });
+      std::raise(SIGHUP);
+      QTest::qWait(100);
+      QCOMPARE(calls, 0);
+    }
+    std::signal(SIGHUP, SIG_DFL);
+  }
+
+  // A modal dialog's loop, or the closing question, is running when the signal comes.
+  void SignalClosesTheWindowAndSaves_data() {
+    QTest::addColumn<bool>("questionOpen");
+    QTest::newRow("the notebook open") << false;
+    QTest::newRow("the closing question open") << true;
+  }
+  void SignalClosesTheWindowAndSaves() {
+    QFETCH(bool, questionOpen);
+    ProgramFolder folder;
+    SingleInstance instance(QString{});
+    TerminationSignals termination;
+    QVERIFY(termination.Installed());
+    auto window = MakeWindow(folder, tallyman::Locale::English());
+    ConnectOutsideRequests(*window, instance, termination);
+    Type(*window, QStringLiteral("12+5="));
+    SignalDuringQuestion question;
+    window->Actions().mConfirm->setChecked(questionOpen);
+    if (questionOpen) {
+      QTimer::singleShot(0, window.get(), [&window] { window->close(); });
+    } else {
+      QTimer::singleShot(0, window.get(), [&window] { window->OpenNote(); });
+      WhenDialogOpens<TFormNote>([](TFormNote* note) {
+        TypeText(note->M(), QStringLiteral("kept"));
+        std::raise(SIGTERM);
+      });
+    }
+
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(question.questions, questionOpen ? 1 : 0);
+    QVERIFY(ReadFile(folder.File(QStringLiteral("~Calc.txt"))).contains("=17"));
+    const QByteArray settings = ReadFile(folder.File(QStringLiteral("tallyman.ini")));
+    QVERIFY(settings.contains(questionOpen ? "Confirm=1" : "Confirm=0"));
+    if (!questionOpen) QVERIFY(ReadFile(folder.File(QStringLiteral("TallyNote.txt"))).startsWith("kept"));
+  }
+};
+
+QTEST_MAIN(TerminationTest)
+#include "termination_test.moc"
