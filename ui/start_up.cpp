@@ -24,8 +24,12 @@ void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& inst
                    [&window] { window.HotKeyMessage(true); });
   termination.SetHandler([&window](int) { CloseAndEnd(window); });
   QObject::connect(&window, &QObject::destroyed, &termination, [&termination] { termination.SetHandler({}); });
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
-                   [&window](QSessionManager&) { CloseAndEnd(window); });
+  // The session manager asks for the data at a log-out, but also at a mere checkpoint: write
+  // what a close would write and keep running; the session's end then comes as a signal.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
+    window.WriteAutomaticCopy();
+    window.SaveSettingsFile();
+  });
 }
 
 void CloseAndEnd(FormTallyman& window) {

@@ -21,7 +21,8 @@ class FormTallyman;
 bool ClaimOnlyCopy(const ProgramPaths& paths, platform::SingleInstance& instance);
 
 // A later copy's show request brings the window forward as the hot key does; a termination
-// signal or the end of the session closes it as CloseAndEnd does.
+// signal closes it as CloseAndEnd does; the session manager's request for the data writes the
+// settings and the tape copy.
 void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& instance,
                             platform::TerminationSignals& termination);
 
