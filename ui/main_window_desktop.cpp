@@ -280,9 +280,13 @@ void FormTallyman::SetStayOnTop(bool on) {
 }
 
 void FormTallyman::CloseByCommand() {
+  // A calculator hidden in the tray is not a shown window, so its closing alone would not end the
+  // program: it would stay running with nothing to show.
+  const bool hidden = isHidden();
   m_closeCommand = true;
-  close();
+  const bool closed = close();
   m_closeCommand = false;
+  if (closed && hidden && QGuiApplication::quitOnLastWindowClosed()) QCoreApplication::quit();
 }
 
 void FormTallyman::CloseWithoutQuestion() {

@@ -17,7 +17,9 @@ class TrayIcon : public QObject {
   TrayIcon(std::function<void()> restore, QObject* parent);
   ~TrayIcon() override;
 
-  // Whether the desktop has a tray (an XEmbed tray or a StatusNotifierItem watcher) now.
+  // Whether the desktop has a tray (an XEmbed tray or a StatusNotifierItem watcher) now. Qt decides
+  // at the first question whether the program uses the D-Bus tray; a watcher that only comes later
+  // is not used, and hiding minimizes instead.
   static bool Available();
 
   // `TrayAdd` / `TrayRemove`.
