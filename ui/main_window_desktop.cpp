@@ -113,6 +113,7 @@ void FormTallyman::ConnectDesktop() {
 void FormTallyman::DisconnectDesktop() {
   qApp->removeEventFilter(m_keyWatcher);
   m_desktop.hotKey->SetPressedHandler({});
+  m_desktop.hotKey->SetStateChangedHandler({});
   m_desktop.hotKey->Unregister();
   m_tray->Remove();
 }
@@ -180,7 +181,7 @@ void FormTallyman::ShowHotKeyChoice() {
 
 void FormTallyman::ChooseHotKey(int hotKey) {
   m_settings.hotKey = hotKey;
-  m_desktop.hotKey->Unregister();
+  // Registering lets the old key go; the same key again keeps a portal's binding without asking anew.
   RegisterAppHotKey();
 }
 
