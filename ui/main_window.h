@@ -123,6 +123,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void RestoreFromTray();  // mpRestore and a left click on the tray icon
   void CloseSecondaryWindows();
   void AppAct();  // the program became the active one
+  // One of the program's windows has the keyboard focus.
+  static bool ProgramIsActive();
   platform::DesktopServices& Desktop() { return m_desktop; }
   // Closes without the closing question (a termination signal, the session ending); the settings
   // and the automatic copy are written as at every close.

@@ -259,7 +259,7 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
     HideToTray();
     return;
   }
-  if (m_askBeforeClosing && m_settings.confirm && QApplication::activeWindow() != nullptr) {
+  if (m_askBeforeClosing && m_settings.confirm && ProgramIsActive()) {
     const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
                                     DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_settings.english);
     if (answer != kResultYes) {

@@ -118,6 +118,12 @@ void FormTallyman::DisconnectDesktop() {
   m_tray->Remove();
 }
 
+bool FormTallyman::ProgramIsActive() {
+  // The focus window, not QApplication::activeWindow(): after a window comes back from the tray
+  // the latter can stay empty while the window has the focus.
+  return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
 void FormTallyman::AppAct() {
   m_lockKeys->ForceLockKeys(kHotKeyNumLock, false);
   m_lockKeys->ForceLockKeys(kHotKeyScrollLock, false);
@@ -187,7 +193,7 @@ void FormTallyman::ChooseHotKey(int hotKey) {
 
 void FormTallyman::HotKeyMessage(bool showRequest) {
   // Decided before the secondary windows close: an open dialog of the calculator is the calculator.
-  const bool active = isVisible() && !isMinimized() && QApplication::activeWindow() != nullptr;
+  const bool active = isVisible() && !isMinimized() && ProgramIsActive();
   CloseSecondaryWindows();
   if (!showRequest && LockKeyOf(m_settings.hotKey) && m_desktop.lockKeys->Available()) SettleHotLockKey();
   if (active)
