@@ -9,9 +9,11 @@
 namespace tallyman::ui {
 
 // The address to open for the target, or an invalid QUrl when it is none of: a web address
-// (http, https, ftp, or text starting with "www."), an e-mail address (text holding "@" gets
-// "mailto:" in front), an existing file or folder (a path; "~" is the home folder) that is not
-// an executable file or a ".desktop" launcher.
+// (http, https, ftp, or text starting with "www."), one bare e-mail address (text holding "@";
+// parameters after "?" are dropped), an existing folder, or a document: an existing regular file
+// (a path or a file:// address; "~" is the home folder) that is not executable, a script, a
+// launcher or a package that starts a program, by name or by content. Links are resolved: the
+// address is that of the file they lead to.
 QUrl RunTargetUrl(const QString& target);
 
 // Opens the address with the desktop's default application.
