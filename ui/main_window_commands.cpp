@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include "ui/about_box.h"
 #include "ui/file_dialogs.h"
 #include "ui/formula_window.h"
+#include "ui/help_page.h"
 #include "ui/main_window.h"
 #include "ui/memory_list.h"
 #include "ui/message_dialogs.h"
@@ -63,7 +63,7 @@ void FormTallyman::ConnectCommands() {
   on(a.pmMenu, [this] { ApplyMenuVisibility(); });
   on(a.mLang, [this] { mLangClick(); });
   on(a.mReadMe, [this] {
-    if (m_helpExists) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_paths.helpFile.string())));
+    if (m_helpExists) OpenHelpPage(this, m_paths.helpFile, English(), StaysOnTop());
   });
   on(a.mPrint, [this] {
     m_calc->CloseCalculation();

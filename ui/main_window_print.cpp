@@ -6,6 +6,7 @@
 #include "ui/main_window.h"
 #include "ui/print_rows.h"
 #include "ui/qt_text.h"
+#include "ui/results_window.h"
 
 namespace tallyman::ui {
 
@@ -23,7 +24,9 @@ void FormTallyman::PrintRows(const std::vector<Text>& rows, bool fromResults) {
   const QString total = fromResults ? ToQString(m_calc->ResultsList().Total()) : m_ed->text();
   // The rows are copied: a repaint while the dialog is open must not see them change underneath.
   const std::vector<Text> printed = rows;
-  ui::PrintRows(this, printed, total, options, m_settings.printTitle);
+  // The dialogs belong to the window that prints, and the focus goes back there afterwards.
+  QWidget* printing = fromResults && m_res ? static_cast<QWidget*>(m_res) : this;
+  ui::PrintRows(printing, printed, total, options, m_settings.printTitle);
 }
 
 }  // namespace tallyman::ui

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +35,7 @@ TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QF
   plain.setBold(false);
   setFont(plain);
   m_fontName = plain.family();
+  m_fontFamily = QFontInfo(plain).family();
 
   m_cbPrn = new QComboBox(this);
   m_cbPrn->setObjectName(QStringLiteral("CbPrn"));
@@ -51,12 +53,18 @@ TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QF
   m_cbCop->setObjectName(QStringLiteral("CbCop"));
   for (int copies = 1; copies <= 5; ++copies) m_cbCop->addItem(QString::number(copies));
   m_cbCop->setCurrentIndex(0);
+  m_copiesHint = new QLabel(Lang(pairs::kFileHoldsOneCopy, english), this);
+  m_copiesHint->setObjectName(QStringLiteral("LabCopiesHint"));
+  m_cbCop->setToolTip(m_copiesHint->text());
 
   auto* form = new QFormLayout;
   form->addRow(MakeLabel("LabPrinters", pairs::kPrinters, english, this), m_cbPrn);
   form->addRow(MakeLabel("LabFonts", pairs::kFonts, english, this), m_cbFnt);
   form->addRow(MakeLabel("LabTitle", pairs::kTitle, english, this), m_ed);
-  form->addRow(MakeLabel("LabCopies", pairs::kCopies, english, this), m_cbCop);
+  auto* copies = new QHBoxLayout;
+  copies->addWidget(m_cbCop);
+  copies->addWidget(m_copiesHint, 1);
+  form->addRow(MakeLabel("LabCopies", pairs::kCopies, english, this), copies);
   form->addRow(m_chDate);
 
   m_butOk = new QPushButton(Lang(pairs::kToPrint, english), this);
@@ -76,6 +84,9 @@ TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QF
   connect(m_butCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_cbPrn, &QComboBox::currentIndexChanged, this, &TFormPrn::CbPrnChange);
   CbPrnChange();
+  // Tab follows the layout: top to bottom, left to right.
+  QWidget* const order[] = {m_cbPrn, m_cbFnt, m_ed, m_cbCop, m_chDate, m_butOk, m_butCancel};
+  for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   m_ed->setFocus();
 }
 
@@ -84,7 +95,14 @@ TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QF
 void TFormPrn::CbPrnChange() {
   m_cbFnt->clear();
   m_cbFnt->addItems(QFontDatabase::families());
-  m_cbFnt->setCurrentIndex(m_cbFnt->findText(m_fontName, Qt::MatchFixedString));
+  int font = m_cbFnt->findText(m_fontName, Qt::MatchFixedString);
+  if (font < 0) font = m_cbFnt->findText(m_fontFamily, Qt::MatchFixedString);
+  m_cbFnt->setCurrentIndex(font);
+  // A file holds one copy: the number is not offered where it would be ignored.
+  const bool pdf = PdfChosen();
+  if (pdf) m_cbCop->setCurrentIndex(0);
+  m_cbCop->setEnabled(!pdf);
+  m_copiesHint->setVisible(pdf);
 }
 
 bool TFormPrn::PdfChosen() const {

@@ -1,6 +1,6 @@
 #pragma once
 // TFormPrn: the print dialog. The printers the system knows and, always last, a PDF file; the
-// fonts the printer can use; the title; today's date or not; the number of copies.
+// fonts the printer can use; the title; today's date or not; the number of copies (one for a file).
 #include <QDialog>
 #include <QFont>
 
@@ -34,16 +34,21 @@ class TFormPrn : public QDialog {
   QLineEdit* Ed() const { return m_ed; }
   QCheckBox* ChDate() const { return m_chDate; }
   QPushButton* ButOk() const { return m_butOk; }
+  QLabel* CopiesHint() const { return m_copiesHint; }
 
  private:
   void CbPrnChange();
 
-  QString m_fontName;  // the dialog's font, selected again whenever the font list is reloaded
+  // The dialog's font, selected again whenever the font list is reloaded: by its name, or by the
+  // family the name stands for (a fontconfig alias such as "Arial" is no family of its own).
+  QString m_fontName;
+  QString m_fontFamily;
   QComboBox* m_cbPrn = nullptr;
   QComboBox* m_cbFnt = nullptr;
   QLineEdit* m_ed = nullptr;
   QCheckBox* m_chDate = nullptr;
   QComboBox* m_cbCop = nullptr;
+  QLabel* m_copiesHint = nullptr;  // shown while the PDF file is chosen
   QPushButton* m_butOk = nullptr;
   QPushButton* m_butCancel = nullptr;
 };

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScreen>
 
 #include "engine/print/print_layout.h"
@@ -21,10 +21,10 @@ QFont PrinterFont(const QFont& screenFont) {
   return font;
 }
 
-bool PaintRows(QPrinter& printer, const QFont& font, const PrintContent& content) {
+bool PaintRows(QPagedPaintDevice& device, int resolution, const QFont& font, const PrintContent& content) {
   if (content.rows == nullptr || content.rows->empty()) return true;
-  const QFontMetrics metrics(font, &printer);
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QFontMetrics metrics(font, &device);
+  const QRect page = device.pageLayout().paintRectPixels(resolution);
   PrintRequest request;
   request.rows = content.rows;
   request.title = content.title;
@@ -37,7 +37,7 @@ bool PaintRows(QPrinter& printer, const QFont& font, const PrintContent& content
       LayOutPrint(request, [&metrics](TextView text) { return metrics.horizontalAdvance(ToQString(text)); });
 
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
+  if (!painter.begin(&device)) return false;
   painter.setFont(font);
   // The layout's y is the top of a line; the painter writes on the base line.
   const int ascent = metrics.ascent();
@@ -45,7 +45,7 @@ bool PaintRows(QPrinter& printer, const QFont& font, const PrintContent& content
     painter.drawText(x, y + ascent, ToQString(text));
   };
   for (size_t p = 0; p < layout.pages.size(); ++p) {
-    if (p > 0 && !printer.newPage()) return false;
+    if (p > 0 && !device.newPage()) return false;
     const PrintPage& printed = layout.pages[p];
     if (!layout.date.empty()) draw(PrintLayout::kMargin, layout.line, layout.date);
     draw(printed.headerX, layout.line, printed.header);
@@ -57,9 +57,9 @@ bool PaintRows(QPrinter& printer, const QFont& font, const PrintContent& content
   QFont bold = font;
   bold.setBold(true);
   painter.setFont(bold);
-  painter.drawText(PrintLayout::kMargin, layout.totalY + QFontMetrics(bold, &printer).ascent(),
+  painter.drawText(PrintLayout::kMargin, layout.totalY + QFontMetrics(bold, &device).ascent(),
                    ToQString(layout.totalLine));
-  return painter.end() && printer.printerState() != QPrinter::Error;
+  return painter.end();
 }
 
 }  // namespace tallyman::ui

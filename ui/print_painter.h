@@ -7,7 +7,7 @@
 
 #include "engine/core/text.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tallyman::ui {
 
@@ -21,7 +21,8 @@ struct PrintContent {
 // The font the printer gets: a screen font sized in pixels keeps its size on paper.
 QFont PrinterFont(const QFont& screenFont);
 
-// Prints every page; false when the printer could not start, start a page or finish the job.
-bool PaintRows(QPrinter& printer, const QFont& font, const PrintContent& content);
+// Prints every page on a printer or a PDF writer of `resolution` dots per inch; false when the
+// device could not start, start a page or finish the document.
+bool PaintRows(QPagedPaintDevice& device, int resolution, const QFont& font, const PrintContent& content);
 
 }  // namespace tallyman::ui

@@ -1,14 +1,15 @@
 #include "ui/print_rows.h"
 
-#include <sys/stat.h>
-
-#include <QFileInfo>
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-#include <filesystem>
 
 #include "engine/core/lang_pairs.h"
+#include "engine/core/text_file.h"
 #include "engine/print/print_layout.h"
 #include "ui/centre_on_screen.h"
 #include "ui/file_dialogs.h"
@@ -19,50 +20,52 @@
 namespace tallyman::ui {
 namespace {
 
-void ConfigureJob(QPrinter& printer, int copies) {
-  printer.setDocName(QStringLiteral("Tallyman"));
-  printer.setCopyCount(copies);
-  printer.setFullPage(false);
-}
+constexpr auto kDocumentName = "Tallyman";
 
-// A new file gets the permissions the user's umask gives (the temporary file is private).
-void SetNewFilePermissions(const QString& path) {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
-}
+// Gives the focus back to the widget that had it, in its own window, once the print dialogs are
+// gone: the desktop would otherwise activate whichever window it likes (often the main one).
+class FocusReturn {
+ public:
+  FocusReturn() : m_widget(QApplication::focusWidget()) {}
+  ~FocusReturn() {
+    if (!m_widget || !m_widget->isVisible()) return;
+    m_widget->activateWindow();
+    m_widget->setFocus(Qt::OtherFocusReason);
+  }
+  FocusReturn(const FocusReturn&) = delete;
+  FocusReturn& operator=(const FocusReturn&) = delete;
+
+ private:
+  QPointer<QWidget> m_widget;
+};
 
 }  // namespace
 
-bool PrintToPdfFile(const QString& path, const QFont& font, int copies, const PrintContent& content) {
-  const QFileInfo chosen(path);
-  // Saving onto a link replaces the file it points at, and the link stays.
-  const QFileInfo target(chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath());
-  if (target.exists() && !target.isFile()) return false;
-  QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.~tallyman-XXXXXX"));
-  if (!temporary.open()) return false;
-  temporary.close();
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(temporary.fileName());
-  ConfigureJob(printer, copies);
-  if (!PaintRows(printer, font, content)) return false;
-  if (target.exists()) {
-    QFile::setPermissions(temporary.fileName(), QFile::permissions(target.absoluteFilePath()));
-  } else {
-    SetNewFilePermissions(temporary.fileName());
+bool PrintToPdfFile(const QString& path, const QFont& font, const PrintContent& content) {
+  // Qt's PDF output reports no failed write: the document is made in memory and written with a
+  // checked write that keeps the old file when the disk is full.
+  QByteArray document;
+  {
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    // The page a PDF printer gets: the locale's paper and the printer's margins.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setTitle(QLatin1String(kDocumentName));
+    if (!PaintRows(writer, writer.resolution(), font, content)) return false;
   }
-  std::error_code error;
-  std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
-                          QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
-  if (error) return false;
-  temporary.setAutoRemove(false);
-  return true;
+  const QByteArray target = QFile::encodeName(path);
+  return WriteFileAtomically(std::filesystem::path(target.toStdString()),
+                             std::string_view(document.constData(), static_cast<size_t>(document.size())));
 }
 
 void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& total, const PrintOptions& options,
                Text& printTitle) {
   if (rows.empty()) return;
+  const FocusReturn focusReturn;
   const QStringList printers = QPrinterInfo::availablePrinterNames();
   TFormPrn dialog(printers, QPrinterInfo::defaultPrinterName(), options.mainFont, ToQString(printTitle),
                   options.english, options.onTop, parent);
@@ -83,11 +86,14 @@ void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& to
   if (dialog.PdfChosen()) {
     const QString path = ChooseSavePdfFile(parent, Lang(pairs::kPrintToPdf, options.english));
     if (path.isEmpty()) return;
-    printed = PrintToPdfFile(path, font, dialog.Copies(), content);
+    printed = PrintToPdfFile(path, font, content);
   } else {
     QPrinter printer(QPrinterInfo::printerInfo(dialog.PrinterName()), QPrinter::HighResolution);
-    ConfigureJob(printer, dialog.Copies());
-    printed = printer.isValid() && PaintRows(printer, font, content);
+    printer.setDocName(QLatin1String(kDocumentName));
+    printer.setCopyCount(dialog.Copies());
+    printer.setFullPage(false);
+    printed = printer.isValid() && PaintRows(printer, printer.resolution(), font, content) &&
+              printer.printerState() != QPrinter::Error;
   }
   if (!printed) ShowMessageBox(parent, Lang(pairs::kPrintError, options.english), options.onTop, options.english);
 }

@@ -23,7 +23,8 @@ struct PrintOptions {
 void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& total, const PrintOptions& options,
                Text& printTitle);
 
-// Prints into the PDF file `path`, replacing it only once the whole document is written.
-bool PrintToPdfFile(const QString& path, const QFont& font, int copies, const PrintContent& content);
+// Prints into the PDF file `path` (through a symbolic link to its target), replacing it only once
+// the whole document is written; false, with the old file unchanged, when it could not be.
+bool PrintToPdfFile(const QString& path, const QFont& font, const PrintContent& content);
 
 }  // namespace tallyman::ui

@@ -64,6 +64,7 @@ inline constexpr const wchar_t* kCancel = L"Отменить=Cancel";
 inline constexpr const wchar_t* kPrintTotal =
     L"В расчёте %d значений ____________________    ИТОГО=In %d calculations ____________________    RESULT";
 inline constexpr const wchar_t* kPdfFile = L"Файл PDF=PDF file";
+inline constexpr const wchar_t* kFileHoldsOneCopy = L"Файл хранит одну копию=A file holds one copy";
 inline constexpr const wchar_t* kPrintToPdf = L"Печать в файл PDF=Print to PDF file";
 inline constexpr const wchar_t* kPrintError = L"Ошибка печати!=Print error!";
 
@@ -101,6 +102,8 @@ inline constexpr const wchar_t* kCalculateSelection =
     L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
 inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
+// "%s" is the path of the help page.
+inline constexpr const wchar_t* kHelpNotOpened = L"Не удалось открыть справку:\n%s=Could not open the help page:\n%s";
 
 // Text tools of the notebook ("%s" is the text that was refused).
 inline constexpr const wchar_t* kNotANumber = L"\"%s\" - не число=\"%s\" is not a number";

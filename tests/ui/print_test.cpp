@@ -1,13 +1,21 @@
 // Printing into a PDF file read back with pdftotext, the print dialog reached by Ctrl+P, the
 // About box and the program's icon.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <QUrl>
+#include <filesystem>
 
 #include "build_info/version.h"
 #include "engine/print/print_layout.h"
@@ -69,6 +77,46 @@ struct PdfChooser : FileChooser {
   QString title;
 };
 
+// Files larger than `bytes` cannot be written while it lives, as on a full disk (root too).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &m_old);
+    m_oldSignal = ::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the test
+    rlimit limit = m_old;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &m_old);
+    ::signal(SIGXFSZ, m_oldSignal);
+  }
+
+ private:
+  rlimit m_old{};
+  sighandler_t m_oldSignal = nullptr;
+};
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Stands in for the desktop's handler of file addresses, which the offscreen platform lacks.
+class FileOpener : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FileOpener(bool installed) {
+    if (installed) QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+  }
+  ~FileOpener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+  QStringList opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url.toString(); }
+};
+
 int LineHolding(const QStringList& lines, const QString& word) {
   for (int i = 0; i < lines.size(); ++i) {
     if (lines[i].contains(word)) return i;
@@ -100,7 +148,7 @@ class PrintTest : public QObject {
     content.title = L"TITLE";
     content.date = L"09.12.2026";
     content.totalLine = PrintTotalLine(rows.size(), L"1 234,5", true);
-    QVERIFY(PrintToPdfFile(path, font, 1, content));
+    QVERIFY(PrintToPdfFile(path, font, content));
 
     // Where the rows belong, from the layout the printed pages follow.
     QPrinter printer(QPrinter::HighResolution);
@@ -149,7 +197,7 @@ class PrintTest : public QObject {
     const std::vector<Text> rows = NumberedRows(3);
     PrintContent content;
     content.rows = &rows;
-    QVERIFY(!PrintToPdfFile(dir.filePath(QStringLiteral("missing/tape.pdf")), QFont(), 1, content));
+    QVERIFY(!PrintToPdfFile(dir.filePath(QStringLiteral("missing/tape.pdf")), QFont(), content));
     QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
   }
 
@@ -200,6 +248,150 @@ class PrintTest : public QObject {
     WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
     window->Actions().mPrint->trigger();
     QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Print error!")});
+  }
+
+  // Where a PDF lands: through a link to its target, and a write that runs out of room keeps the
+  // old file and says so.
+  void pdfDestinations_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("written");  // the file that gets the document
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("file replaced") << "old.pdf" << false << "old.pdf" << true;
+    QTest::newRow("through a link") << "link.pdf" << false << "old.pdf" << true;
+    QTest::newRow("through a link to a new file") << "new-link.pdf" << false << "new.pdf" << true;
+    QTest::newRow("disk full") << "old.pdf" << true << "old.pdf" << false;
+    QTest::newRow("disk full through a link") << "link.pdf" << true << "old.pdf" << false;
+  }
+
+  void pdfDestinations() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, written);
+    QFETCH(bool, printed);
+    QTemporaryDir out;
+    {
+      QFile old(out.filePath(QStringLiteral("old.pdf")));
+      QVERIFY(old.open(QIODevice::WriteOnly) && old.write("OLD") == 3);
+    }
+    std::filesystem::create_symlink("old.pdf", out.filePath(QStringLiteral("link.pdf")).toStdString());
+    std::filesystem::create_symlink("new.pdf", out.filePath(QStringLiteral("new-link.pdf")).toStdString());
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, QStringLiteral("12+5"));
+    PdfChooser chooser(out.filePath(chosen));
+    WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
+    {
+      FileSizeLimit limit(diskFull ? 1024 : RLIM_INFINITY);
+      window->Actions().mPrint->trigger();
+    }
+    QCOMPARE(answerer.Texts(), printed ? QStringList() : QStringList{QStringLiteral("Ошибка печати!")});
+    const QByteArray content = FileBytes(out.filePath(written));
+    if (printed) {
+      QVERIFY(content.startsWith("%PDF") && content.trimmed().endsWith("%%EOF"));
+    } else {
+      QCOMPARE(content, QByteArray("OLD"));
+    }
+    QVERIFY(QFileInfo(out.filePath(QStringLiteral("link.pdf"))).isSymLink());
+    QVERIFY(QFileInfo(out.filePath(QStringLiteral("new-link.pdf"))).isSymLink());
+    QStringList files = {"link.pdf", "new-link.pdf", "old.pdf"};
+    if (written == QLatin1String("new.pdf")) files << written;
+    files.sort();
+    QCOMPARE(
+        QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name),
+        files);
+  }
+
+  // A printer prints the copies asked for; a PDF file holds one, so the number is not offered.
+  void dialogCopiesFollowTheDestination_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("ru") << false << "Файл хранит одну копию";
+    QTest::newRow("en") << true << "A file holds one copy";
+  }
+
+  void dialogCopiesFollowTheDestination() {
+    QFETCH(bool, english);
+    QFETCH(QString, hint);
+    TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), english, false, nullptr);
+    dialog.show();
+    QVERIFY(!dialog.PdfChosen());
+    dialog.CbCop()->setCurrentIndex(2);
+    QVERIFY(dialog.CbCop()->isEnabled());
+    QVERIFY(!dialog.CopiesHint()->isVisible());
+    QCOMPARE(dialog.Copies(), 3);
+    dialog.CbPrn()->setCurrentIndex(1);  // the PDF file
+    QVERIFY(dialog.PdfChosen());
+    QVERIFY(!dialog.CbCop()->isEnabled());
+    QCOMPARE(dialog.Copies(), 1);
+    QVERIFY(dialog.CopiesHint()->isVisible());
+    QCOMPARE(dialog.CopiesHint()->text(), hint);
+    dialog.CbPrn()->setCurrentIndex(0);
+    QVERIFY(dialog.CbCop()->isEnabled());
+    QVERIFY(!dialog.CopiesHint()->isVisible());
+  }
+
+  // A family name that fontconfig only stands in for ("Arial" on a desktop without it) selects
+  // the family the font really is.
+  void dialogSelectsTheFamilyTheFontResolvesTo() {
+    const QFont arial(QStringLiteral("Arial"));
+    if (QFontDatabase::families().contains(arial.family())) QSKIP("Arial is installed: no alias to resolve");
+    TFormPrn dialog({}, QString(), arial, QString(), false, false, nullptr);
+    QVERIFY(!dialog.FontFamily().isEmpty());
+    QCOMPARE(dialog.FontFamily(), QFontInfo(arial).family());
+  }
+
+  // Tab walks the dialog as it is laid out: top to bottom, then left to right.
+  void dialogTabFollowsTheLayout() {
+    TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), true, false, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QList<QWidget*> laidOut;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+      if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) laidOut << widget;
+    }
+    const auto place = [&dialog](const QWidget* widget) {
+      const QPoint at = widget->mapTo(&dialog, widget->rect().center());
+      return std::pair(at.y(), at.x());
+    };
+    std::sort(laidOut.begin(), laidOut.end(),
+              [&place](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+    QCOMPARE(laidOut.size(), 7);
+    QStringList expected;
+    QStringList walked;
+    dialog.CbPrn()->setFocus();
+    for (const QWidget* widget : laidOut) {
+      expected << widget->objectName();
+      walked << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(walked, expected);
+    QCOMPARE(QApplication::focusWidget(), dialog.CbPrn());  // and round again
+  }
+
+  // After printing from the results window the focus is back there, so the next Escape closes
+  // that window and does not ask to close the program.
+  void focusReturnsToTheWindowThatPrinted() {
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    Type(*window, QStringLiteral("2+3\n"));
+    window->Actions().mResults->trigger();
+    TFormRes* results = window->Results();
+    results->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(results));
+    results->FocusList();
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY2(focused && focused->window() == results, qPrintable(focused ? focused->objectName() : "none"));
+    PdfChooser chooser(folder.File(QStringLiteral("results.pdf")));
+    WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
+    results->findChild<QAction*>(QStringLiteral("mPrint"))->trigger();
+    QVERIFY(QFileInfo::exists(chooser.path));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(results));
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(answerer.asked.empty());
   }
 
   void resultsPrintWithTheirTotal() {
@@ -261,6 +453,44 @@ class PrintTest : public QObject {
       QCOMPARE(file.size(), QSize(size, size));
       const QImage::Format format = QImage::Format_ARGB32_Premultiplied;  // as pixmaps hold it
       QCOMPARE(icon.pixmap(size).toImage().convertToFormat(format), file.convertToFormat(format));
+    }
+  }
+
+  // F1 opens the help page at the half in the interface's language; with nothing installed that
+  // could open it, a message names the page.
+  void helpPage_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("browser");
+    QTest::addColumn<QString>("opened");  // after the page's address; empty: nothing opened
+    QTest::addColumn<QString>("message");
+    QTest::newRow("ru") << false << true << "#ru"
+                        << "";
+    QTest::newRow("en") << true << true << "#en"
+                        << "";
+    QTest::newRow("ru, no browser") << false << false << ""
+                                    << "Не удалось открыть справку:\n";
+    QTest::newRow("en, no browser") << true << false << ""
+                                    << "Could not open the help page:\n";
+  }
+
+  void helpPage() {
+    QFETCH(bool, english);
+    QFETCH(bool, browser);
+    QFETCH(QString, opened);
+    QFETCH(QString, message);
+    ProgramFolder folder;
+    const QString page = folder.File(QStringLiteral("Tallyman.html"));
+    QVERIFY(QFile(page).open(QIODevice::WriteOnly));
+    FileOpener opener(browser);
+    ScriptedAnswerer answerer;
+    auto window = MakeWindow(folder, Locale::English());
+    if (english) window->Actions().mLang->trigger();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    if (opened.isEmpty()) {
+      QCOMPARE(answerer.Texts(), QStringList{message + page});
+    } else {
+      QVERIFY(answerer.asked.empty());
+      QCOMPARE(opener.opened, QStringList{QUrl::fromLocalFile(page).toString() + opened});
     }
   }
 
