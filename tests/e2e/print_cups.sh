@@ -17,6 +17,7 @@ e2e_setup
 
 cups="$E2E_DIR/cups"
 cupsd_pid=""
+# shellcheck disable=SC2317  # called by the EXIT trap
 print_cleanup() {
   local status=$?
   e2e_stop_pid "$cupsd_pid"
@@ -67,12 +68,14 @@ CONF
 cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" >"$cups/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 export CUPS_SERVER="$cups/cups.sock"
+# shellcheck disable=SC2317  # called by e2e_poll
 cups_ready() { lpstat -r 2>/dev/null | grep -q "is running"; }
 e2e_poll 10 cups_ready || e2e_abort "cupsd did not start: $(cat "$cups/log/cupsd.out")"
 lpadmin -p Tape -E -v "file://$cups/out/job.prn" -m drv:///sample.drv/generic.ppd 2>/dev/null ||
   e2e_abort "lpadmin could not make the queue"
 lpadmin -d Tape || e2e_abort "lpadmin could not make the queue the default"
 
+# shellcheck disable=SC2317  # called by e2e_poll
 job_done() { lpstat -W completed -o Tape 2>/dev/null | grep -q "^Tape-$1 "; }
 
 # Prints from the focused window $1 with Ctrl+P: title $2, the date, 2 copies; then checks job $3:
