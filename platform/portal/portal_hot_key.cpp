@@ -243,9 +243,11 @@ void PortalHotKey::OnShortcutsChanged(const QDBusMessage& message) {
   // The list may hold only the shortcuts that changed.
   for (const Shortcut& shortcut : ReadShortcuts(arguments.at(1))) {
     if (shortcut.id != kShortcutId) continue;
-    const QString trigger = shortcut.properties.value(QStringLiteral("trigger_description")).toString();
-    if (trigger == m_trigger) return;
+    const QString trigger = TriggerDescription(shortcut);
+    // An empty description here means the user removed the key, not that the portal keeps it quiet.
+    if (trigger == m_trigger && trigger.isEmpty() == m_unassigned) return;
     m_trigger = trigger;
+    m_unassigned = trigger.isEmpty();
     Changed();
   }
 }
@@ -274,6 +276,7 @@ void PortalHotKey::Release() {
   }
   m_bound = false;
   m_trigger.clear();
+  m_unassigned = false;
   m_boundAtCreation = false;
   m_triggerAtCreation.clear();
 }

@@ -37,8 +37,9 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   // question); the portal's answer decides whether the key is then held.
   bool Register(int virtualKey) override;
   void Unregister() override;
-  // The chosen key once the portal has bound it, or 0.
-  int Registered() const override { return m_bound ? m_key : 0; }
+  // The chosen key once the portal has bound it, or 0; 0 too while the desktop's settings leave the
+  // shortcut without a key.
+  int Registered() const override { return m_bound && !m_unassigned ? m_key : 0; }
   // The portal's description of the bound trigger when it names another key than the chosen one.
   QString BoundTrigger() const override;
   void SetPressedHandler(std::function<void()> handler) override { m_pressed = std::move(handler); }
@@ -75,7 +76,8 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   bool m_probing = false;  // the first question is still unanswered
   int m_key = 0;           // the chosen key, bound or not yet
   bool m_bound = false;
-  QString m_trigger;  // the portal's trigger_description of the bound shortcut
+  QString m_trigger;          // the portal's trigger_description of the bound shortcut
+  bool m_unassigned = false;  // the desktop's settings took the key away; the session stays open
   // What CreateSession's answer said was bound, for a BindShortcuts that answers with nothing.
   bool m_boundAtCreation = false;
   QString m_triggerAtCreation;

@@ -5,6 +5,7 @@
 // the key alive; a key changed in the desktop's settings shows in the hot-key menu's title.
 // With --bind-once KEY the program is instead a second client: it binds KEY, writes "bound", and
 // writes "pressed" and ends at the first press.
+#include <QActionGroup>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -240,8 +241,16 @@ class PortalRealTest : public QObject {
     window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), MakeWaylandServices(Bus()));
     QTRY_COMPARE_WITH_TIMEOUT(window->Actions().mHot->title(), changed, kBindLimitMs);
 
+    // A key removed in the desktop's settings is no key: the menu shows none as working.
+    QVERIFY(SetKeyInDesktopSettings(19, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 0, 10000);
+    QCOMPARE(window->Actions().mHot->title(), title);
+    QVERIFY(!window->Actions().hotKeys->checkedAction());
+
     QVERIFY(SetKeyInDesktopSettings(19, Qt::Key_Pause));
-    QTRY_COMPARE_WITH_TIMEOUT(window->Actions().mHot->title(), title, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 19, 10000);
+    QCOMPARE(window->Actions().mHot->title(), title);
+    QVERIFY(window->Actions().hotKeys->checkedAction());
   }
 };
 
