@@ -15,6 +15,8 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
     packages+=(weston dbus python3-dbus python3-gi)  # a headless Wayland compositor; a private bus with the mock portal
     packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
     packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
+    packages+=(xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin)  # the real portal's global shortcuts
+    packages+=(cups cups-client ghostscript)  # a private print queue; gs renders what it printed
     # The installing checks: desktop entry, AppStream metadata, manual pages, the Debian package
     packages+=(desktop-file-utils appstream man-db dpkg-dev lintian)
   fi

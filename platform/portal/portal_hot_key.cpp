@@ -24,6 +24,17 @@ bool IsTimeout(const QDBusMessage& answer) {
          answer.errorName() == QLatin1String("org.freedesktop.DBus.Error.Timeout");
 }
 
+// The program's shortcut in a list of the portal's, or nullptr.
+const Shortcut* FindToggle(const ShortcutList& shortcuts) {
+  const auto toggle = std::find_if(shortcuts.begin(), shortcuts.end(),
+                                   [](const Shortcut& shortcut) { return shortcut.id == kShortcutId; });
+  return toggle == shortcuts.end() ? nullptr : &*toggle;
+}
+
+QString TriggerDescription(const Shortcut& shortcut) {
+  return shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+}
+
 QString ObjectPathOf(const QVariant& value) {
   // The session handle is an object path, though most portals send it as a string.
   if (value.metaType() == QMetaType::fromType<QDBusObjectPath>()) return value.value<QDBusObjectPath>().path();
@@ -97,25 +108,32 @@ QString PortalHotKey::BoundTrigger() const {
   return m_trigger;
 }
 
+ShortcutList PortalHotKey::ShortcutsToBind() const {
+  return {
+      {kShortcutId,
+       {{QStringLiteral("description"), m_description}, {QStringLiteral("preferred_trigger"), TriggerForKey(m_key)}}}};
+}
+
 void PortalHotKey::CreateSession() {
   const QString token = NewToken();
-  const QString sessionToken = NewToken();
+  const QString sessionToken = SessionTokenForKey(m_key);
   // Where the session will be, so a key given up before the portal answered still closes it.
   m_session = SessionPath(m_bus, sessionToken);
+  m_boundAtCreation = false;
+  m_triggerAtCreation.clear();
   const QVariantMap options{{QStringLiteral("handle_token"), token},
-                            {QStringLiteral("session_handle_token"), sessionToken}};
+                            {QStringLiteral("session_handle_token"), sessionToken},
+                            {QStringLiteral("shortcuts"), QVariant::fromValue(ShortcutsToBind())}};
   Call(Step::kCreateSession, QStringLiteral("CreateSession"), {options}, token);
 }
 
 void PortalHotKey::BindShortcut() {
   const QString token = NewToken();
-  const ShortcutList shortcuts{
-      {kShortcutId,
-       {{QStringLiteral("description"), m_description}, {QStringLiteral("preferred_trigger"), TriggerForKey(m_key)}}}};
   const QVariantMap options{{QStringLiteral("handle_token"), token}};
   // No parent window: the portal places its dialog itself.
   Call(Step::kBind, QStringLiteral("BindShortcuts"),
-       {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString(), options}, token);
+       {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(ShortcutsToBind()), QString(), options},
+       token);
 }
 
 void PortalHotKey::ListShortcuts() {
@@ -178,6 +196,11 @@ void PortalHotKey::OnResponse(const QDBusMessage& message) {
       return;
     }
     m_session = session;
+    const ShortcutList bound = ReadShortcuts(results.value(QStringLiteral("shortcuts")));
+    if (const Shortcut* toggle = FindToggle(bound)) {
+      m_boundAtCreation = true;
+      m_triggerAtCreation = TriggerDescription(*toggle);
+    }
     m_bus.connect(kService, m_session, kSessionInterface, QStringLiteral("Closed"), this,
                   SLOT(OnSessionClosed(QDBusMessage)));
     BindShortcut();
@@ -187,13 +210,16 @@ void PortalHotKey::OnResponse(const QDBusMessage& message) {
 }
 
 void PortalHotKey::TakeBinding(const ShortcutList& shortcuts, Step step) {
-  const auto toggle = std::find_if(shortcuts.begin(), shortcuts.end(),
-                                   [](const Shortcut& shortcut) { return shortcut.id == kShortcutId; });
-  if (toggle == shortcuts.end()) {
+  const Shortcut* toggle = FindToggle(shortcuts);
+  QString trigger;
+  if (toggle) {
+    trigger = TriggerDescription(*toggle);
+  } else if (m_boundAtCreation) {
+    trigger = m_triggerAtCreation;  // bound with the session; this portal ignores BindShortcuts' list
+  } else {
     Fail();  // the user declined the shortcut
     return;
   }
-  const QString trigger = toggle->properties.value(QStringLiteral("trigger_description")).toString();
   // Some portals leave the trigger out of the binding's answer; their list of shortcuts has it.
   if (trigger.isEmpty() && step == Step::kBind) {
     ListShortcuts();
@@ -217,9 +243,11 @@ void PortalHotKey::OnShortcutsChanged(const QDBusMessage& message) {
   // The list may hold only the shortcuts that changed.
   for (const Shortcut& shortcut : ReadShortcuts(arguments.at(1))) {
     if (shortcut.id != kShortcutId) continue;
-    const QString trigger = shortcut.properties.value(QStringLiteral("trigger_description")).toString();
-    if (trigger == m_trigger) return;
+    const QString trigger = TriggerDescription(shortcut);
+    // An empty description here means the user removed the key, not that the portal keeps it quiet.
+    if (trigger == m_trigger && trigger.isEmpty() == m_unassigned) return;
     m_trigger = trigger;
+    m_unassigned = trigger.isEmpty();
     Changed();
   }
 }
@@ -248,6 +276,9 @@ void PortalHotKey::Release() {
   }
   m_bound = false;
   m_trigger.clear();
+  m_unassigned = false;
+  m_boundAtCreation = false;
+  m_triggerAtCreation.clear();
 }
 
 void PortalHotKey::Fail() {

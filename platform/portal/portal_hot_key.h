@@ -3,8 +3,10 @@
 // a portal session holding one shortcut "toggle", bound with the chosen key as its preferred
 // trigger. Nothing here waits for the user: binding may show a portal dialog, so Register only
 // sends the request, and Registered() and BoundTrigger() follow the portal's answers, each change
-// reported through the state-changed handler. A portal session binds once, so choosing another key
-// closes the session and opens a new one.
+// reported through the state-changed handler. Choosing another key closes the session and opens a
+// new one. The shortcut goes out twice: with CreateSession (KDE before 6.1 binds only what that
+// call brings) and with BindShortcuts (the interface's own way); a portal ignores what it does not
+// know. A press is the Activated signal; Deactivated, the key's release, is not listened to.
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
@@ -35,8 +37,9 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   // question); the portal's answer decides whether the key is then held.
   bool Register(int virtualKey) override;
   void Unregister() override;
-  // The chosen key once the portal has bound it, or 0.
-  int Registered() const override { return m_bound ? m_key : 0; }
+  // The chosen key once the portal has bound it, or 0; 0 too while the desktop's settings leave the
+  // shortcut without a key.
+  int Registered() const override { return m_bound && !m_unassigned ? m_key : 0; }
   // The portal's description of the bound trigger when it names another key than the chosen one.
   QString BoundTrigger() const override;
   void SetPressedHandler(std::function<void()> handler) override { m_pressed = std::move(handler); }
@@ -61,6 +64,7 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   void Call(Step step, const QString& method, QVariantList arguments, const QString& token);
   void Follow(const QString& requestPath);
   void StopFollowing();
+  portal::ShortcutList ShortcutsToBind() const;
   void TakeBinding(const portal::ShortcutList& shortcuts, Step step);
   void Release();
   void Fail();
@@ -72,7 +76,11 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   bool m_probing = false;  // the first question is still unanswered
   int m_key = 0;           // the chosen key, bound or not yet
   bool m_bound = false;
-  QString m_trigger;  // the portal's trigger_description of the bound shortcut
+  QString m_trigger;          // the portal's trigger_description of the bound shortcut
+  bool m_unassigned = false;  // the desktop's settings took the key away; the session stays open
+  // What CreateSession's answer said was bound, for a BindShortcuts that answers with nothing.
+  bool m_boundAtCreation = false;
+  QString m_triggerAtCreation;
   QString m_session;  // the session handle, once the portal created it
   QString m_request;  // the Request object awaited, empty when none
   Step m_step = Step::kNone;

@@ -43,6 +43,11 @@ QString TriggerForKey(int virtualKey) {
   }
 }
 
+QString SessionTokenForKey(int virtualKey) {
+  const QString trigger = TriggerForKey(virtualKey);
+  return trigger.isEmpty() ? QString() : QStringLiteral("tallyman_") + trigger.toLower();
+}
+
 bool NamesTrigger(const QString& description, const QString& trigger) {
   const auto plain = [](QString text) {
     text.remove(QLatin1Char(' ')).remove(QLatin1Char('_')).remove(QLatin1Char('-'));

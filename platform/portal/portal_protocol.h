@@ -37,9 +37,16 @@ void RegisterTypes();
 // code: 19 "Pause", 145 "Scroll_Lock", 44 "Print", 144 "Num_Lock"; empty for any other code.
 QString TriggerForKey(int virtualKey);
 
-// Whether a trigger description the portal reports names `trigger` itself ("Scroll Lock" and
-// "scroll_lock" name "Scroll_Lock").
+// Whether a trigger description the portal reports names `trigger` itself, in the key names' own
+// spelling or in Qt's as KDE reports them ("ScrollLock", "Scroll Lock" and "scroll_lock" name
+// "Scroll_Lock").
 bool NamesTrigger(const QString& description, const QString& trigger);
+
+// The session handle token for a hot key: the same at every start. KDE names the desktop's entry for
+// the shortcut after it and keeps the key with that entry after the session ends, so a new token
+// for a key an old entry still holds would leave the key dead; with the same token KDE also gives
+// back the key the user chose for the entry. Empty for a code without a trigger.
+QString SessionTokenForKey(int virtualKey);
 
 // Where the portal puts the Request object of a call made with `handle_token` set to `token`:
 // /org/freedesktop/portal/desktop/request/SENDER/TOKEN, SENDER being the caller's unique name

@@ -1,8 +1,10 @@
 # shellcheck shell=bash
 # A private session bus with one mock service on it, shared by portal_run.sh and sni_run.sh.
 # The bus has no service directories, so nothing on the machine is started by it; the test sees
-# exactly the mock. Everything started here is ended on exit. Skips (77) without dbus-daemon or
-# Python's dbus and gi modules.
+# exactly the mock. With mock_bus_services set to a folder of service files, the bus starts those
+# services when they are first asked for, and they are ended through the bus on exit (activated
+# services are not this script's children). Everything started here is ended on exit. Skips (77)
+# without dbus-daemon or Python's dbus and gi modules.
 # Usage (after sourcing): mock_bus_run <name for messages> <mock.py, or "" for none> <command...>
 
 mock_bus_python=""
@@ -21,8 +23,40 @@ mock_bus_dir=$(mktemp -d "${TMPDIR:-/tmp}/tallyman-bus.XXXXXX") || exit 1
 mock_bus_pid=""
 mock_pid=""
 mock_name="mock"
+mock_bus_services=""
+
+mock_bus_ask() {  # method [argument]: a question to the bus itself, answered with its reply's values
+  dbus-send --session --reply-timeout=2000 --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    "org.freedesktop.DBus.$1" ${2:+"string:$2"} 2>/dev/null
+}
+
+# The processes still connected to the bus (once the test has ended: the services it started).
+mock_bus_clients() {
+  local name
+  for name in $(mock_bus_ask ListNames | tr -s ' []' '\n' | grep '^:'); do
+    mock_bus_ask GetConnectionUnixProcessID "$name" | awk '{print $2}'
+  done | sort -u
+}
+
+# Running, and not only waiting for the bus to collect its exit status.
+mock_bus_alive() { [[ "$(ps -o stat= -p "$1" 2>/dev/null)" == [^Z]* ]]; }
+
+mock_bus_end_services() {
+  local pid tries pids=()
+  [[ -n "$mock_bus_services" && -n "$mock_bus_pid" ]] || return 0
+  for pid in $(mock_bus_clients); do
+    [[ "$pid" == "$$" || "$pid" == "$mock_pid" ]] && continue
+    kill "$pid" 2>/dev/null && pids+=("$pid")
+  done
+  for pid in "${pids[@]}"; do
+    for ((tries = 40; tries > 0; tries--)); do mock_bus_alive "$pid" || break; sleep 0.05; done
+    kill -9 "$pid" 2>/dev/null
+  done
+}
+
 mock_bus_cleanup() {
   local status=$? pid
+  mock_bus_end_services
   for pid in "$mock_pid" "$mock_bus_pid"; do
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   done
@@ -57,6 +91,7 @@ mock_bus_run() {
   <type>session</type>
   <listen>unix:dir=$mock_bus_dir</listen>
   <auth>EXTERNAL</auth>
+  ${mock_bus_services:+<servicedir>$mock_bus_services</servicedir>}
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
     <allow eavesdrop="true"/>

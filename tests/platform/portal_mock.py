@@ -2,11 +2,14 @@
 """A stand-in for the desktop portal's global shortcuts, for the hot-key tests.
 
 It owns org.freedesktop.portal.Desktop on the bus it is started on and answers CreateSession,
-BindShortcuts and ListShortcuts the way xdg-desktop-portal does: each call returns the path of a
-Request object that later emits Response. A session binds once, as with the real portal.
+BindShortcuts and ListShortcuts the way xdg-desktop-portal 1.16 with its KDE backend does: each call
+returns the path of a Request object that later emits Response; the shortcuts option of
+CreateSession binds them (KDE before 6.1); a BindShortcuts on a session that holds shortcuts
+answers 0 with them and changes nothing; a call on a closed session is refused with AccessDenied;
+triggers are described in Qt's spelling ("ScrollLock"); Activated is followed by Deactivated.
 
 The tests steer it through io.github.tallyman.PortalMock at /control: how BindShortcuts answers,
-emitting Activated and ShortcutsChanged, ending a session, leaving the bus, freezing, and a log of
+emitting Activated, ending a session, leaving the bus, freezing, and a log of
 the calls it received.
 
 Usage: portal_mock.py READY_FILE   (the file is written once both names are owned)
@@ -28,10 +31,17 @@ PROPERTIES = "org.freedesktop.DBus.Properties"
 CONTROL_NAME = "io.github.tallyman.PortalMock"
 CONTROL = "io.github.tallyman.PortalMock"
 FAILED = "org.freedesktop.portal.Error.Failed"
+ACCESS_DENIED = "org.freedesktop.DBus.Error.AccessDenied"
+# How KDE describes the triggers it was given as key names.
+QT_SPELLING = {"scroll_lock": "ScrollLock", "num_lock": "NumLock", "pause": "Pause", "print": "Print"}
 
 
 def sender_part(sender):
     return sender.lstrip(":").replace(".", "_")
+
+
+def described_trigger(trigger):
+    return QT_SPELLING.get(trigger.lower(), trigger)
 
 
 def shortcut_list(entries):
@@ -110,20 +120,36 @@ class Portal(dbus.service.Object):
         self.bind_response = 0
         self.trigger_in_bind = True
         self.decline = False
+        self.create_binds = True  # the shortcuts option of CreateSession binds
+        self.bind_ignored = False  # BindShortcuts answers 0 with no shortcuts and binds nothing
         self.answer_delay_ms = 0  # how long the user takes to answer
 
     def session(self, path):
         for session in self.sessions:
             if session.path == path and session.open:
                 return session
-        raise dbus.exceptions.DBusException("no such session " + path, name=FAILED)
+        raise dbus.exceptions.DBusException("no such session " + path, name=ACCESS_DENIED)
 
     def request_path(self, sender, options):
         token = str(options.get("handle_token", "t%d" % len(self.log)))
         return "%s/request/%s/%s" % (PORTAL_PATH, sender_part(sender), token)
 
     def described(self, session):
-        return [(i, {"description": d, "trigger_description": t}) for i, d, t in session.bound]
+        return [(i, {"description": d, "trigger_description": t}) for i, d, t in session.bound or []]
+
+    def answer_entries(self, session):
+        entries = self.described(session)
+        if not self.trigger_in_bind:
+            entries = [(i, {"description": props["description"]}) for i, props in entries]
+        return shortcut_list(entries)
+
+    def bind(self, session, call, shortcuts):
+        """Binds the wanted shortcuts to session, logging them as bound by `call`."""
+        wanted = [(str(i), str(p.get("description", "")), str(p.get("preferred_trigger", ""))) for i, p in shortcuts]
+        for i, description, preferred in wanted:
+            self.log.append("%s %d %s [%s] %s" % (call, session.number, i, description, preferred))
+        trigger = lambda preferred: self.bind_trigger or described_trigger(preferred)
+        session.bound = [] if self.decline else [(i, d, trigger(p)) for i, d, p in wanted]
 
     @dbus.service.method(PROPERTIES, in_signature="ss", out_signature="v")
     def Get(self, interface, name):
@@ -138,11 +164,15 @@ class Portal(dbus.service.Object):
         number = len(self.sessions) + 1
         token = str(options.get("session_handle_token", "s%d" % number))
         path = "%s/session/%s/%s" % (PORTAL_PATH, sender_part(sender), token)
-        self.sessions.append(Session(self, path, number))
-        self.log.append("CreateSession %d" % number)
+        session = Session(self, path, number)
+        self.sessions.append(session)
+        self.log.append("CreateSession %d %s" % (number, token))
+        if self.create_binds and "shortcuts" in options:
+            self.bind(session, "CreateSession", options["shortcuts"])
         handle = self.request_path(sender, options)
         # The session handle travels as a string, as in xdg-desktop-portal.
-        Request(self, handle, 0, {"session_handle": dbus.String(path)})
+        results = {"session_handle": dbus.String(path), "shortcuts": self.answer_entries(session)}
+        Request(self, handle, 0, results)
         return dbus.ObjectPath(handle)
 
     @dbus.service.method(
@@ -150,18 +180,13 @@ class Portal(dbus.service.Object):
     )
     def BindShortcuts(self, session_handle, shortcuts, parent_window, options, sender=None):
         session = self.session(session_handle)
-        if session.bound is not None:
-            raise dbus.exceptions.DBusException("a session binds once", name=FAILED)
-        wanted = [(str(i), str(p.get("description", "")), str(p.get("preferred_trigger", ""))) for i, p in shortcuts]
-        for i, description, preferred in wanted:
-            self.log.append("BindShortcuts %d %s [%s] %s" % (session.number, i, description, preferred))
-        session.bound = [] if self.decline else [(i, d, self.bind_trigger or p) for i, d, p in wanted]
+        if session.bound is None and not self.bind_ignored:
+            self.bind(session, "BindShortcuts", shortcuts)
+        else:
+            self.log.append("BindShortcuts %d ignored" % session.number)
         results = {}
         if self.bind_response == 0:
-            entries = self.described(session)
-            if not self.trigger_in_bind:
-                entries = [(i, {"description": props["description"]}) for i, props in entries]
-            results["shortcuts"] = shortcut_list(entries)
+            results["shortcuts"] = shortcut_list([]) if self.bind_ignored else self.answer_entries(session)
         handle = self.request_path(sender, options)
         Request(self, handle, self.bind_response, results)
         return dbus.ObjectPath(handle)
@@ -171,15 +196,15 @@ class Portal(dbus.service.Object):
         session = self.session(session_handle)
         self.log.append("ListShortcuts %d" % session.number)
         handle = self.request_path(sender, options)
-        Request(self, handle, 0, {"shortcuts": shortcut_list(self.described(session) if session.bound else [])})
+        Request(self, handle, 0, {"shortcuts": shortcut_list(self.described(session))})
         return dbus.ObjectPath(handle)
 
     @dbus.service.signal(SHORTCUTS, signature="osta{sv}")
     def Activated(self, session_handle, shortcut_id, timestamp, options):
         pass
 
-    @dbus.service.signal(SHORTCUTS, signature="oa(sa{sv})")
-    def ShortcutsChanged(self, session_handle, shortcuts):
+    @dbus.service.signal(SHORTCUTS, signature="osta{sv}")
+    def Deactivated(self, session_handle, shortcut_id, timestamp, options):
         pass
 
 
@@ -213,6 +238,13 @@ class Control(dbus.service.Object):
         """The user accepts the dialog but binds none of the shortcuts."""
         self.portal.decline = decline
 
+    @dbus.service.method(CONTROL, in_signature="bb", out_signature="")
+    def SetBindingCalls(self, create_binds, bind_ignored):
+        """Which calls bind: CreateSession's shortcuts option (KDE before 6.1), BindShortcuts (unless
+        ignored: it then answers 0 with no shortcuts, as KDE 5.27 does)."""
+        self.portal.create_binds = create_binds
+        self.portal.bind_ignored = bind_ignored
+
     @dbus.service.method(CONTROL, in_signature="u", out_signature="")
     def SetAnswerDelay(self, milliseconds):
         """Requests answer this long after their call, as when a dialog waits for the user."""
@@ -240,14 +272,10 @@ class Control(dbus.service.Object):
     def EmitActivated(self, number, shortcut_id):
         session = self.pick(number)
         millis = dbus.UInt64(int(time.monotonic() * 1000))
-        self.portal.Activated(dbus.ObjectPath(session.path), shortcut_id, millis, dbus.Dictionary({}, signature="sv"))
-
-    @dbus.service.method(CONTROL, in_signature="us", out_signature="")
-    def EmitShortcutsChanged(self, number, trigger):
-        """The user gave session `number`'s shortcuts the trigger `trigger` in the desktop's settings."""
-        session = self.pick(number)
-        session.bound = [(i, d, trigger) for i, d, _ in session.bound or []]
-        self.portal.ShortcutsChanged(dbus.ObjectPath(session.path), shortcut_list(self.portal.described(session)))
+        no_options = dbus.Dictionary({}, signature="sv")
+        self.portal.Activated(dbus.ObjectPath(session.path), shortcut_id, millis, no_options)
+        # The key's release, which KDE reports a few milliseconds later.
+        self.portal.Deactivated(dbus.ObjectPath(session.path), shortcut_id, millis, no_options)
 
     @dbus.service.method(CONTROL, in_signature="u", out_signature="")
     def EndSession(self, number):

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Runs one command in an X session of its own: Xvfb on the first free display of a given list,
-# openbox as its window manager, a private home; ends both afterwards, also on failure.
-# Usage: x11_session.sh "81 82" command [arguments...]   (exit 77: the tools are not installed)
+# openbox as its window manager (none with --no-wm), a private home; ends both afterwards, also on
+# failure.
+# Usage: x11_session.sh [--no-wm] "81 82" command [arguments...]   (exit 77: the tools are not installed)
 set -u
+with_wm=1
+if [[ "${1:-}" == --no-wm ]]; then
+  with_wm=0
+  shift
+fi
 displays=$1
 shift
 
@@ -68,9 +74,11 @@ export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=xcb
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 
 # openbox's stock configuration binds Print (to a screenshot tool), so the session's has no keys.
-printf '%s\n' '<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard/></openbox_config>' >"$dir/rc.xml"
-openbox --sm-disable --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
-wm_pid=$!
-poll wm_ready || { echo "openbox did not start" >&2; exit 1; }
+if ((with_wm)); then
+  printf '%s\n' '<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard/></openbox_config>' >"$dir/rc.xml"
+  openbox --sm-disable --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
+  wm_pid=$!
+  poll wm_ready || { echo "openbox did not start" >&2; exit 1; }
+fi
 
 "$@"
