@@ -1,5 +1,8 @@
 // The formula history list and its file, and the two results files.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include "engine/core/text_file.h"
 #include "engine/settings/formula_history.h"
@@ -125,6 +128,80 @@ TEST(HistoryFile, DeletedWhenTheWindowClosesWithAnEmptyList) {
   EXPECT_TRUE(history.RemoveFileIfEmpty(file));
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(history.RemoveFileIfEmpty(file));  // nothing to delete is fine
+}
+
+struct UnreadableHistoryCase {
+  const char* name;
+  std::function<void(const std::filesystem::path&)> plant;
+};
+
+TEST(HistoryFile, WhatCouldNotBeReadIsNeverWrittenOverOrDeleted) {
+  const std::string old = "1+1\r\n";
+  const UnreadableHistoryCase cases[] = {
+      {"too large",
+       [&](const std::filesystem::path& file) {
+         WriteBytes(file, old);
+         std::filesystem::resize_file(file, FormulaHistory::kMaxFileBytes + 1);
+       }},
+      {"no permission",
+       [&](const std::filesystem::path& file) {
+         WriteBytes(file, old);
+         std::filesystem::permissions(file, std::filesystem::perms::none);
+       }},
+      {"an empty folder", [](const std::filesystem::path& file) { std::filesystem::create_directory(file); }},
+  };
+  for (const UnreadableHistoryCase& c : cases) {
+    for (const bool takeResult : {false, true}) {
+      TempFolder folder;
+      const auto file = folder / "TallyForm.txt";
+      c.plant(file);
+      const auto type = std::filesystem::symlink_status(file).type();
+      const auto size = type == std::filesystem::file_type::regular ? std::filesystem::file_size(file) : 0;
+      FormulaHistory history;
+      if (history.Load(file)) {
+        EXPECT_EQ(::geteuid(), 0u) << c.name;  // only the superuser reads a file of mode 000
+        continue;
+      }
+      if (takeResult) {
+        history.StoreResult(L"2*2");
+        EXPECT_FALSE(history.Save(file)) << c.name;
+      } else {
+        history.Clear();
+      }
+      EXPECT_TRUE(history.RemoveFileIfEmpty(file)) << c.name;
+      ASSERT_EQ(std::filesystem::symlink_status(file).type(), type) << c.name << takeResult;
+      if (type != std::filesystem::file_type::regular) continue;
+      EXPECT_EQ(std::filesystem::file_size(file), size) << c.name << takeResult;
+      std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+      EXPECT_EQ(ReadBytes(file).substr(0, old.size()), old) << c.name << takeResult;
+    }
+  }
+}
+
+TEST(HistoryFile, WhatTheUserEmptiedGoesAndALinkToItStays) {
+  TempFolder folder;
+  const auto file = folder / "TallyForm.txt";
+  WriteBytes(folder / "real.txt", "1+1\r\n");
+  std::filesystem::create_symlink("real.txt", file);
+  FormulaHistory history;
+  ASSERT_TRUE(history.Load(file));
+  history.Clear();
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_TRUE(std::filesystem::is_symlink(file));
+  EXPECT_EQ(ReadBytes(folder / "real.txt"), "");
+
+  std::filesystem::remove(file);
+  WriteBytes(file, "1+1\r\n");
+  ASSERT_TRUE(history.Load(file));
+  history.Remove(0);
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_FALSE(std::filesystem::exists(file));
+
+  // A file that only appeared after the window opened (another copy wrote it) is not this list's.
+  EXPECT_FALSE(history.Load(file));
+  WriteBytes(file, "3*3\r\n");
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_EQ(ReadBytes(file), "3*3\r\n");
 }
 
 TEST(ResultsFile, RowsAlone) {
