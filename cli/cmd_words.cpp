@@ -17,10 +17,7 @@ namespace {
 std::vector<Text> ReadNumString(const std::string& path) {
   const auto bytes = ReadFileBytes(path, kMaxSettingsFileBytes);
   if (!bytes) throw UsageError{"cannot read the NUMSTRING file " + path};
-  Text text = FromUtf8(*bytes);
-  if (text.find(L'\uFFFD') != Text::npos) text = DecodeTextFile(*bytes);
-  if (!text.empty() && text[0] == L'\uFEFF') text.erase(0, 1);
-  return SplitLines(text);
+  return SplitLines(DecodeTextFile(*bytes));
 }
 
 }  // namespace

@@ -165,6 +165,20 @@ std::optional<Number> ReadDecimalNumber(TextView t, wchar_t decimal, bool allowE
   return sign * value;
 }
 
+bool BeginsGroupOfThree(TextView text, size_t at) {
+  const size_t end = at + 4;
+  if (end > text.size() || !IsDigit(text[at + 1]) || !IsDigit(text[at + 2]) || !IsDigit(text[at + 3])) return false;
+  return end == text.size() || !IsDigit(text[end]);
+}
+
+bool GroupingFits(TextView text, wchar_t thousands) {
+  if (thousands <= L' ') return true;
+  for (size_t at = text.find(thousands); at != TextView::npos; at = text.find(thousands, at + 1)) {
+    if (!BeginsGroupOfThree(text, at)) return false;
+  }
+  return true;
+}
+
 std::optional<Number> NumberText::Parse(TextView t, bool allowExponent) const {
   return ReadDecimalNumber(t, m_decimal, allowExponent);
 }

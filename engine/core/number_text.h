@@ -20,6 +20,13 @@ inline constexpr int kMaxDecimals = 18;
 // reads as 0). Leading zeros, any number of them, do not count as digits.
 std::optional<Number> ReadDecimalNumber(TextView text, wchar_t decimal, bool allowExponent);
 
+// Whether the character at `at` is followed by exactly three digits (then a non-digit or the end).
+bool BeginsGroupOfThree(TextView text, size_t at);
+// Whether every thousands separator in the text begins a group of exactly three digits. Where ","
+// groups, "1,234.5" is 1234.5, but "1234,5" (written where "," is the decimal separator) is no
+// number at all rather than 12345. A blank separator is never taken for a misplaced one.
+bool GroupingFits(TextView text, wchar_t thousands);
+
 class NumberText {
  public:
   explicit NumberText(const Locale& locale, int digits = 8, int resOut = 4);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <new>
+#include <utility>
 
 #include "engine/core/codepage.h"
 
@@ -17,6 +18,50 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool StartsWithBom(std::string_view bytes) {
   return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+}
+
+// Well-formed UTF-8 (no overlong forms, surrogates or codes past U+10FFFF) holding at least one
+// character beyond ASCII. Text in Windows-1251 hardly ever passes: its letters are bytes from 0xC0
+// on, which UTF-8 allows only before continuation bytes (0x80..0xBF).
+bool IsMultiByteUtf8(std::string_view bytes) {
+  bool multiByte = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    unsigned char low = 0x80;  // the bounds of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (length > bytes.size() - i) return false;
+    for (size_t k = 1; k < length; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
+    }
+    multiByte = true;
+    i += length;
+  }
+  return multiByte;
+}
+
+// The content without its byte-order mark, and whether it is UTF-8.
+std::pair<std::string_view, bool> Content(std::string_view bytes) {
+  if (StartsWithBom(bytes)) return {bytes.substr(kUtf8Bom.size()), true};
+  return {bytes, IsMultiByteUtf8(bytes)};
 }
 
 // Calls line(piece) for every line of text split at CR, LF or CR LF.
@@ -35,15 +80,16 @@ void ForEachLine(std::basic_string_view<Char> text, Line line) {
 }  // namespace
 
 Text DecodeTextFile(std::string_view bytes) {
-  if (StartsWithBom(bytes)) return FromUtf8(bytes.substr(kUtf8Bom.size()));
-  return Decode(bytes, CodePage::Windows1251);
+  const auto [content, utf8] = Content(bytes);
+  return utf8 ? FromUtf8(content) : Decode(content, CodePage::Windows1251);
 }
 
 std::string EncodeTextFile(TextView text) {
   bool lossless = false;
   std::string bytes = Encode(text, CodePage::Windows1251, &lossless);
-  // Windows-1251 bytes that start like a byte-order mark would read back as UTF-8.
-  if (lossless && !StartsWithBom(bytes)) return bytes;
+  // Windows-1251 bytes that start like a byte-order mark or happen to form UTF-8 ("ВЁ" is C2 A8)
+  // would read back as UTF-8.
+  if (lossless && !StartsWithBom(bytes) && !IsMultiByteUtf8(bytes)) return bytes;
   return std::string(kUtf8Bom) + ToUtf8(text);
 }
 
@@ -105,11 +151,9 @@ std::optional<std::vector<Text>> ReadTextLines(const std::filesystem::path& path
   if (!bytes) return std::nullopt;
   try {
     // Line by line straight from the bytes: the whole file is never held decoded a second time.
-    std::string_view content(*bytes);
-    const bool utf8 = StartsWithBom(content);
-    if (utf8) content.remove_prefix(kUtf8Bom.size());
+    const auto [content, utf8] = Content(*bytes);
     std::vector<Text> lines;
-    ForEachLine(content, [&lines, utf8](std::string_view line) {
+    ForEachLine(content, [&lines, utf8 = utf8](std::string_view line) {
       lines.push_back(utf8 ? FromUtf8(line) : Decode(line, CodePage::Windows1251));
     });
     return lines;

@@ -108,24 +108,43 @@ std::optional<std::filesystem::path> WriteTemporary(const std::filesystem::path&
   return std::filesystem::path(std::move(name));
 }
 
+// The path with its folder resolved to the real one; the last name stays as it is (it may not
+// exist yet, or be a link to follow). A folder that does not exist is left for the write to fail.
+std::filesystem::path InResolvedFolder(const std::filesystem::path& path) {
+  const std::filesystem::path name = path.filename();
+  std::error_code error;
+  if (name.empty() || name == "." || name == "..") {
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved;
+  }
+  const std::filesystem::path folder =
+      std::filesystem::canonical(path.has_parent_path() ? path.parent_path() : ".", error);
+  return error ? path : folder / name;
+}
+
 }  // namespace
 
-std::filesystem::path WriteTarget(const std::filesystem::path& path) {
-  // Followed link by link, so that a link to a file not created yet leads to that file too.
+std::optional<std::filesystem::path> WriteTarget(const std::filesystem::path& path) {
+  // Followed link by link, so that a link to a file not created yet leads to that file too. Each
+  // step resolves the folder as the kernel does: its links first, then "..", so "sub/../x.txt"
+  // through a linked "sub" leads beside the folder "sub" points to, not beside the link.
   constexpr int kMaxLinks = 40;  // as the system's own limit for a path
-  std::filesystem::path target = path;
+  std::filesystem::path target = InResolvedFolder(path);
   std::error_code error;
-  for (int i = 0; i < kMaxLinks && std::filesystem::is_symlink(target, error); ++i) {
-    const std::filesystem::path next = std::filesystem::read_symlink(target, error);
-    if (error) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
+  for (int i = 0; i < kMaxLinks; ++i) {
+    if (!std::filesystem::is_symlink(target, error)) return target;
+    const std::filesystem::path text = std::filesystem::read_symlink(target, error);
+    if (error) return std::nullopt;
+    target = InResolvedFolder(text.is_absolute() ? text : target.parent_path() / text);
   }
-  return target.lexically_normal();
+  return std::nullopt;  // a loop of links, or too long a chain for the system to open
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   try {
-    const std::filesystem::path target = WriteTarget(path);
+    const std::optional<std::filesystem::path> resolved = WriteTarget(path);
+    if (!resolved) return false;
+    const std::filesystem::path& target = *resolved;
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     // A folder, a device or a pipe under that name is never replaced by a file.

@@ -51,21 +51,31 @@ void FormulaHistory::Remove(size_t index) {
 
 bool FormulaHistory::Load(const std::filesystem::path& file) {
   std::optional<std::vector<Text>> lines = ReadTextLines(file, kMaxFileBytes);
+  m_fileIsOurs = lines.has_value();
   if (!lines) {
     m_lines.clear();
+    std::error_code error;
+    m_fileUnreadable = std::filesystem::status(file, error).type() != std::filesystem::file_type::not_found;
     return false;
   }
+  m_fileUnreadable = false;
   m_lines = std::move(*lines);
   return true;
 }
 
-bool FormulaHistory::Save(const std::filesystem::path& file) const {
-  return WriteTextLines(file, m_lines);
+bool FormulaHistory::Save(const std::filesystem::path& file) {
+  if (m_fileUnreadable) return false;
+  if (!WriteTextLines(file, m_lines)) return false;
+  m_fileIsOurs = true;
+  return true;
 }
 
-bool FormulaHistory::RemoveFileIfEmpty(const std::filesystem::path& file) const {
-  if (!m_lines.empty()) return true;
+bool FormulaHistory::RemoveFileIfEmpty(const std::filesystem::path& file) {
+  if (!m_lines.empty() || !m_fileIsOurs || m_fileUnreadable) return true;
   std::error_code error;
+  const std::filesystem::file_type type = std::filesystem::symlink_status(file, error).type();
+  if (type == std::filesystem::file_type::symlink) return Save(file);
+  if (type != std::filesystem::file_type::regular) return true;
   std::filesystem::remove(file, error);
   return !error;
 }

@@ -2,7 +2,8 @@
 // The formula window's history: one formula per line, the most recent first, each formula at
 // most once. Two lines hold the same formula when their formula parts (the text before the first
 // ":", the assignments after it do not count) are equal ignoring ASCII letter case. Kept in
-// "TallyForm.txt"; the file is deleted when the window closes with an empty list.
+// "TallyForm.txt"; the file is deleted when the window closes with an empty list. A file that
+// exists but could not be read is never written over or deleted.
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -42,16 +43,21 @@ class FormulaHistory {
   void Remove(size_t index);
   void Clear() { m_lines.clear(); }
 
-  // A missing or unreadable file gives an empty list (and false).
+  // A missing or unreadable file gives an empty list (and false). Save and RemoveFileIfEmpty then
+  // work on that file: one that exists but could not be read (too large, no permission, no
+  // regular file) is left alone for good.
   bool Load(const std::filesystem::path& file);
-  // Atomic write; the old file stays on failure.
-  bool Save(const std::filesystem::path& file) const;
-  // When the window closes: delete the file if the list is empty. Returns false only when a
-  // file that should go could not be removed.
-  bool RemoveFileIfEmpty(const std::filesystem::path& file) const;
+  // Atomic write; the old file stays on failure, and a file that could not be read is refused.
+  bool Save(const std::filesystem::path& file);
+  // When the window closes with an empty list: the file goes if this history read or wrote it
+  // (the user emptied it). A link to it stays and its target is emptied; anything else is left
+  // alone. Returns false only when a file that should go could not be removed.
+  bool RemoveFileIfEmpty(const std::filesystem::path& file);
 
  private:
   std::vector<Text> m_lines;
+  bool m_fileIsOurs = false;      // read or written by this history
+  bool m_fileUnreadable = false;  // there, but could not be read
 };
 
 }  // namespace tallyman

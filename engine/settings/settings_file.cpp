@@ -70,7 +70,9 @@ IniFile ReadIniFile(const std::filesystem::path& file) {
 
 // The save itself; SaveSettings turns running out of memory into a failed save.
 bool SaveSettingsUnguarded(const std::filesystem::path& file, const Settings& settings, const Locale& locale) {
-  const std::filesystem::path target = WriteTarget(file);
+  const std::optional<std::filesystem::path> resolved = WriteTarget(file);
+  if (!resolved) return false;
+  const std::filesystem::path& target = *resolved;
   IniFile ini;
   std::error_code error;
   if (std::filesystem::exists(target, error)) {

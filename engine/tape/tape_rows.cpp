@@ -60,14 +60,8 @@ bool WriteTapeFile(const std::filesystem::path& path, const std::vector<Text>& r
 }
 
 bool GroupingFits(const std::vector<Text>& rows, wchar_t thousands) {
-  if (thousands <= L' ') return true;
-  const auto isDigit = [](wchar_t c) { return c >= L'0' && c <= L'9'; };
   for (const Text& row : rows) {
-    for (size_t at = row.find(thousands); at != Text::npos; at = row.find(thousands, at + 1)) {
-      const size_t end = at + 4;
-      if (end > row.size() || !isDigit(row[at + 1]) || !isDigit(row[at + 2]) || !isDigit(row[at + 3])) return false;
-      if (end < row.size() && isDigit(row[end])) return false;
-    }
+    if (!GroupingFits(row, thousands)) return false;
   }
   return true;
 }

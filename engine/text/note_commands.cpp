@@ -5,6 +5,7 @@
 #include "engine/core/lang.h"
 #include "engine/core/lang_pairs.h"
 #include "engine/formula/evaluate.h"
+#include "engine/formula/number_literal.h"
 #include "engine/text/base_conversion.h"
 #include "engine/text/code_page_repair.h"
 #include "engine/text/text_helpers.h"
@@ -18,6 +19,37 @@ NoteCommandResult InsertAt(size_t position, Text text) {
   NoteCommandResult result;
   result.edit = NoteEdit{{position, 0}, std::move(text)};
   return result;
+}
+
+// In a formula the thousands separator also parts tokens like a blank ("12 + 3" with a no-break
+// space). Where it joins digits into one number, directly or across blanks, it groups them, and
+// then only before a group of exactly three digits: "1234,5" is no 12345. The position of the
+// first one that groups wrongly, or npos.
+size_t MisplacedGrouping(TextView formula, wchar_t thousands) {
+  if (thousands <= L' ') return TextView::npos;
+  const auto joins = [thousands](wchar_t c) { return c == L' ' || c == thousands; };
+  wchar_t before = L' ';  // the last character that is neither a blank nor a separator
+  size_t next = 0;        // the first such character after the separator looked at
+  for (size_t at = 0; at < formula.size(); ++at) {
+    if (formula[at] != thousands) {
+      if (formula[at] != L' ') before = formula[at];
+      continue;
+    }
+    if (next <= at) {
+      next = at + 1;
+      while (next < formula.size() && joins(formula[next])) ++next;
+    }
+    const bool digitFollows = next < formula.size() && IsDigit(formula[next]);
+    const bool groups = digitFollows && (IsDigit(before) || IsDigit(formula[at + 1]));
+    if (groups && !BeginsGroupOfThree(formula, at)) return at;
+  }
+  return TextView::npos;
+}
+
+EvalResult EvaluateNote(TextView expression, const Locale& locale) {
+  const size_t misplaced = MisplacedGrouping(expression, formula::UsableSeparators(locale).thousands);
+  if (misplaced != TextView::npos) return EvalResult{0, static_cast<int>(misplaced) + 1, FormulaError::kWrongNumber};
+  return Evaluate(expression, locale);
 }
 
 }  // namespace
@@ -87,7 +119,7 @@ NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool tim
     return InsertAt(end, prefix + conversion.result);
   }
 
-  const EvalResult evaluated = Evaluate(expression, context.locale);
+  const EvalResult evaluated = EvaluateNote(expression, context.locale);
   if (evaluated.errCode != FormulaError::kNone) {
     ShowEvalError(evaluated.errCode, context.english, context.sink);
     NoteCommandResult result;

@@ -93,24 +93,26 @@ Text NumberWords::NumberToText(TextView text, bool english, MessageSink& sink) {
   };
 
   const bool englishEngine = english && !m_numString;
+  Text compact;
+  for (wchar_t c : trimmed) {
+    if (c > L' ') compact.push_back(c);
+  }
+  // Both engines: a separator before anything but a group of three digits groups nothing, so
+  // "1234,5" where "," groups thousands is no number (rather than 12345).
   Text words;
   bool negative = false;
   if (englishEngine) {
     const auto result = EnglishMoneyText(trimmed, m_englishDecimal, m_englishThousands);
-    if (!result) return refuse();
+    if (!result || (!result->empty() && !GroupingFits(compact, m_englishThousands))) return refuse();
     words = *result;
   } else {
-    Text t = trimmed;
-    if (t[0] == L'-') {
+    if (compact[0] == L'-') {
       negative = true;
-      t.erase(0, 1);
-    }
-    Text compact;
-    for (wchar_t c : t) {
-      if (c > L' ') compact.push_back(c);
+      compact.erase(0, 1);
     }
     const Text cleaned = m_numbers.CleanNumber(compact);
     if (cleaned.empty() || !RussianAccepts(cleaned, m_numbers.DecimalSeparator())) return Text();
+    if (!GroupingFits(compact, m_numbers.ThousandsSeparator())) return refuse();
     const auto value = m_numbers.ReadFloat(cleaned);
     if (!value) return refuse();
     words = RussianMoneyText(*value);

@@ -82,6 +82,59 @@ TEST(FileWrite, ASymbolicLinkIsWrittenThrough) {
   EXPECT_EQ(ReadBytes(folder / "real" / "copy.txt"), "\t=2\r\n+3\t=5\r\n");
 }
 
+// Regular files anywhere below the folder, links not followed.
+long RegularFilesUnder(const std::filesystem::path& folder) {
+  long n = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    n += entry.symlink_status().type() == std::filesystem::file_type::regular;
+  return n;
+}
+
+struct LinkCase {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> links;  // name, link text; "@" is the folder
+  std::string saved;
+  std::string written;
+};
+
+TEST(FileWrite, LinksLeadWhereTheKernelLeadsAReader) {
+  const LinkCase cases[] = {
+      {"a relative link through a linked folder",
+       {{"app/sub", "@/X/deep"}, {"app/TallyNote.txt", "sub/../x.txt"}},
+       "app/TallyNote.txt",
+       "X/x.txt"},
+      {"a linked folder in the name saved", {{"app/sub", "../X/deep"}}, "app/sub/../y.txt", "X/y.txt"},
+      {"a chain of links",
+       {{"top.txt", "app/l2"}, {"app/l2", "sub/../real.txt"}, {"app/sub", "@/X/deep"}},
+       "top.txt",
+       "X/real.txt"},
+  };
+  for (const LinkCase& c : cases) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "X" / "deep");
+    std::filesystem::create_directories(folder / "app");
+    for (const auto& [name, text] : c.links) {
+      const std::string target = text[0] == '@' ? folder.Path().string() + text.substr(1) : text;
+      std::filesystem::create_symlink(target, folder / name);
+    }
+    ASSERT_TRUE(WriteTextLines(folder / c.saved, {L"new"})) << c.name;
+    EXPECT_EQ(ReadBytes(folder / c.written), "new\r\n") << c.name;
+    EXPECT_EQ(ReadFileBytes(folder / c.saved, 100).value_or("unreadable"), "new\r\n") << c.name;
+    EXPECT_EQ(RegularFilesUnder(folder.Path()), 1) << c.name;
+    for (const auto& link : c.links) EXPECT_TRUE(std::filesystem::is_symlink(folder / link.first)) << c.name;
+  }
+}
+
+TEST(FileWrite, ALoopOfLinksIsNeverReplaced) {
+  TempFolder folder;
+  std::filesystem::create_symlink("b.txt", folder / "a.txt");
+  std::filesystem::create_symlink("a.txt", folder / "b.txt");
+  EXPECT_FALSE(WriteTextLines(folder / "a.txt", {L"new"}));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "a.txt"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "b.txt"));
+  EXPECT_EQ(RegularFilesUnder(folder.Path()), 0);
+}
+
 TEST(FileWrite, SomethingOtherThanAFileIsNeverReplaced) {
   TempFolder folder;
   ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
@@ -119,13 +172,45 @@ TEST(FileWrite, EveryTextReadsBackAsItWasWritten) {
       {"the mark's bytes in Windows-1251", L"п»їабв", true},
       {"only the mark's bytes", L"п»ї", true},
       {"two of its three bytes", L"п»абв", false},
-      {"the mark's bytes later in the text", L"aп»ї", false},
+      {"the mark's bytes later in the text, which is UTF-8", L"aп»ї", true},
+      {"Windows-1251 that happens to be UTF-8", L"ВЁ", true},
+      {"Windows-1251 with bytes UTF-8 does not allow", L"Ёлка ВЁ", false},
       {"a character Windows-1251 lacks", L"日本", true},
   };
   for (const RoundTripCase& c : cases) {
     const std::string bytes = EncodeTextFile(c.text);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0) == 0, c.utf8) << c.name;
     EXPECT_EQ(DecodeTextFile(bytes), c.text) << c.name;
+  }
+}
+
+struct DecodeCase {
+  const char* name;
+  std::string bytes;
+  Text text;
+};
+
+TEST(FileRead, WellFormedUtf8WithoutAMarkIsUtf8) {
+  const DecodeCase cases[] = {
+      {"UTF-8", "Привет мир — café\r\nx", L"Привет мир — café\r\nx"},
+      {"four bytes", "\xF0\x9F\x98\x80", L"\U0001F600"},
+      {"the last code", "\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
+      {"ASCII", "abc", L"abc"},
+      {"Windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2", L"Привет"},
+      {"UTF-8 and one byte of another code page", "caf\xC3\xA9 \xEF", L"cafГ© п"},
+      {"cut short", "\xD0\x9F\xD0", L"РџР"},
+      {"an overlong form", "\xC0\xAF", L"АЇ"},
+      {"a surrogate", "\xED\xA0\x80", L"н\u00A0Ђ"},
+      {"past the last code", "\xF4\x90\x80\x80", L"фђЂЂ"},
+      {"a lone continuation byte", "\xA8", L"Ё"},
+  };
+  TempFolder folder;
+  for (const DecodeCase& c : cases) {
+    EXPECT_EQ(DecodeTextFile(c.bytes), c.text) << c.name;
+    WriteBytes(folder / "t.txt", c.bytes);
+    const auto lines = ReadTextLines(folder / "t.txt", 100);
+    ASSERT_TRUE(lines) << c.name;
+    EXPECT_EQ(JoinLinesCrLf(*lines), JoinLinesCrLf(SplitLines(c.text))) << c.name;
   }
 }
 

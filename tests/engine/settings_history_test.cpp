@@ -127,6 +127,63 @@ TEST(HistoryFile, DeletedWhenTheWindowClosesWithAnEmptyList) {
   EXPECT_TRUE(history.RemoveFileIfEmpty(file));  // nothing to delete is fine
 }
 
+TEST(HistoryFile, WhatCouldNotBeReadIsNeverWrittenOverOrDeleted) {
+  const std::string old = "1+1\r\n";
+  for (const std::string kind : {"too large", "no permission", "a folder"}) {
+    for (const bool takeResult : {false, true}) {
+      TempFolder folder;
+      const auto file = folder / "TallyForm.txt";
+      if (kind == "a folder") std::filesystem::create_directory(file);
+      if (kind != "a folder") WriteBytes(file, old);
+      if (kind == "too large") std::filesystem::resize_file(file, FormulaHistory::kMaxFileBytes + 1);
+      if (kind == "no permission") std::filesystem::permissions(file, std::filesystem::perms::none);
+      FormulaHistory history;
+      if (history.Load(file)) continue;  // the superuser reads a file of mode 000
+      if (takeResult) {
+        history.StoreResult(L"2*2");
+        EXPECT_FALSE(history.Save(file)) << kind;
+      } else {
+        history.Clear();
+      }
+      EXPECT_TRUE(history.RemoveFileIfEmpty(file)) << kind;
+      if (kind == "a folder") {
+        EXPECT_TRUE(std::filesystem::is_directory(file)) << takeResult;
+        continue;
+      }
+      std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+      const std::string bytes = ReadBytes(file);
+      EXPECT_EQ(bytes.size(), kind == "too large" ? FormulaHistory::kMaxFileBytes + 1 : old.size()) << kind;
+      EXPECT_EQ(bytes.substr(0, old.size()), old) << kind << takeResult;
+    }
+  }
+}
+
+TEST(HistoryFile, WhatTheUserEmptiedGoesAndALinkToItStays) {
+  TempFolder folder;
+  const auto file = folder / "TallyForm.txt";
+  WriteBytes(folder / "real.txt", "1+1\r\n");
+  std::filesystem::create_symlink("real.txt", file);
+  FormulaHistory history;
+  ASSERT_TRUE(history.Load(file));
+  history.Clear();
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_TRUE(std::filesystem::is_symlink(file));
+  EXPECT_EQ(ReadBytes(folder / "real.txt"), "");
+
+  std::filesystem::remove(file);
+  WriteBytes(file, "1+1\r\n");
+  ASSERT_TRUE(history.Load(file));
+  history.Remove(0);
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_FALSE(std::filesystem::exists(file));
+
+  // A file that only appeared after the window opened (another copy wrote it) is not this list's.
+  EXPECT_FALSE(history.Load(file));
+  WriteBytes(file, "3*3\r\n");
+  EXPECT_TRUE(history.RemoveFileIfEmpty(file));
+  EXPECT_EQ(ReadBytes(file), "3*3\r\n");
+}
+
 TEST(ResultsFile, RowsAlone) {
   const std::vector<Text> rows = {L"12+5\t=17", L"rent\t=1\u00A0250,5"};
   EXPECT_EQ(ResultsFileLines(rows), rows);

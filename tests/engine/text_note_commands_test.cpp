@@ -137,6 +137,41 @@ TEST(CalcSelection, EvaluationErrorMovesTheCaretAndChangesNothing) {
   }
 }
 
+struct GroupingCalcCase {
+  const wchar_t* text;
+  const wchar_t* after;  // empty: refused as a wrong number, the caret on the separator
+  size_t separator;
+};
+
+TEST(CalcSelection, AGroupingSeparatorBetweenDigitsOnlyBeforeThreeDigits) {
+  const GroupingCalcCase cases[] = {
+      // clang-format off
+      {L"1234,5", L"", 4},
+      {L"x = 2*1,5", L"", 7},
+      {L"1,234,56+1", L"", 5},
+      {L"1,234.5*2", L"1,234.5*2=2,469", 0},
+      {L"1,000,000/1,000", L"1,000,000/1,000=1,000", 0},
+      {L"2*,5", L"", 2},
+      {L"1, 5", L"", 1},
+      {L"2 ,+3", L"2 ,+3=5", 0},  // no digit follows: a blank, as in every formula
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    Notebook note(Locale::English());
+    const Text text = c.text;
+    const auto result = CalcSelection(text, CaretAtEnd(text), false, note.Context());
+    if (*c.after) {
+      EXPECT_EQ(note.Apply(text, result), c.after) << c.text;
+      EXPECT_TRUE(note.sink.messages.empty()) << c.text;
+      continue;
+    }
+    EXPECT_FALSE(result.edit) << c.text;
+    ASSERT_TRUE(result.select) << c.text;
+    EXPECT_EQ(result.select->start, c.separator) << c.text;
+    EXPECT_EQ(note.sink.messages, std::vector<Text>{EvalErrorMessage(FormulaError::kWrongNumber, false)}) << c.text;
+  }
+}
+
 TEST(CalcSelection, ResultsThatCannotBeShownInsertNothing) {
   Notebook note(Locale::Russian());
   EXPECT_EQ(note.Calc(L"999999999999*999999999", {22, 0}), L"999999999999*999999999");

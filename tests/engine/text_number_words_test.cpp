@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/lang.h"
+#include "engine/core/lang_pairs.h"
 #include "engine/text/english_money.h"
 #include "engine/text/number_words.h"
+#include "engine/text/text_helpers.h"
 #include "tests/engine/text_test_support.h"
 
 namespace tallyman {
@@ -107,6 +110,39 @@ TEST(NumberToText, UnreadableNumbersAreReportedAndGiveNothing) {
     EXPECT_EQ(words.NumberToText(c.input, c.english, sink), L"") << c.input;
     ASSERT_EQ(sink.messages.size(), 1u) << c.input;
     EXPECT_EQ(sink.messages[0], c.message);
+  }
+}
+
+struct GroupingCase {
+  const wchar_t* input;
+  bool englishLocale;
+  bool englishInterface;
+  const wchar_t* appended;  // empty: refused with the "not a number" message
+};
+
+TEST(NumberToText, AGroupingSeparatorOnlyBeforeThreeDigits) {
+  const GroupingCase cases[] = {
+      // clang-format off
+      {L"1234,5", true, false, L""},
+      {L"1234,5", true, true, L""},
+      {L"1,23", true, true, L""},
+      {L"1,2345", true, false, L""},
+      {L"12,34,567", true, true, L""},
+      {L",5", true, false, L""},
+      {L"12\u00A034", false, false, L""},
+      {L"1,234.5", true, false, L" руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)"},
+      {L"-1, 234", true, false, L" руб. (минус Одна тысяча двести тридцать четыре рубля 00 копеек)"},
+      {L"1,234,567", true, true, L" (One Million Two Hundred Thirty Four Thousand Five Hundred Sixty Seven Dollars)"},
+      {L"1234,5", false, false, L" руб. (Одна тысяча двести тридцать четыре рубля 50 копеек)"},
+      {L"1\u00A0234,5", false, true, L" (One Thousand Two Hundred Thirty Four Dollars and 50 Cents)"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    NumberWords words(c.englishLocale ? Locale::English() : Locale::Russian());
+    RecordingSink sink;
+    EXPECT_EQ(words.NumberToText(c.input, c.englishInterface, sink), c.appended) << c.input;
+    const Text refusal = WithArgument(LangText(pairs::kNotANumber, c.englishInterface), c.input);
+    EXPECT_EQ(sink.messages, *c.appended ? std::vector<Text>{} : std::vector<Text>{refusal}) << c.input;
   }
 }
 
