@@ -81,4 +81,28 @@ e2e_poll 5 withdrawn || e2e_fail "NumLock as the hot key did not hide the active
 sleep 0.6
 num_lock_on || e2e_fail "NumLock as the hot key did not stay on after hiding"
 kill "$TRAYER_PID"
+kill -TERM "$E2E_PID"
+e2e_poll 10 e2e_program_exited || e2e_abort "the calculator in the tray still runs 10 s after SIGTERM"
+wait "$E2E_PID"
+E2E_PID=""
+
+# Kept on top (Stay=1), the window opens where it was closed, start after start: the place is
+# the client area's both ways, the frame is the window manager's.
+iconv -f UTF-8 -t CP1251 <<<$'[PLACE]\r\nLeft=333\r\nTop=239\r\nStay=1\r\n[SETS]\r\nConfirm=0\r\n' \
+  >"$E2E_DIR/app/tallyman.ini"
+client_corner() {
+  xwininfo -id "$E2E_WINDOW" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+corner_is() { [[ "$(client_corner)" == "$1" ]]; }
+for start in first second; do
+  e2e_start
+  e2e_poll 3 corner_is "333 239" || e2e_fail "the $start start with Stay=1 put the window at $(client_corner), not 333 239"
+  e2e_keys Escape
+  e2e_poll 10 e2e_program_exited || e2e_abort "Escape did not close the calculator kept on top"
+  wait "$E2E_PID"
+  E2E_PID=""
+  stored="$(e2e_settings | sed -n 's/^Left=//p') $(e2e_settings | sed -n 's/^Top=//p')"
+  [[ "$stored" == "333 239" ]] || e2e_fail "the $start start with Stay=1 stored the place $stored, not 333 239"
+  e2e_settings | grep -qx 'Stay=1' || e2e_fail "the $start start did not keep Stay=1"
+done
 e2e_pass

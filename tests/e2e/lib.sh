@@ -36,17 +36,24 @@ e2e_pass() {
   exit $((E2E_FAILED != 0))
 }
 
-# Polls a command every 50 ms until it succeeds or the time (in seconds) is up.
+# Polls a command every 50 ms until it succeeds or the time (in seconds) is up. The time only
+# stops a hang: keep it ten times the longest wait seen on a loaded machine, which E2E_TIMING=1
+# logs for every wait that succeeds.
 e2e_poll() {
   local seconds=$1
   shift
-  local tries=$((seconds * 20))
+  local tries=$((seconds * 20)) start=$EPOCHREALTIME
   while ((tries-- > 0)); do
-    "$@" && return 0
+    if "$@"; then
+      [[ -n "${E2E_TIMING:-}" ]] && e2e_log "waited $(e2e_since "$start") s of $seconds for $*"
+      return 0
+    fi
     sleep 0.05
   done
   return 1
 }
+
+e2e_since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }'; }
 
 e2e_stop_pid() {  # pid: TERM, up to 2 s, then KILL
   local pid=$1
@@ -137,7 +144,11 @@ e2e_setup() {
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data"
   export XDG_CACHE_HOME="$E2E_DIR/cache" XDG_RUNTIME_DIR="$E2E_DIR/runtime"
   export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-  unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+  unset SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+  # A session bus address that refuses: without one, libdbus would start a bus through dbus-launch
+  # (where dbus-x11 is installed) and leave it running; with the caller's, the program would meet
+  # whatever that desktop offers. Scripts that need a bus start their own.
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_DIR/no-session-bus"
   cp "$E2E_SOURCE_PROGRAM" "$E2E_DIR/app/tallyman" || e2e_abort "cannot copy the program"
 
   e2e_start_x
@@ -161,7 +172,8 @@ e2e_start() {
     >>"$E2E_DIR/program.log" 2>&1 &
   E2E_PID=$!
   E2E_WINDOW=""
-  e2e_poll 15 e2e_find_main_window || e2e_abort "the program showed no window"
+  # A first start after installing fonts can take several seconds (fontconfig builds its cache).
+  e2e_poll 30 e2e_find_main_window || e2e_abort "the program showed no window"
   e2e_focus "$E2E_WINDOW"
 }
 
