@@ -41,7 +41,6 @@ class StartUpTest : public QObject {
     QTest::addColumn<QByteArray>("contents");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("random bytes") << QByteArray::fromHex("9f00c3ff1a7e0a0a41ee02");
-    QTest::newRow("a process id with no name") << QByteArray("1\n");
   }
   void LockNobodyHoldsIsTakenOver() {
     QFETCH(QByteArray, contents);
