@@ -182,7 +182,7 @@ e2e_is_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]; }
 e2e_focus() {
   local window=$1
   timeout 5 xdotool windowactivate "$window" >/dev/null 2>&1
-  e2e_poll 5 e2e_is_active "$window" ||
+  e2e_poll 15 e2e_is_active "$window" ||
     e2e_abort "window $window did not become active; windows: $(e2e_describe_windows)"
 }
 
@@ -219,7 +219,7 @@ e2e_has_window_named() {
 
 e2e_wait_window_named() {
   E2E_FOUND=""
-  e2e_poll "${2:-5}" e2e_has_window_named "$1"
+  e2e_poll "${2:-15}" e2e_has_window_named "$1"
 }
 
 e2e_window_closed() { ! e2e_windows | grep -qx "$1"; }
@@ -238,12 +238,12 @@ e2e_clipboard_is() {
 e2e_set_clipboard() {
   printf '%s' "$1" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
   E2E_XCLIP_PIDS+=("$!")
-  e2e_poll 5 e2e_clipboard_is "$1" || e2e_abort "xclip could not take the clipboard"
+  e2e_poll 15 e2e_clipboard_is "$1" || e2e_abort "xclip could not take the clipboard"
 }
 
 # Checks that the clipboard comes to hold exactly $1 within a few seconds.
 e2e_expect_clipboard() {
-  if e2e_poll 5 e2e_clipboard_is "$1"; then return 0; fi
+  if e2e_poll 15 e2e_clipboard_is "$1"; then return 0; fi
   e2e_fail "clipboard holds [$E2E_CLIP], expected [$1] ($2)"
   return 1
 }
@@ -256,7 +256,7 @@ e2e_close() {
   local title=$1
   e2e_focus "$E2E_WINDOW"
   e2e_keys Escape
-  if ! e2e_wait_window_named "$title" 5; then
+  if ! e2e_wait_window_named "$title" 15; then
     e2e_program_exited && e2e_abort "the program closed without asking \"$title\""
     e2e_abort "no close question titled \"$title\"; windows: $(e2e_describe_windows)"
   fi
@@ -286,25 +286,25 @@ e2e_file_dialog() {
 # Waits for the file dialog titled $1, types the full path $2 into it and accepts it with Enter.
 e2e_fill_file_dialog() {
   local title=$1 path=$2
-  e2e_wait_window_named "$title" 5 || e2e_abort "no dialog titled \"$title\" opened; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$title" 15 || e2e_abort "no dialog titled \"$title\" opened; windows: $(e2e_describe_windows)"
   local dialog=$E2E_FOUND
   e2e_focus "$dialog"
   xdotool type --delay 40 "$path"
   e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
 }
 
 # Dismisses with Enter every message box (titled "Calculator") that comes up, one after another,
 # and counts them in E2E_MESSAGES; then focuses the main window again.
 E2E_MESSAGES=0
 e2e_dismiss_messages() {
-  local wait=5 box
+  local wait=15 box
   E2E_MESSAGES=0
   while e2e_wait_window_named "Calculator" "$wait"; do
     box=$E2E_FOUND
     e2e_focus "$box"
     e2e_keys Return
-    e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
+    e2e_poll 15 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
     E2E_MESSAGES=$((E2E_MESSAGES + 1))
     wait=1
   done

@@ -38,7 +38,7 @@ settings_value() { e2e_settings | sed -n "s/^$1=//p"; }
 end_with_signal() {
   local x=$1 signal=$2 tape=$3 status
   xdotool windowmove "$E2E_WINDOW" "$x" 120
-  e2e_poll 5 moved_to "$x" || e2e_fail "openbox did not move the window to x=$x"
+  e2e_poll 15 moved_to "$x" || e2e_fail "openbox did not move the window to x=$x"
   kill "-$signal" "$E2E_PID"
   e2e_poll 10 e2e_program_exited || e2e_abort "the program still runs 10 s after SIG$signal"
   wait "$E2E_PID"
@@ -69,11 +69,11 @@ before=$(folder_state)
 cp "$app/tallyman.ini" "$E2E_DIR/settings-before"
 (cd "$app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
 second=$!
-e2e_poll 5 e2e_gone "$second" || e2e_abort "the second copy still runs after 5 s"
+e2e_poll 15 e2e_gone "$second" || e2e_abort "the second copy still runs after 5 s"
 wait "$second"
 status=$?
 ((status == 0)) || e2e_fail "the second copy exited with status $status"
-e2e_poll 5 e2e_is_active "$first_window" ||
+e2e_poll 15 e2e_is_active "$first_window" ||
   e2e_fail "the first copy's window did not become active (active: $(xdotool getactivewindow 2>/dev/null))"
 cmp -s "$app/tallyman.ini" "$E2E_DIR/settings-before" || e2e_fail "the second copy changed the settings file"
 [[ "$(folder_state)" == "$before" ]] || e2e_fail "the second copy touched the program folder: $(folder_state)"
@@ -102,7 +102,7 @@ left_after_int=$(settings_value Left)
 second_copy_turned_away() {
   (cd "$app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
   local second=$!
-  e2e_poll 5 e2e_gone "$second" || e2e_abort "a second copy still runs after 5 s ($1)"
+  e2e_poll 15 e2e_gone "$second" || e2e_abort "a second copy still runs after 5 s ($1)"
   wait "$second" || e2e_fail "a second copy exited with status $? ($1)"
   [[ "$(copies)" == 1 ]] || e2e_fail "$(copies) copies run, expected one ($1)"
   # Asked while active, the running copy went away as at its hot key: bring it back.
@@ -123,13 +123,13 @@ second_copy_turned_away "after taking over a lock of random bytes"
 # written (a folder stands where the file goes): the message is dismissed and the program ends
 # as at any other signal, the folder untouched.
 e2e_keys 4 plus 4 equal n
-e2e_wait_window_named "Блокнот" 5 || e2e_abort "N opened no notebook; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Блокнот" 15 || e2e_abort "N opened no notebook; windows: $(e2e_describe_windows)"
 note=$E2E_FOUND
 e2e_focus "$note"
 xdotool type --delay 50 kept
 mkdir "$app/TallyNote.txt"
 e2e_keys alt+F4  # the window manager's close, as the close box gives it
-e2e_wait_window_named "Calculator" 5 || e2e_abort "closing the notebook showed no message; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Calculator" 15 || e2e_abort "closing the notebook showed no message; windows: $(e2e_describe_windows)"
 end_with_signal 120 TERM '\t=4\r\n+4\t=8\r\n'
 [[ -d "$app/TallyNote.txt" ]] || e2e_fail "the folder in the notebook file's place was replaced"
 rmdir "$app/TallyNote.txt"
@@ -140,7 +140,7 @@ dropped="$E2E_DIR/dropped.txt"
 printf 'old\r\n' >"$dropped"
 e2e_start
 e2e_keys 9 plus 1 equal n
-e2e_wait_window_named "Блокнот" 5 || e2e_abort "N opened no notebook; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Блокнот" 15 || e2e_abort "N opened no notebook; windows: $(e2e_describe_windows)"
 note=$E2E_FOUND
 e2e_focus "$note"
 read -r note_x note_y note_w note_h < <(xwininfo -id "$note" |
@@ -148,11 +148,11 @@ read -r note_x note_y note_w note_h < <(xwininfo -id "$note" |
        END {print x, y, w, h}')
 python3 "${BASH_SOURCE[0]%/*}/xdnd_drop.py" "$note" $((note_x + note_w / 2)) $((note_y + note_h / 2)) "$dropped" ||
   e2e_abort "the notebook did not take the dropped file"
-e2e_poll 5 e2e_has_window_named "$dropped" || e2e_abort "the notebook did not open the dropped file"
+e2e_poll 15 e2e_has_window_named "$dropped" || e2e_abort "the notebook did not open the dropped file"
 e2e_focus "$note"
 xdotool type --delay 50 new
 e2e_keys alt+F4
-e2e_wait_window_named "Подтверждение" 5 || e2e_abort "closing the notebook asked nothing; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Подтверждение" 15 || e2e_abort "closing the notebook asked nothing; windows: $(e2e_describe_windows)"
 end_with_signal 80 TERM '\t=9\r\n+1\t=10\r\n'
 [[ "$(head -c 6 "$dropped")" == newold ]] || e2e_fail "the dropped file's edit was not written: [$(head -c 40 "$dropped")]"
 e2e_pass
