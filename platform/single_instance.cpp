@@ -1,5 +1,8 @@
 #include "platform/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,6 +11,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cerrno>
 
 namespace tallyman::platform {
 namespace {
@@ -25,6 +29,32 @@ bool IsPrivateFolder(const QString& folder) {
   return info.isAbsolute() && info.isDir() && info.ownerId() == ::getuid() && !(info.permissions() & kOthersWrite);
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes the lock file at `path` when no process holds it locked. A running copy's QLockFile
+// keeps its file flock()ed from the moment it is created, so a file that can be locked here
+// belongs to nobody. The name is checked to still be that file, so a lock just made by another
+// start that removed the same stale file first is left alone. True when the name is free now.
+bool RemoveUnheldLockFile(const QByteArray& path) {
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno == ENOENT) return true;
+    // A link or an unreadable file: never a running copy's lock, which is a plain file it can read.
+    return (errno == ELOOP || errno == EACCES) && ::unlink(path.constData()) == 0;
+  }
+  bool removed = false;
+  struct stat opened = {};
+  struct stat named = {};
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+      ::lstat(path.constData(), &named) == 0 && SameFile(opened, named)) {
+    removed = ::unlink(path.constData()) == 0;
+  }
+  ::close(fd);
+  return removed;
+}
+
 }  // namespace
 
 const QByteArray SingleInstance::kShowRequest = QByteArrayLiteral("tallyman show\n");
@@ -38,8 +68,7 @@ SingleInstance::SingleInstance(QString runtimeFolder, QObject* parent) : QObject
 }
 
 SingleInstance::~SingleInstance() {
-  if (m_server) m_server->close();  // removes the socket file
-  if (m_lock) m_lock->unlock();
+  Release();
 }
 
 QString SingleInstance::DefaultRuntimeFolder() {
@@ -50,6 +79,7 @@ QString SingleInstance::DefaultRuntimeFolder() {
 
 SingleInstance::Standing SingleInstance::Claim() {
   if (m_lockPath.isEmpty()) return Standing::kAlone;
+  if (m_lock && m_server) return Standing::kFirst;
   m_lock = std::make_unique<QLockFile>(m_lockPath);
   // The first copy may run for weeks: its lock must never count as stale by age, only when the
   // copy that wrote it is gone (QLockFile checks the process id for that).
@@ -64,6 +94,25 @@ SingleInstance::Standing SingleInstance::Claim() {
   const bool heldByAnother = m_lock->error() == QLockFile::LockFailedError;
   m_lock.reset();
   return heldByAnother ? Standing::kAnotherRuns : Standing::kAlone;
+}
+
+SingleInstance::Standing SingleInstance::ClaimStale() {
+  if (m_lockPath.isEmpty()) return Standing::kAlone;
+  if (m_lock && m_server) return Standing::kFirst;
+  if (!RemoveUnheldLockFile(QFile::encodeName(m_lockPath))) return Standing::kAnotherRuns;
+  return Claim();
+}
+
+void SingleInstance::Release() {
+  if (m_server) {
+    m_server->close();  // removes the socket file
+    delete m_server;
+    m_server = nullptr;
+  }
+  if (m_lock) {
+    m_lock->unlock();
+    m_lock.reset();
+  }
 }
 
 bool SingleInstance::Listen() {

@@ -37,7 +37,16 @@ class SingleInstance : public QObject {
 
   // Tries to take the lock, waiting briefly for a copy that is just letting it go. A lock left
   // behind by a copy that was killed is taken over. The first copy then starts listening.
+  // Holding the lock already, it stays kFirst.
   Standing Claim();
+
+  // For a copy that found the lock taken and nobody listening: a lock file that no running copy
+  // holds open (empty, damaged, or left by a copy long gone) is removed and the lock claimed
+  // anew. A copy still starting holds its file, so it keeps its lock and this stays kAnotherRuns.
+  Standing ClaimStale();
+
+  // Stops listening and lets the lock go; a later Claim() takes them again.
+  void Release();
 
   // For a later copy: delivers the show request to the first one. True when a copy listened and
   // the request was written to it; false when nobody answered (the first copy is still starting).

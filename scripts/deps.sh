@@ -13,6 +13,7 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   packages+=(qt6-wayland)  # runs natively in a Wayland session
   if [ "$what" = test ]; then
     packages+=(weston dbus python3-dbus python3-gi)  # a headless Wayland compositor; a private bus with the mock portal
+    packages+=(dbus-x11)  # dbus-launch, as on most desktops: the tests must pass with it there
     packages+=(xvfb openbox xdotool xclip x11-utils poppler-utils)  # poppler-utils: pdftotext reads printed PDFs back
     packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
     packages+=(xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin)  # the real portal's global shortcuts

@@ -49,8 +49,10 @@ const ButtonInfo kButtonTable[] = {
 // Escape answers with the cancel button's result; the close box always answers cancel.
 class LocalizedDialog : public QDialog {
  public:
-  LocalizedDialog(QWidget* parent, int escapeResult) : QDialog(parent), m_escapeResult(escapeResult) {}
+  LocalizedDialog(QWidget* parent, int escapeResult, int absentUserResult)
+      : QDialog(parent), m_escapeResult(escapeResult), m_absentUserResult(absentUserResult) {}
   void reject() override { done(kResultCancel); }
+  int AbsentUserResult() const { return m_absentUserResult; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
@@ -63,6 +65,7 @@ class LocalizedDialog : public QDialog {
 
  private:
   int m_escapeResult;
+  int m_absentUserResult;
 };
 
 QStyle::StandardPixmap IconOf(DialogKind kind) {
@@ -89,6 +92,13 @@ int EscapeResultOf(DialogButtons buttons) {
   if (buttons & kButtonCancel) return kResultCancel;
   if (buttons & kButtonNo) return kResultNo;
   return kResultOk;
+}
+
+int AbsentUserResultOf(bool input, DialogButtons buttons) {
+  if (input) return kResultCancel;
+  if (buttons & kButtonYes) return kResultYes;
+  const int defaultResult = DefaultResultOf(buttons);
+  return defaultResult >= 0 ? defaultResult : EscapeResultOf(buttons);
 }
 
 int RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
@@ -119,7 +129,7 @@ QString DialogTitle(DialogKind kind, bool english) {
 
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
                                bool english) {
-  auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons));
+  auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons), AbsentUserResultOf(false, buttons));
   dialog->setFont(QApplication::font("QMessageBox"));  // the desktop's message font, not the tape's
   dialog->setWindowTitle(DialogTitle(kind, english));
   const DialogUnits units = MeasureDialogUnits(dialog->font());
@@ -223,7 +233,7 @@ bool InputText(QWidget* parent, const QString& title, const QString& prompt, QSt
     return true;
   }
 
-  auto* dialog = new LocalizedDialog(parent, kResultCancel);
+  auto* dialog = new LocalizedDialog(parent, kResultCancel, AbsentUserResultOf(true, 0));
   dialog->setFont(QApplication::font("QMessageBox"));
   dialog->setWindowTitle(title);
   const DialogUnits units = MeasureDialogUnits(dialog->font());
@@ -270,6 +280,17 @@ bool InputText(QWidget* parent, const QString& title, const QString& prompt, QSt
 
   if (RunDialog(dialog, onTop, ScreenOf(parent)) != kResultOk) return false;
   text = typed;
+  return true;
+}
+
+int AbsentUserResult(const DialogRequest& request) {
+  return AbsentUserResultOf(request.input, request.buttons);
+}
+
+bool AnswerForAbsentUser(QWidget* dialog) {
+  auto* open = dynamic_cast<LocalizedDialog*>(dialog);
+  if (!open) return false;
+  open->done(open->AbsentUserResult());
   return true;
 }
 

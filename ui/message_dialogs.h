@@ -72,6 +72,13 @@ bool Confirm(QWidget* parent, const QString& question, bool onTop, bool english)
 bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
                const QFont* font = nullptr);
 
+// When nobody is left to answer (the program ends on a signal): a question is answered Yes, or
+// else with its default button; a message counts as read; a prompt is cancelled.
+int AbsentUserResult(const DialogRequest& request);
+// Answers `dialog` that way when it is an open message, question or prompt of this module; false
+// for any other widget.
+bool AnswerForAbsentUser(QWidget* dialog);
+
 // The dialog itself, not yet shown (laid out, centred, titled); exposed for layout tests.
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
                                bool english);

@@ -1,5 +1,6 @@
 #include "ui/stay_on_top.h"
 
+#include <QRect>
 #include <QWidget>
 #include <QWindow>
 
@@ -13,7 +14,13 @@ void KeepOnTop(QWidget* window, bool on) {
     window->overrideWindowFlags(flags);
     native->setFlags(flags);
   } else {
-    window->setWindowFlags(flags);  // not created yet: nothing is shown that could be hidden
+    // Not created yet: nothing is shown that could be hidden. setWindowFlags() puts the window
+    // back with move(), which places the frame's corner where the client area was; a place
+    // already given is given again as the client area's.
+    const bool placed = window->testAttribute(Qt::WA_Moved);
+    const QRect client = window->geometry();
+    window->setWindowFlags(flags);
+    if (placed) window->setGeometry(client);
   }
 }
 

@@ -22,7 +22,7 @@ tray_icon() {
 
 num_lock_on && e2e_abort "NumLock should be off on a fresh display"
 e2e_start
-e2e_poll 5 num_lock_on || e2e_fail "NumLock was not switched on while the calculator is active"
+e2e_poll 15 num_lock_on || e2e_fail "NumLock was not switched on while the calculator is active"
 e2e_keys 1 2 plus 5 equal
 
 xterm -geometry 40x10+300+300 >/dev/null 2>&1 &
@@ -35,11 +35,11 @@ xterm_window=$(xdotool search --onlyvisible --pid "$XTERM_PID" | head -n 1)
 e2e_focus "$xterm_window"
 
 xdotool key Pause
-e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the calculator forward from the xterm"
+e2e_poll 15 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the calculator forward from the xterm"
 xdotool key Pause
-e2e_poll 5 iconic || e2e_fail "Pause on the active calculator did not minimize it (no tray)"
+e2e_poll 15 iconic || e2e_fail "Pause on the active calculator did not minimize it (no tray)"
 xdotool key Pause
-e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the minimized calculator back"
+e2e_poll 15 e2e_is_active "$E2E_WINDOW" || e2e_fail "Pause did not bring the minimized calculator back"
 e2e_keys c
 e2e_expect_clipboard 17 "the tape kept its result through hiding"
 
@@ -48,11 +48,11 @@ TRAYER_PID=$!
 sleep 1
 e2e_focus "$E2E_WINDOW"
 xdotool key Pause
-e2e_poll 5 withdrawn || e2e_fail "with a tray Pause did not hide the calculator"
+e2e_poll 15 withdrawn || e2e_fail "with a tray Pause did not hide the calculator"
 TRAY_ICON=""
-if e2e_poll 5 tray_icon; then
+if e2e_poll 15 tray_icon; then
   xdotool mousemove --window "$TRAY_ICON" 5 5 click 1
-  e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "a left click on the tray icon did not bring the calculator back"
+  e2e_poll 15 e2e_is_active "$E2E_WINDOW" || e2e_fail "a left click on the tray icon did not bring the calculator back"
   tray_icon && e2e_fail "the tray icon stayed after restoring"
 else
   e2e_fail "no tray icon appeared; windows: $(e2e_describe_windows)"
@@ -72,13 +72,37 @@ e2e_poll 15 tray_icon || e2e_abort "started in the tray, no tray icon appeared"
 shown=$(e2e_windows | grep -vx "$TRAY_ICON")
 [[ -z "$shown" ]] || e2e_fail "started in the tray, a window was shown: $shown (tray icon $TRAY_ICON)"
 xdotool key Num_Lock
-e2e_poll 5 e2e_find_main_window || e2e_abort "NumLock as the hot key did not bring the calculator out of the tray"
-e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "the calculator came out of the tray inactive"
+e2e_poll 15 e2e_find_main_window || e2e_abort "NumLock as the hot key did not bring the calculator out of the tray"
+e2e_poll 15 e2e_is_active "$E2E_WINDOW" || e2e_fail "the calculator came out of the tray inactive"
 sleep 0.6  # past the second look at the lock after the key's release
 num_lock_on || e2e_fail "NumLock as the hot key did not stay on"
 xdotool key Num_Lock
-e2e_poll 5 withdrawn || e2e_fail "NumLock as the hot key did not hide the active calculator"
+e2e_poll 15 withdrawn || e2e_fail "NumLock as the hot key did not hide the active calculator"
 sleep 0.6
 num_lock_on || e2e_fail "NumLock as the hot key did not stay on after hiding"
 kill "$TRAYER_PID"
+kill -TERM "$E2E_PID"
+e2e_poll 10 e2e_program_exited || e2e_abort "the calculator in the tray still runs 10 s after SIGTERM"
+wait "$E2E_PID"
+E2E_PID=""
+
+# Kept on top (Stay=1), the window opens where it was closed, start after start: the place is
+# the client area's both ways, the frame is the window manager's.
+iconv -f UTF-8 -t CP1251 <<<$'[PLACE]\r\nLeft=333\r\nTop=239\r\nStay=1\r\n[SETS]\r\nConfirm=0\r\n' \
+  >"$E2E_DIR/app/tallyman.ini"
+client_corner() {
+  xwininfo -id "$E2E_WINDOW" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+corner_is() { [[ "$(client_corner)" == "$1" ]]; }
+for start in first second; do
+  e2e_start
+  e2e_poll 3 corner_is "333 239" || e2e_fail "the $start start with Stay=1 put the window at $(client_corner), not 333 239"
+  e2e_keys Escape
+  e2e_poll 10 e2e_program_exited || e2e_abort "Escape did not close the calculator kept on top"
+  wait "$E2E_PID"
+  E2E_PID=""
+  stored="$(e2e_settings | sed -n 's/^Left=//p') $(e2e_settings | sed -n 's/^Top=//p')"
+  [[ "$stored" == "333 239" ]] || e2e_fail "the $start start with Stay=1 stored the place $stored, not 333 239"
+  e2e_settings | grep -qx 'Stay=1' || e2e_fail "the $start start did not keep Stay=1"
+done
 e2e_pass

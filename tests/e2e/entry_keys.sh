@@ -51,7 +51,7 @@ e2e_keys 6 plus 6 equal
 height=$(xwininfo -id "$E2E_WINDOW" | awk '/Height:/ {print $2}')
 xdotool mousemove --window "$E2E_WINDOW" 12 $((height - 19)) click 1
 e2e_expect_clipboard 12 "a click on the sign display"
-e2e_wait_window_named "Результаты" 5 || e2e_fail "a click on the sign display did not show the results window"
+e2e_wait_window_named "Результаты" 15 || e2e_fail "a click on the sign display did not show the results window"
 
 e2e_close "Подтверждение"
 e2e_pass

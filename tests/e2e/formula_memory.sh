@@ -12,12 +12,12 @@ e2e_start
 # window closes by them.
 in_window() {
   e2e_keys "$1"
-  e2e_wait_window_named "$2" 5 || e2e_abort "$1 opened no window \"$2\"; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$2" 15 || e2e_abort "$1 opened no window \"$2\"; windows: $(e2e_describe_windows)"
   local window=$E2E_FOUND
   e2e_focus "$window"
   # shellcheck disable=SC2086  # one key a word
   e2e_keys $3
-  e2e_poll 5 e2e_window_closed "$window" || e2e_abort "\"$3\" did not close the window \"$2\""
+  e2e_poll 15 e2e_window_closed "$window" || e2e_abort "\"$3\" did not close the window \"$2\""
   e2e_focus "$E2E_WINDOW"
 }
 
@@ -31,7 +31,7 @@ e2e_keys plus ctrl+3 c
 e2e_expect_clipboard 62.8318 "Ctrl+3 adds the stored slot"
 
 e2e_keys 2 1 s
-e2e_poll 5 e2e_clipboard_is "21 руб. (Двадцать один рубль 00 копеек)" ||
+e2e_poll 15 e2e_clipboard_is "21 руб. (Двадцать один рубль 00 копеек)" ||
   e2e_fail "S put [$E2E_CLIP] on the clipboard"
 
 e2e_close "Подтверждение"

@@ -10,10 +10,10 @@ e2e_setup
 refuse_close() {
   e2e_focus "$E2E_WINDOW"
   e2e_keys Escape
-  e2e_wait_window_named "$1" 5 || e2e_abort "no close question titled \"$1\"; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$1" 15 || e2e_abort "no close question titled \"$1\"; windows: $(e2e_describe_windows)"
   e2e_focus "$E2E_FOUND"
   e2e_keys Escape
-  e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
+  e2e_poll 15 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
   e2e_program_exited && e2e_abort "the program closed although the close question was answered No"
   e2e_focus "$E2E_WINDOW"
 }
@@ -35,11 +35,11 @@ load_through_menu() {
   e2e_keys "$1"
   e2e_poll 3 e2e_menu_open || e2e_abort "$1 opened no menu: the menu bar's File caption is not the expected one"
   e2e_keys "$2"
-  e2e_wait_window_named "$3" 5 || e2e_abort "$1 $2 opened no dialog \"$3\"; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$3" 15 || e2e_abort "$1 $2 opened no dialog \"$3\"; windows: $(e2e_describe_windows)"
   local dialog=$E2E_FOUND
   e2e_focus "$dialog"
   e2e_keys Escape
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the load dialog"
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the load dialog"
   e2e_layout us
   e2e_focus "$E2E_WINDOW"
 }
@@ -66,7 +66,7 @@ e2e_expect_clipboard 42 "6 * 7 = after the language switch"
 before=$(geometry)
 moved() { local now; now=$(geometry); [[ "$now" != "$before" && "$now" == *" 300 180" ]]; }
 xdotool windowmove "$E2E_WINDOW" 100 150 windowsize "$E2E_WINDOW" 300 180
-e2e_poll 5 moved || e2e_fail "openbox did not move and resize the window: $(geometry)"
+e2e_poll 15 moved || e2e_fail "openbox did not move and resize the window: $(geometry)"
 placed=$(geometry)
 e2e_close "Confirm"
 e2e_settings | grep -qx 'Lang=1' || e2e_abort "closing in English did not store Lang=1 in tallyman.ini"

@@ -36,17 +36,24 @@ e2e_pass() {
   exit $((E2E_FAILED != 0))
 }
 
-# Polls a command every 50 ms until it succeeds or the time (in seconds) is up.
+# Polls a command every 50 ms until it succeeds or the time (in seconds) is up. The time only
+# stops a hang: keep it ten times the longest wait seen on a loaded machine, which E2E_TIMING=1
+# logs for every wait that succeeds.
 e2e_poll() {
   local seconds=$1
   shift
-  local tries=$((seconds * 20))
+  local tries=$((seconds * 20)) start=$EPOCHREALTIME
   while ((tries-- > 0)); do
-    "$@" && return 0
+    if "$@"; then
+      [[ -n "${E2E_TIMING:-}" ]] && e2e_log "waited $(e2e_since "$start") s of $seconds for $*"
+      return 0
+    fi
     sleep 0.05
   done
   return 1
 }
+
+e2e_since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }'; }
 
 e2e_stop_pid() {  # pid: TERM, up to 2 s, then KILL
   local pid=$1
@@ -137,7 +144,11 @@ e2e_setup() {
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data"
   export XDG_CACHE_HOME="$E2E_DIR/cache" XDG_RUNTIME_DIR="$E2E_DIR/runtime"
   export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-  unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+  unset SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+  # A session bus address that refuses: without one, libdbus would start a bus through dbus-launch
+  # (where dbus-x11 is installed) and leave it running; with the caller's, the program would meet
+  # whatever that desktop offers. Scripts that need a bus start their own.
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_DIR/no-session-bus"
   cp "$E2E_SOURCE_PROGRAM" "$E2E_DIR/app/tallyman" || e2e_abort "cannot copy the program"
 
   e2e_start_x
@@ -161,7 +172,8 @@ e2e_start() {
     >>"$E2E_DIR/program.log" 2>&1 &
   E2E_PID=$!
   E2E_WINDOW=""
-  e2e_poll 15 e2e_find_main_window || e2e_abort "the program showed no window"
+  # A first start after installing fonts can take several seconds (fontconfig builds its cache).
+  e2e_poll 30 e2e_find_main_window || e2e_abort "the program showed no window"
   e2e_focus "$E2E_WINDOW"
 }
 
@@ -170,7 +182,7 @@ e2e_is_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]; }
 e2e_focus() {
   local window=$1
   timeout 5 xdotool windowactivate "$window" >/dev/null 2>&1
-  e2e_poll 5 e2e_is_active "$window" ||
+  e2e_poll 15 e2e_is_active "$window" ||
     e2e_abort "window $window did not become active; windows: $(e2e_describe_windows)"
 }
 
@@ -207,7 +219,7 @@ e2e_has_window_named() {
 
 e2e_wait_window_named() {
   E2E_FOUND=""
-  e2e_poll "${2:-5}" e2e_has_window_named "$1"
+  e2e_poll "${2:-15}" e2e_has_window_named "$1"
 }
 
 e2e_window_closed() { ! e2e_windows | grep -qx "$1"; }
@@ -226,12 +238,12 @@ e2e_clipboard_is() {
 e2e_set_clipboard() {
   printf '%s' "$1" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
   E2E_XCLIP_PIDS+=("$!")
-  e2e_poll 5 e2e_clipboard_is "$1" || e2e_abort "xclip could not take the clipboard"
+  e2e_poll 15 e2e_clipboard_is "$1" || e2e_abort "xclip could not take the clipboard"
 }
 
 # Checks that the clipboard comes to hold exactly $1 within a few seconds.
 e2e_expect_clipboard() {
-  if e2e_poll 5 e2e_clipboard_is "$1"; then return 0; fi
+  if e2e_poll 15 e2e_clipboard_is "$1"; then return 0; fi
   e2e_fail "clipboard holds [$E2E_CLIP], expected [$1] ($2)"
   return 1
 }
@@ -244,7 +256,7 @@ e2e_close() {
   local title=$1
   e2e_focus "$E2E_WINDOW"
   e2e_keys Escape
-  if ! e2e_wait_window_named "$title" 5; then
+  if ! e2e_wait_window_named "$title" 15; then
     e2e_program_exited && e2e_abort "the program closed without asking \"$title\""
     e2e_abort "no close question titled \"$title\"; windows: $(e2e_describe_windows)"
   fi
@@ -274,25 +286,25 @@ e2e_file_dialog() {
 # Waits for the file dialog titled $1, types the full path $2 into it and accepts it with Enter.
 e2e_fill_file_dialog() {
   local title=$1 path=$2
-  e2e_wait_window_named "$title" 5 || e2e_abort "no dialog titled \"$title\" opened; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$title" 15 || e2e_abort "no dialog titled \"$title\" opened; windows: $(e2e_describe_windows)"
   local dialog=$E2E_FOUND
   e2e_focus "$dialog"
   xdotool type --delay 40 "$path"
   e2e_keys Return
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "the dialog \"$title\" did not accept $path"
 }
 
 # Dismisses with Enter every message box (titled "Calculator") that comes up, one after another,
 # and counts them in E2E_MESSAGES; then focuses the main window again.
 E2E_MESSAGES=0
 e2e_dismiss_messages() {
-  local wait=5 box
+  local wait=15 box
   E2E_MESSAGES=0
   while e2e_wait_window_named "Calculator" "$wait"; do
     box=$E2E_FOUND
     e2e_focus "$box"
     e2e_keys Return
-    e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
+    e2e_poll 15 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
     E2E_MESSAGES=$((E2E_MESSAGES + 1))
     wait=1
   done

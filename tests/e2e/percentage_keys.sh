@@ -24,10 +24,10 @@ done
 
 # Alt+F4 asks the same question as Escape; the answer No keeps the program and its tape.
 e2e_keys alt+F4
-e2e_wait_window_named "Подтверждение" 5 || e2e_abort "Alt+F4 asked no close question; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Подтверждение" 15 || e2e_abort "Alt+F4 asked no close question; windows: $(e2e_describe_windows)"
 e2e_focus "$E2E_FOUND"
 e2e_keys Escape
-e2e_poll 5 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
+e2e_poll 15 e2e_window_closed "$E2E_FOUND" || e2e_abort "Escape did not answer the close question"
 e2e_program_exited && e2e_abort "the program closed although the close question was answered No"
 e2e_focus "$E2E_WINDOW"
 e2e_keys plus 1 equal c

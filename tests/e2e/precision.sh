@@ -12,12 +12,12 @@ precision() {
   e2e_layout ru
   e2e_keys alt+Cyrillic_ka Cyrillic_te
   e2e_layout us
-  e2e_wait_window_named "Точность..." 5 || e2e_abort "no precision dialog; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "Точность..." 15 || e2e_abort "no precision dialog; windows: $(e2e_describe_windows)"
   local dialog=$E2E_FOUND
   e2e_focus "$dialog"
   # shellcheck disable=SC2086  # one key a word
   e2e_keys $1 "$2"
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "$2 did not close the precision dialog"
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "$2 did not close the precision dialog"
   e2e_focus "$E2E_WINDOW"
 }
 

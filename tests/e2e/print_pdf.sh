@@ -12,7 +12,7 @@ e2e_start
 e2e_keys 1 2 plus 5 equal
 e2e_focus "$E2E_WINDOW"
 e2e_keys ctrl+p
-e2e_wait_window_named "Печать вычислений" 5 || e2e_abort "Ctrl+P opened no print dialog; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Печать вычислений" 15 || e2e_abort "Ctrl+P opened no print dialog; windows: $(e2e_describe_windows)"
 e2e_focus "$E2E_FOUND"
 xdotool type --delay 40 "Budget"
 e2e_keys Return

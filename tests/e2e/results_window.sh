@@ -18,7 +18,7 @@ expect_total() {
 e2e_start
 e2e_keys 1 2 plus 5 equal 3 asterisk 4 equal 1 0 0 minus 1 equal
 e2e_keys F2
-e2e_wait_window_named "Результаты" 5 || e2e_abort "F2 showed no results window; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Результаты" 15 || e2e_abort "F2 showed no results window; windows: $(e2e_describe_windows)"
 res=$E2E_FOUND
 expect_total 128 "three calculations 17, 12 and 99"
 
@@ -28,7 +28,7 @@ e2e_expect_file "$out/results.txt" '12+5\t=17\r\n3*4\t=12\r\n100-1\t=99\r\n' "Ct
 # F7 on the first entry puts 17 into the entry line and brings the main window forward.
 e2e_focus "$res"
 e2e_keys Home F7
-e2e_poll 5 e2e_is_active "$E2E_WINDOW" || e2e_fail "F7 did not bring the main window forward"
+e2e_poll 15 e2e_is_active "$E2E_WINDOW" || e2e_fail "F7 did not bring the main window forward"
 e2e_focus "$E2E_WINDOW"
 e2e_keys plus 3 equal c
 e2e_expect_clipboard 20 "17 taken with F7, + 3 ="
@@ -63,10 +63,10 @@ e2e_expect_file "$out/all.txt" '\r\n\t=12\r\n+5\t=17\r\n\r\n12+5\t=17\r\n\r\n'\
 # Escape closes the results window; F2 in the main window brings it back.
 e2e_focus "$res"
 e2e_keys Escape
-e2e_poll 5 e2e_window_closed "$res" || e2e_fail "Escape did not close the results window"
+e2e_poll 15 e2e_window_closed "$res" || e2e_fail "Escape did not close the results window"
 e2e_focus "$E2E_WINDOW"
 e2e_keys F2
-e2e_poll 5 e2e_has_window_named "Результаты" || e2e_fail "F2 did not show the results window again"
+e2e_poll 15 e2e_has_window_named "Результаты" || e2e_fail "F2 did not show the results window again"
 
 e2e_close "Подтверждение"
 e2e_pass

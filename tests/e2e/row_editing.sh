@@ -11,12 +11,12 @@ e2e_setup
 row_dialog() {
   # shellcheck disable=SC2086  # one key a word
   e2e_keys $1
-  e2e_wait_window_named "$2" 5 || e2e_abort "$1 opened no dialog \"$2\"; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "$2" 15 || e2e_abort "$1 opened no dialog \"$2\"; windows: $(e2e_describe_windows)"
   local dialog=$E2E_FOUND
   e2e_focus "$dialog"
   # shellcheck disable=SC2086
   e2e_keys $3 Return
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Enter did not close the dialog \"$2\""
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Enter did not close the dialog \"$2\""
   e2e_focus "$E2E_WINDOW"
 }
 
@@ -47,18 +47,18 @@ e2e_expect_clipboard 21 "start value edited to 20"
 
 # A zero operand is refused with a message; Escape then cancels the dialog and nothing changes.
 e2e_keys Tab End F5
-e2e_wait_window_named "Изменение:  стр. 3/3" 5 || e2e_abort "F5 opened no dialog; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Изменение:  стр. 3/3" 15 || e2e_abort "F5 opened no dialog; windows: $(e2e_describe_windows)"
 dialog=$E2E_FOUND
 e2e_focus "$dialog"
 e2e_keys ctrl+a 0 Return
-e2e_wait_window_named "Calculator" 5 || e2e_fail "a zero operand showed no message"
+e2e_wait_window_named "Calculator" 15 || e2e_fail "a zero operand showed no message"
 box=$E2E_FOUND
 e2e_focus "$box"
 e2e_keys Return
-e2e_poll 5 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
+e2e_poll 15 e2e_window_closed "$box" || e2e_abort "Enter did not close the message"
 e2e_focus "$dialog"
 e2e_keys Escape
-e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the row dialog"
+e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the row dialog"
 e2e_focus "$E2E_WINDOW"
 e2e_keys c
 e2e_expect_clipboard 21 "a refused zero and a cancelled dialog leave the tape alone"
@@ -68,13 +68,13 @@ dialog_place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Abs
 open_row_dialog() {
   e2e_focus "$E2E_WINDOW"
   e2e_keys Tab End F5
-  e2e_wait_window_named "Изменение:  стр. 3/3" 5 || e2e_abort "F5 opened no dialog; windows: $(e2e_describe_windows)"
+  e2e_wait_window_named "Изменение:  стр. 3/3" 15 || e2e_abort "F5 opened no dialog; windows: $(e2e_describe_windows)"
   dialog=$E2E_FOUND
   e2e_focus "$dialog"
 }
 close_row_dialog() {
   e2e_keys Escape
-  e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the row dialog"
+  e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the row dialog"
 }
 open_row_dialog
 first=$(dialog_place "$dialog")

@@ -11,7 +11,7 @@ select_text() {
   printf '%s' "$1" | xclip -i -selection primary -quiet >/dev/null 2>&1 &
   E2E_XCLIP_PIDS+=("$!")
   selection_is() { [[ "$(timeout 2 xclip -o -selection primary 2>/dev/null)" == "$1" ]]; }
-  e2e_poll 5 selection_is "$1" || e2e_abort "xclip could not take the primary selection"
+  e2e_poll 15 selection_is "$1" || e2e_abort "xclip could not take the primary selection"
 }
 
 # A middle click in the middle of the entry line, at the bottom of the main window.
@@ -49,22 +49,22 @@ e2e_expect_clipboard 77 "a middle click with \"garbage\" selected"
 
 # Enter answers the focused button: Tab to "Отменить" in the row dialog cancels the change.
 e2e_keys ctrl+Delete 1 0 plus 5 equal Tab F5
-e2e_wait_window_named "Изменение:  стр. 2/2" 5 || e2e_abort "F5 opened no row dialog; windows: $(e2e_describe_windows)"
+e2e_wait_window_named "Изменение:  стр. 2/2" 15 || e2e_abort "F5 opened no row dialog; windows: $(e2e_describe_windows)"
 dialog=$E2E_FOUND
 e2e_focus "$dialog"
 e2e_keys ctrl+a 7 Tab Tab Return
-e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Enter on the focused Cancel did not close the row dialog"
+e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Enter on the focused Cancel did not close the row dialog"
 e2e_focus "$E2E_WINDOW"
 e2e_keys c
 e2e_expect_clipboard 15 "Enter on the focused Cancel leaves the row alone"
 
 # Tab to "Нет" in the close question keeps the program running.
 e2e_keys Escape
-e2e_wait_window_named "Подтверждение" 5 || e2e_abort "Escape asked no close question"
+e2e_wait_window_named "Подтверждение" 15 || e2e_abort "Escape asked no close question"
 question=$E2E_FOUND
 e2e_focus "$question"
 e2e_keys Tab Return
-e2e_poll 5 e2e_window_closed "$question" || e2e_abort "Enter on the focused No did not answer the question"
+e2e_poll 15 e2e_window_closed "$question" || e2e_abort "Enter on the focused No did not answer the question"
 e2e_program_exited && e2e_abort "Enter on the focused No closed the program"
 
 e2e_close "Подтверждение"

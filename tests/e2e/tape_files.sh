@@ -42,11 +42,11 @@ e2e_expect_clipboard 16 "a first row +5 =15 starts the tape at 15"
 
 # Escape cancels the dialog and changes nothing.
 e2e_keys ctrl+l
-e2e_wait_window_named "Загрузить вычисления из файла" 5 || e2e_abort "Ctrl+L opened no dialog"
+e2e_wait_window_named "Загрузить вычисления из файла" 15 || e2e_abort "Ctrl+L opened no dialog"
 dialog=$E2E_FOUND
 e2e_focus "$dialog"
 e2e_keys Escape
-e2e_poll 5 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the load dialog"
+e2e_poll 15 e2e_window_closed "$dialog" || e2e_abort "Escape did not cancel the load dialog"
 e2e_focus "$E2E_WINDOW"
 e2e_keys c
 e2e_expect_clipboard 16 "a cancelled load keeps the tape"

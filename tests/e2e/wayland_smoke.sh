@@ -45,7 +45,8 @@ trap 'exit 1' INT TERM HUP
 mkdir -p "$dir/home" "$dir/config" "$dir/data" "$dir/cache" "$dir/app"
 export HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data" XDG_CACHE_HOME="$dir/cache"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=wayland
-unset DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+unset DISPLAY SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/no-session-bus"  # refuses: no bus is started and left behind
 cp "$program" "$dir/app/tallyman" || exit 1
 weston_start "$dir" || { echo "FAIL: weston did not start" >&2; exit 1; }
 

@@ -63,7 +63,7 @@ class=$(xprop -id "$E2E_WINDOW" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 e2e_keys F1
 # shellcheck disable=SC2317  # called by e2e_poll
 e2e_opened() { [[ -s "$E2E_DIR/opened" ]]; }
-if e2e_poll 5 e2e_opened; then
+if e2e_poll 15 e2e_opened; then
   help="file://$prefix/share/doc/tallyman/Tallyman.html"
   [[ "$(cat "$E2E_DIR/opened")" == "$help" ]] || e2e_fail "F1 opened \"$(cat "$E2E_DIR/opened")\", expected $help"
 else

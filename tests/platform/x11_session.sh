@@ -71,7 +71,10 @@ fi
 mkdir -p "$dir/home" "$dir/runtime"
 chmod 700 "$dir/runtime"
 export HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" QT_QPA_PLATFORM=xcb
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
+unset SESSION_MANAGER QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
+# A session bus address that refuses, so no bus is started through dbus-launch and left behind;
+# a test that needs a bus starts its own (sni_run.sh).
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/no-session-bus"
 
 # openbox's stock configuration binds Print (to a screenshot tool), so the session's has no keys.
 if ((with_wm)); then

@@ -1,8 +1,6 @@
 // The main window with large tapes: a key press with 10,000 rows on the tape and 1,000 results,
-// and loading a 100,000-row tape file. The timing lives in bench/window/window_bench.cpp; here only a
-// smoke bound generous enough for a loaded machine catches a change that makes them hopeless.
-#include <QElapsedTimer>
-
+// and loading a 100,000-row tape file. How fast lives in bench/window/window_bench.cpp; here only
+// what they show.
 #include "ui_test_support.h"
 
 using namespace tallyman;
@@ -27,17 +25,11 @@ class PerformanceTest : public QObject {
     RepaintNow(*window);
 
     const QString keys = "+5*2-3/4+7=";
-    double total = 0;
     for (const QChar key : keys) {
-      QElapsedTimer timer;
-      timer.start();
       TypeText(window->Ed(), QString(key));
       RepaintNow(*window);
-      const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-      total += ms;
     }
     QCOMPARE(window->Lb()->model()->rowCount(), 10005);
-    QVERIFY2(total < 5000, "a key press takes seconds");
   }
 
   void loadingAHundredThousandRows() {
@@ -45,14 +37,10 @@ class PerformanceTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
     WriteLongTape(folder.File("huge.txt"), 100000);
-    QElapsedTimer timer;
-    timer.start();
     window->LoadTapeFromFile(folder.File("huge.txt"));
     RepaintNow(*window);
-    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     QCOMPARE(window->Lb()->model()->rowCount(), 100000);
     QCOMPARE(window->Ed()->text(), QString("100") + kNbsp + "000");
-    QVERIFY2(ms < 60000, "loading takes a minute");
   }
 };
 

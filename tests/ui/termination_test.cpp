@@ -1,5 +1,7 @@
 // Termination signals reach the interface thread, and close the main window as any close does.
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,6 +126,60 @@ class TerminationTest : public QObject {
     const QByteArray settings = ReadFile(folder.File(QStringLiteral("tallyman.ini")));
     QVERIFY(settings.contains(questionOpen ? "Confirm=1" : "Confirm=0"));
     if (!questionOpen) QVERIFY(ReadFile(folder.File(QStringLiteral("TallyNote.txt"))).startsWith("kept"));
+  }
+
+  // The signal comes while the notebook is inside its own close (its close box), with a dropped
+  // file's save question open or with the message that its own file could not be written open
+  // (a folder stands in its place), or while it merely holds a dropped file's edit. Real dialogs,
+  // nobody answering them: the question counts as Yes, the message as read, and the program ends.
+  void SignalDuringTheNotebooksClose_data() {
+    QTest::addColumn<QString>("open");
+    QTest::newRow("the save question") << "question";
+    QTest::newRow("the file error") << "error";
+    QTest::newRow("no dialog yet") << "";
+  }
+  void SignalDuringTheNotebooksClose() {
+    QFETCH(QString, open);
+    SetDialogAnswerer(nullptr);
+    ProgramFolder folder;
+    QTemporaryDir elsewhere;
+    const QString dropped = elsewhere.filePath(QStringLiteral("dropped.txt"));
+    const QString noteFile = folder.File(QStringLiteral("TallyNote.txt"));
+    QFile file(dropped);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("old\r\n");
+    file.close();
+    SingleInstance instance(QString{});
+    TerminationSignals termination;
+    QVERIFY(termination.Installed());
+    auto window = MakeWindow(folder, tallyman::Locale::English());
+    ConnectOutsideRequests(*window, instance, termination);
+    Type(*window, QStringLiteral("12+5="));
+
+    QTimer::singleShot(0, window.get(), [&window] { window->OpenNote(); });
+    WhenDialogOpens<TFormNote>([&](TFormNote* note) {
+      if (open == QLatin1String("error")) {
+        QVERIFY(QDir().mkdir(noteFile));
+      } else {
+        note->DropFile(dropped);
+      }
+      TypeText(note->M(), QStringLiteral("new "));
+      if (open.isEmpty()) {
+        std::raise(SIGTERM);
+        return;
+      }
+      WhenDialogOpens<QDialog>([](QDialog*) { std::raise(SIGTERM); });
+      note->close();
+    });
+
+    QCOMPARE(QApplication::exec(), 0);
+    if (open == QLatin1String("error")) {
+      QVERIFY(QFileInfo(noteFile).isDir());
+    } else {
+      QCOMPARE(ReadFile(dropped), QByteArray("new old\r\n"));
+    }
+    QVERIFY(ReadFile(folder.File(QStringLiteral("~Calc.txt"))).contains("=17"));
+    QVERIFY(ReadFile(folder.File(QStringLiteral("tallyman.ini"))).contains("Confirm="));
   }
 };
 
