@@ -101,6 +101,24 @@ inline constexpr const wchar_t* kCalculateSelection =
     L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
 inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
+// The notebook's file ("%s" is its full name); the size is the notebook's limit.
+inline constexpr const wchar_t* kNoteFileUnread =
+    L"Не удалось прочитать файл \"%s\". Блокнот не будет его перезаписывать.="
+    L"Could not read the file \"%s\". The notebook will not write over it.";
+inline constexpr const wchar_t* kNoteFileTooLarge =
+    L"Файл \"%s\" больше 256 КБ: блокнот его не открывает и не изменяет.="
+    L"The file \"%s\" is larger than 256 KB: the notebook neither opens nor changes it.";
+inline constexpr const wchar_t* kNoteKeptUnread =
+    L"Файл \"%s\" не был прочитан, текст в него не записан.="
+    L"The file \"%s\" was not read; the text was not written to it.";
+inline constexpr const wchar_t* kNoteKeptReadOnly =
+    L"Файл \"%s\" только для чтения, текст в него не записан.="
+    L"The file \"%s\" is read-only; the text was not written to it.";
+inline constexpr const wchar_t* kSaveElsewhere =
+    L"Сохраните текст в другой файл (Ctrl+S).=Save the text to another file (Ctrl+S).";
+inline constexpr const wchar_t* kCloseAgainDiscards =
+    L"Если закрыть окно ещё раз, текст не сохранится.=Closing the window again discards the text.";
+inline constexpr const wchar_t* kReadOnly = L"только чтение=read-only";
 
 // Text tools of the notebook ("%s" is the text that was refused).
 inline constexpr const wchar_t* kNotANumber = L"\"%s\" - не число=\"%s\" is not a number";

@@ -1,0 +1,33 @@
+#pragma once
+// Reading the notebook's text file, and when the notebook may write over a file. A file it could
+// not read, or one too large for it, is never written over from the text shown instead.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "engine/core/text.h"
+
+namespace tallyman {
+
+// The largest file the notebook opens: at this size even a text in one line opens at once.
+inline constexpr std::uintmax_t kMaxNoteFileBytes = 256u << 10;
+
+enum class NoteFileState {
+  Read,        // the lines are the file's
+  Missing,     // nothing there yet: an empty text that may be saved
+  Unreadable,  // there, but not a readable regular file (no permission, a folder, a device)
+  TooLarge,    // over kMaxNoteFileBytes
+};
+
+struct NoteFile {
+  NoteFileState state = NoteFileState::Missing;
+  std::vector<Text> lines;
+};
+
+NoteFile ReadNoteFile(const std::filesystem::path& path);
+
+// An existing file the user may not write, or one without any write permission bit: a user who
+// took away every write bit means to keep the file, even from root.
+bool IsReadOnlyFile(const std::filesystem::path& path);
+
+}  // namespace tallyman
