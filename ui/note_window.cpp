@@ -143,11 +143,11 @@ bool TFormNote::IsNoteFile() const {
 // the user has resized the window meanwhile.
 void TFormNote::ShowKeypad(bool shown) {
   if (shown) {
-    m_widthBeforeKeypad = isMaximized() ? 0 : width();
-    const int widthBefore = width();
+    const int before = width();
     m_panBut->setVisible(true);
     layout()->activate();
-    if (width() == widthBefore) m_widthBeforeKeypad = 0;  // it fitted: nothing to give back
+    // Only a width the keypad forced on the window is given back.
+    m_widthBeforeKeypad = !isMaximized() && width() != before ? before : 0;
     m_widthAfterKeypad = width();
     return;
   }
@@ -208,6 +208,10 @@ bool TFormNote::LoadFile(const std::filesystem::path& file) {
 TFormNote::SaveOutcome TFormNote::SaveText() {
   QTextDocument* document = m_m->document();
   if (!document->isModified()) return SaveOutcome::Saved;
+  // The text stays marked while it is not in its file, so closing or the next quit tries again;
+  // a file it may not go into is not asked about.
+  if (m_fileUnread) return SaveOutcome::Unread;
+  if (IsReadOnlyFile(m_fileName)) return SaveOutcome::ReadOnly;
   if (!IsNoteFile()) {
     if (ShowQuestion(this, Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
                      DialogKind::Confirmation, kButtonYes | kButtonNo, m_services.settings.stayOnTop,
@@ -216,9 +220,6 @@ TFormNote::SaveOutcome TFormNote::SaveText() {
       return SaveOutcome::Saved;
     }
   }
-  // The text stays marked while it is not in its file, so closing or the next quit tries again.
-  if (m_fileUnread) return SaveOutcome::Unread;
-  if (IsReadOnlyFile(m_fileName)) return SaveOutcome::ReadOnly;
   if (!WriteTextLines(m_fileName, Lines())) return SaveOutcome::Failed;
   document->setModified(false);
   return SaveOutcome::Saved;
