@@ -101,13 +101,14 @@ inline constexpr const wchar_t* kCalculateSelection =
     L"Рассчитать выделенный текст (формулу)=Сalculate selected text formula";
 inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное число - прописью=Convert selected number to text";
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
-// The notebook's file ("%s" is its full name); the size is the notebook's limit.
+// The notebook's file ("%s" is its full name); the sizes are the notebook's limits.
 inline constexpr const wchar_t* kNoteFileUnread =
     L"Не удалось прочитать файл \"%s\". Блокнот не будет его перезаписывать.="
     L"Could not read the file \"%s\". The notebook will not write over it.";
 inline constexpr const wchar_t* kNoteFileTooLarge =
-    L"Файл \"%s\" больше 256 КБ: блокнот его не открывает и не изменяет.="
-    L"The file \"%s\" is larger than 256 KB: the notebook neither opens nor changes it.";
+    L"Файл \"%s\" больше 1 МБ или в нём есть строка длиннее 4096 знаков: блокнот его не открывает и не "
+    L"изменяет.=The file \"%s\" is larger than 1 MB or holds a line longer than 4096 characters: the notebook "
+    L"neither opens nor changes it.";
 inline constexpr const wchar_t* kNoteKeptUnread =
     L"Файл \"%s\" не был прочитан, текст в него не записан.="
     L"The file \"%s\" was not read; the text was not written to it.";

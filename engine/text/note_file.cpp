@@ -13,6 +13,12 @@ namespace tallyman {
 NoteFile ReadNoteFile(const std::filesystem::path& path) {
   NoteFile file;
   if (auto lines = ReadTextLines(path, kMaxNoteFileBytes)) {
+    for (const Text& line : *lines) {
+      if (line.size() > kMaxNoteLineChars) {
+        file.state = NoteFileState::TooLarge;
+        return file;
+      }
+    }
     file.state = NoteFileState::Read;
     file.lines = std::move(*lines);
     return file;

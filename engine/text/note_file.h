@@ -9,14 +9,17 @@
 
 namespace tallyman {
 
-// The largest file the notebook opens: at this size even a text in one line opens at once.
-inline constexpr std::uintmax_t kMaxNoteFileBytes = 256u << 10;
+// The largest file the notebook opens, and its longest line: a text within both opens at once.
+// Only the lines in view are laid out, but each of them whole, and a line without blanks takes one
+// row of the view; so the cost is bounded by the rows in view times the longest line.
+inline constexpr std::uintmax_t kMaxNoteFileBytes = 1u << 20;
+inline constexpr size_t kMaxNoteLineChars = 4096;
 
 enum class NoteFileState {
   Read,        // the lines are the file's
   Missing,     // nothing there yet: an empty text that may be saved
   Unreadable,  // there, but not a readable regular file (no permission, a folder, a device)
-  TooLarge,    // over kMaxNoteFileBytes
+  TooLarge,    // over kMaxNoteFileBytes, or a line over kMaxNoteLineChars
 };
 
 struct NoteFile {

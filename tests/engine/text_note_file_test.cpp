@@ -43,8 +43,17 @@ TEST(ReadNoteFile, TellsAMissingFileFromOneThatCouldNotBeRead) {
          std::filesystem::resize_file(file, kMaxNoteFileBytes + 1);
        },
        NoteFileState::TooLarge, false},
-      {"largest", [](const auto& file) { WriteBytes(file, std::string(kMaxNoteFileBytes, 'x')); }, NoteFileState::Read,
-       false},
+      {"largest",
+       [](const auto& file) {
+         std::string text;
+         while (text.size() + 80 <= kMaxNoteFileBytes) text += std::string(78, 'x') + "\r\n";
+         WriteBytes(file, text);
+       },
+       NoteFileState::Read, false},
+      {"longest line", [](const auto& file) { WriteBytes(file, std::string(kMaxNoteLineChars, 'x')); },
+       NoteFileState::Read, false},
+      {"too long a line", [](const auto& file) { WriteBytes(file, "a\r\n" + std::string(kMaxNoteLineChars + 1, 'x')); },
+       NoteFileState::TooLarge, false},
   };
   for (const NoteFileCase& c : cases) {
     TempFolder folder;
@@ -73,11 +82,14 @@ TEST(IsReadOnlyFile, NoWriteBitMeansReadOnlyForEveryone) {
   EXPECT_FALSE(IsReadOnlyFile(file));
 }
 
-// The refusal names the limit the notebook really has.
-TEST(ReadNoteFile, TheTooLargeMessageNamesTheLimit) {
-  const std::wstring kilobytes = std::to_wstring(kMaxNoteFileBytes >> 10);
-  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, false).find(kilobytes + L" КБ"), std::wstring::npos);
-  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, true).find(kilobytes + L" KB"), std::wstring::npos);
+// The refusal names the limits the notebook really has.
+TEST(ReadNoteFile, TheTooLargeMessageNamesTheLimits) {
+  const std::wstring megabytes = std::to_wstring(kMaxNoteFileBytes >> 20);
+  const std::wstring characters = std::to_wstring(kMaxNoteLineChars);
+  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, false).find(megabytes + L" МБ"), std::wstring::npos);
+  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, true).find(megabytes + L" MB"), std::wstring::npos);
+  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, false).find(characters + L" знаков"), std::wstring::npos);
+  EXPECT_NE(LangText(pairs::kNoteFileTooLarge, true).find(characters + L" characters"), std::wstring::npos);
 }
 
 }  // namespace

@@ -493,7 +493,7 @@ class NoteWindowTest : public QObject {
       note->M()->insertPlainText(QStringLiteral("x"));
     }
     const QString opened = m_answerer->Texts().value(0);
-    QVERIFY2(opened.contains(kind == "too large" ? "больше 256 КБ" : "Не удалось прочитать"), qPrintable(opened));
+    QVERIFY2(opened.contains(kind == "too large" ? "больше 1 МБ" : "Не удалось прочитать"), qPrintable(opened));
     QVERIFY(opened.contains(file));
     note->close();
     if (!dropped) {
