@@ -220,9 +220,18 @@ TFormNote::SaveOutcome TFormNote::SaveText() {
       return SaveOutcome::Saved;
     }
   }
-  if (!WriteTextLines(m_fileName, Lines())) return SaveOutcome::Failed;
+  const std::vector<Text> lines = Lines();
+  if (!WriteTextLines(m_fileName, lines)) return SaveOutcome::Failed;
+  m_writtenPastLimits = !NoteFileOpens(lines);
   document->setModified(false);
   return SaveOutcome::Saved;
+}
+
+// Written whole, but past what the notebook opens: the user learns it now, not at the next opening.
+void TFormNote::ReportWrittenPastLimits() {
+  if (!m_writtenPastLimits) return;
+  m_writtenPastLimits = false;
+  ShowFileMessage({pairs::kNoteTooLargeToReopen}, m_fileName);
 }
 
 void TFormNote::ReportUnsaved(SaveOutcome outcome, bool closing) {
@@ -262,6 +271,7 @@ void TFormNote::showEvent(QShowEvent* event) {
 
 void TFormNote::done(int result) {
   const SaveOutcome outcome = SaveText();
+  ReportWrittenPastLimits();
   if (outcome != SaveOutcome::Saved && !m_saveFailed) {
     // The text is not in its file: say so once and stay open, so it can be saved elsewhere.
     m_saveFailed = true;
@@ -448,6 +458,7 @@ void TFormNote::DropFile(const QString& path) {
     ReportUnsaved(outcome, false);  // the text could not be written: it stays
     return;
   }
+  ReportWrittenPastLimits();
   LoadFile(file);  // read again: the saved text may have been this very file
 }
 

@@ -109,6 +109,7 @@ class TFormNote : public QDialog {
   void ShowFileMessage(std::initializer_list<const wchar_t*> sentences, const std::filesystem::path& file);
   // Says why the text is not in its file; closing adds that closing again discards it.
   void ReportUnsaved(SaveOutcome outcome, bool closing);
+  void ReportWrittenPastLimits();
   void PopupMenu(const QPoint& global);
   bool NoteKey(QKeyEvent* event);
   void CalcThenBreakLine();
@@ -130,11 +131,12 @@ class TFormNote : public QDialog {
   QToolButton* m_butH = nullptr;
   QToolButton* m_butM = nullptr;
   QHash<QString, QAction*> m_items;
-  bool m_saveFailed = false;    // closing once told that the text could not be written
-  bool m_fileUnread = false;    // the file could not be read: the text never goes into it
-  bool m_readOnly = false;      // the file was read-only when it was read
-  int m_widthBeforeKeypad = 0;  // the width the user had before the keypad widened the window
-  int m_widthAfterKeypad = 0;   // and the width it widened it to
+  bool m_saveFailed = false;         // closing once told that the text could not be written
+  bool m_fileUnread = false;         // the file could not be read: the text never goes into it
+  bool m_readOnly = false;           // the file was read-only when it was read
+  bool m_writtenPastLimits = false;  // the last save wrote more than the notebook opens
+  int m_widthBeforeKeypad = 0;       // the width the user had before the keypad widened the window
+  int m_widthAfterKeypad = 0;        // and the width it widened it to
 };
 
 }  // namespace tallyman::ui

@@ -109,6 +109,10 @@ inline constexpr const wchar_t* kNoteFileTooLarge =
     L"Файл \"%s\" больше 1 МБ или в нём есть строка длиннее 4096 знаков: блокнот его не открывает и не "
     L"изменяет.=The file \"%s\" is larger than 1 MB or holds a line longer than 4096 characters: the notebook "
     L"neither opens nor changes it.";
+inline constexpr const wchar_t* kNoteTooLargeToReopen =
+    L"Текст записан в \"%s\", но он больше 1 МБ или в нём есть строка длиннее 4096 знаков: в следующий раз "
+    L"блокнот его не откроет.=The text was written to \"%s\", but it is larger than 1 MB or holds a line longer "
+    L"than 4096 characters: the notebook will not open it next time.";
 inline constexpr const wchar_t* kNoteKeptUnread =
     L"Файл \"%s\" не был прочитан, текст в него не записан.="
     L"The file \"%s\" was not read; the text was not written to it.";

@@ -35,6 +35,13 @@ NoteFile ReadNoteFile(const std::filesystem::path& path) {
   return file;
 }
 
+bool NoteFileOpens(const std::vector<Text>& lines) {
+  for (const Text& line : lines) {
+    if (line.size() > kMaxNoteLineChars) return false;
+  }
+  return EncodeTextFile(JoinLinesCrLf(lines)).size() <= kMaxNoteFileBytes;
+}
+
 bool IsReadOnlyFile(const std::filesystem::path& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return false;  // a new file is no one's yet

@@ -28,6 +28,8 @@ struct NoteFile {
 };
 
 NoteFile ReadNoteFile(const std::filesystem::path& path);
+// Whether the notebook would open these lines again once they are written.
+bool NoteFileOpens(const std::vector<Text>& lines);
 
 // An existing file the user may not write, or one without any write permission bit: a user who
 // took away every write bit means to keep the file, even from root.

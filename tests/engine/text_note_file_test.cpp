@@ -82,6 +82,18 @@ TEST(IsReadOnlyFile, NoWriteBitMeansReadOnlyForEveryone) {
   EXPECT_FALSE(IsReadOnlyFile(file));
 }
 
+TEST(NoteFileOpens, WithinBothLimitsAsWritten) {
+  const Text longest(kMaxNoteLineChars, L'x');
+  EXPECT_TRUE(NoteFileOpens({longest, L"a"}));
+  EXPECT_FALSE(NoteFileOpens({longest + L'x'}));
+  // Lines end in CR LF on disk: what fits as text may not fit as a file.
+  const std::vector<Text> full(kMaxNoteFileBytes / 82, Text(80, L'x'));
+  EXPECT_TRUE(NoteFileOpens(full));
+  std::vector<Text> over = full;
+  over.resize(over.size() + 1, Text(80, L'x'));
+  EXPECT_FALSE(NoteFileOpens(over));
+}
+
 // The refusal names the limits the notebook really has.
 TEST(ReadNoteFile, TheTooLargeMessageNamesTheLimits) {
   const std::wstring megabytes = std::to_wstring(kMaxNoteFileBytes >> 20);

@@ -554,6 +554,21 @@ class NoteWindowTest : public QObject {
     QCOMPARE(QFileInfo(file).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther), 0);
   }
 
+  // A text past what the notebook opens is still written whole, and the user is told at once.
+  void aTextPastTheLimitsIsSavedWithAWarning() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    const QString line(int(kMaxNoteLineChars) + 1, QLatin1Char('x'));
+    note->M()->insertPlainText(line);
+    note->close();
+    QVERIFY(!note->isVisible());
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), (line + "\r\n").toLatin1());
+    QCOMPARE(m_answerer->Texts().size(), 1);
+    QVERIFY(m_answerer->Texts().front().startsWith(
+        QStringLiteral("Текст записан в \"%1\", но он больше 1 МБ").arg(folder.File("TallyNote.txt"))));
+  }
+
   void quittingWhileOpenSavesTheNotes() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
