@@ -298,6 +298,7 @@ void FormTallyman::TimTimer() {
 
 // Four beeps 300 ms apart, the program brought forward, then the message.
 void FormTallyman::FireAlarm() {
+  emit AlarmFired();
   for (int i = 0; i < 4; ++i) {
     if (i > 0) Pause(300);
     Beep();

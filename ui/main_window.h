@@ -141,6 +141,11 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void FireAlarm();
   int TimerInterval() const { return m_tim.interval(); }
 
+ signals:
+  // The alarm went off and is no longer armed (an open notebook shows it).
+  void AlarmFired();
+
+ public:
   // --- settings (main_window_settings.cpp) ---
   // Takes the settings as the options' one home and applies them in the order the settings file is read.
   void ApplySettings(Settings settings);

@@ -278,9 +278,12 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
 
 std::unique_ptr<TFormNote> FormTallyman::CreateNote() {
   const auto clock = [this] { return m_clock ? m_clock() : LocalNow(); };
-  return std::make_unique<TFormNote>(NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(),
-                                                  clock, m_alarm, [this] { OpenFormulaWindow(); }},
-                                     font(), this);
+  auto note =
+      std::make_unique<TFormNote>(NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(),
+                                               clock, m_alarm, [this] { OpenFormulaWindow(); }},
+                                  font(), this);
+  connect(this, &FormTallyman::AlarmFired, note.get(), &TFormNote::ShowAlarm);
+  return note;
 }
 
 void FormTallyman::OpenNote() {

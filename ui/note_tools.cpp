@@ -13,6 +13,7 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
+#include "engine/text/note_file.h"
 #include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
@@ -258,7 +259,15 @@ void TFormNote::SaveToFile() {
   if (m_m->document()->isEmpty()) return;
   const QString path = ChooseSaveTextFile(this, Lang(p::kSaveToFile, m_services.settings.english));
   if (path.isEmpty()) return;
-  if (!WriteTextLines(path.toStdString(), Lines())) {
+  const std::filesystem::path target = path.toStdString();
+  // The file dialog's overwrite question does not make a read-only file, or the file the text
+  // stands for because it could not be read, fair game.
+  std::error_code error;
+  if (IsReadOnlyFile(target) || (m_fileUnread && std::filesystem::equivalent(target, m_fileName, error))) {
+    ShowFileMessage({IsReadOnlyFile(target) ? p::kNoteKeptReadOnly : p::kNoteKeptUnread}, target);
+    return;
+  }
+  if (!WriteTextLines(target, Lines())) {
     ShowMessageBox(this, Lang(p::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
                    m_services.settings.english);
   }

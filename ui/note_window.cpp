@@ -22,6 +22,8 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/tape/tape_calculations.h"
+#include "engine/text/note_file.h"
+#include "engine/text/text_helpers.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"
@@ -31,14 +33,19 @@
 namespace tallyman::ui {
 namespace {
 
-// Notes are small; a bigger file is not a notebook and is left alone rather than read.
-constexpr std::uintmax_t kMaxNoteFileBytes = 64u << 20;
-
 // A selection as the editor gives it, with its paragraph separators turned back into line breaks.
 QString SelectedPlainText(const QTextCursor& cursor) {
   QString text = cursor.selectedText();
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   return text;
+}
+
+bool CouldNotRead(NoteFileState state) {
+  return state == NoteFileState::Unreadable || state == NoteFileState::TooLarge;
+}
+
+const wchar_t* Refusal(NoteFileState state) {
+  return state == NoteFileState::TooLarge ? pairs::kNoteFileTooLarge : pairs::kNoteFileUnread;
 }
 
 }  // namespace
@@ -65,15 +72,12 @@ TFormNote::TFormNote(NoteServices services, const QFont& mainFont, QWidget* pare
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveText(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { SaveText(); });
 
-  LoadFile(m_services.noteFile);
-  // A text whose last line holds something gets two empty lines to write on.
-  QTextDocument* document = m_m->document();
-  if (!document->isEmpty() && !document->lastBlock().text().isEmpty()) {
-    QTextCursor end(document);
-    end.movePosition(QTextCursor::End);
-    end.insertText(QStringLiteral("\n\n"));
-    document->clearUndoRedoStacks();
-    document->setModified(false);
+  const NoteFile read = ReadNoteFile(m_services.noteFile);
+  ShowLines(m_services.noteFile, read.lines, true);
+  if (CouldNotRead(read.state)) {
+    // Opens empty, so notes can still be taken and saved elsewhere; the file is never written.
+    m_fileUnread = true;
+    ShowFileMessage({Refusal(read.state)}, m_fileName);
   }
   m_m->moveCursor(QTextCursor::End);
 }
@@ -97,6 +101,9 @@ void TFormNote::BuildWidgets(const QFont& mainFont) {
   m_m = new QPlainTextEdit(this);
   m_m->setObjectName(QStringLiteral("M"));
   m_m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Lines break at blanks only: breaking anywhere searches the rest of a line without blanks at
+  // every break, which takes minutes for a long one; such a line scrolls sideways instead.
+  m_m->setWordWrapMode(QTextOption::WordWrap);
   m_m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_m->setTabChangesFocus(false);
   m_m->installEventFilter(this);
@@ -115,14 +122,14 @@ void TFormNote::BuildWidgets(const QFont& mainFont) {
   m_but->setCheckable(true);
   m_but->setChecked(m_services.settings.keysNote);
   m_panBut->setVisible(m_but->isChecked());
-  connect(m_but, &QToolButton::toggled, m_panBut, &QWidget::setVisible);
+  connect(m_but, &QToolButton::toggled, this, &TFormNote::ShowKeypad);
   tools->addWidget(m_but);
   tools->addStretch(1);
 }
 
 void TFormNote::ApplyCaptions() {
   const bool english = m_services.settings.english;
-  if (IsNoteFile()) setWindowTitle(Lang(pairs::kNote, english));
+  ShowTitle();
   m_but->setText(Lang(pairs::kKeys, english));
   m_but->setToolTip(Lang(pairs::kKeys, english));
   ApplyToolCaptions();
@@ -132,35 +139,113 @@ bool TFormNote::IsNoteFile() const {
   return m_fileName == m_services.noteFile;
 }
 
-void TFormNote::LoadFile(const std::filesystem::path& file) {
-  m_fileName = file;
-  QString text;
-  if (const auto lines = ReadTextLines(file, kMaxNoteFileBytes)) {
-    qsizetype size = 0;
-    for (const Text& line : *lines) size += static_cast<qsizetype>(line.size()) + 1;
-    text.reserve(size);
-    for (size_t i = 0; i < lines->size(); ++i) {
-      if (i > 0) text += QLatin1Char('\n');
-      text += ToQString((*lines)[i]);
-    }
-  }
-  m_m->setPlainText(text);
-  m_m->document()->setModified(false);
-  setWindowTitle(IsNoteFile() ? Lang(pairs::kNote, m_services.settings.english)
-                              : QString::fromStdString(file.string()));
-}
-
-void TFormNote::SaveText() {
-  QTextDocument* document = m_m->document();
-  if (!document->isModified()) return;
-  document->setModified(false);
-  if (!IsNoteFile() && ShowQuestion(this, Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
-                                    DialogKind::Confirmation, kButtonYes | kButtonNo, m_services.settings.stayOnTop,
-                                    m_services.settings.english) != kResultYes) {
+// The keypad's buttons may widen the window; hiding it gives back the width the user had, unless
+// the user has resized the window meanwhile.
+void TFormNote::ShowKeypad(bool shown) {
+  if (shown) {
+    const int before = width();
+    m_panBut->setVisible(true);
+    layout()->activate();
+    // Only a width the keypad forced on the window is given back.
+    m_widthBeforeKeypad = !isMaximized() && width() != before ? before : 0;
+    m_widthAfterKeypad = width();
     return;
   }
-  // A failed write keeps the text marked, so closing or the next quit tries again.
-  if (!WriteTextLines(m_fileName, Lines())) document->setModified(true);
+  m_panBut->setVisible(false);
+  layout()->activate();
+  if (m_widthBeforeKeypad > 0 && !isMaximized() && width() == m_widthAfterKeypad) {
+    resize(m_widthBeforeKeypad, height());
+  }
+  m_widthBeforeKeypad = 0;
+}
+
+void TFormNote::ShowTitle() {
+  const bool english = m_services.settings.english;
+  QString title = IsNoteFile() ? Lang(pairs::kNote, english) : QString::fromStdString(m_fileName.string());
+  if (m_readOnly) title += QStringLiteral(" [") + Lang(pairs::kReadOnly, english) + QLatin1Char(']');
+  setWindowTitle(title);
+}
+
+void TFormNote::ShowFileMessage(std::initializer_list<const wchar_t*> sentences, const std::filesystem::path& file) {
+  const bool english = m_services.settings.english;
+  Text text;
+  for (const wchar_t* sentence : sentences) {
+    if (!text.empty()) text += L' ';
+    text += WithArgument(LangText(sentence, english), FromQString(QString::fromStdString(file.string())));
+  }
+  ShowMessageBox(this, ToQString(text), m_services.settings.stayOnTop, english);
+}
+
+void TFormNote::ShowLines(const std::filesystem::path& file, const std::vector<Text>& lines, bool roomToWrite) {
+  m_fileName = file;
+  m_fileUnread = false;
+  m_readOnly = IsReadOnlyFile(file);
+  QString text;
+  qsizetype size = 2;
+  for (const Text& line : lines) size += static_cast<qsizetype>(line.size()) + 1;
+  text.reserve(size);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += QLatin1Char('\n');
+    text += ToQString(lines[i]);
+  }
+  // Added before the text is shown: changing a laid-out long line would lay it out again.
+  if (roomToWrite && !lines.empty() && !lines.back().empty()) text += QStringLiteral("\n\n");
+  m_m->setPlainText(text);
+  m_m->document()->setModified(false);
+  ShowTitle();
+}
+
+bool TFormNote::LoadFile(const std::filesystem::path& file) {
+  const NoteFile read = ReadNoteFile(file);
+  if (CouldNotRead(read.state)) {
+    ShowFileMessage({Refusal(read.state)}, file);
+    return false;
+  }
+  ShowLines(file, read.lines, false);
+  return true;
+}
+
+TFormNote::SaveOutcome TFormNote::SaveText() {
+  QTextDocument* document = m_m->document();
+  if (!document->isModified()) return SaveOutcome::Saved;
+  // The text stays marked while it is not in its file, so closing or the next quit tries again;
+  // a file it may not go into is not asked about.
+  if (m_fileUnread) return SaveOutcome::Unread;
+  if (IsReadOnlyFile(m_fileName)) return SaveOutcome::ReadOnly;
+  if (!IsNoteFile()) {
+    if (ShowQuestion(this, Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
+                     DialogKind::Confirmation, kButtonYes | kButtonNo, m_services.settings.stayOnTop,
+                     m_services.settings.english) != kResultYes) {
+      document->setModified(false);
+      return SaveOutcome::Saved;
+    }
+  }
+  const std::vector<Text> lines = Lines();
+  if (!WriteTextLines(m_fileName, lines)) return SaveOutcome::Failed;
+  m_writtenPastLimits = !NoteFileOpens(lines);
+  document->setModified(false);
+  return SaveOutcome::Saved;
+}
+
+// Written whole, but past what the notebook opens: the user learns it now, not at the next opening.
+void TFormNote::ReportWrittenPastLimits() {
+  if (!m_writtenPastLimits) return;
+  m_writtenPastLimits = false;
+  ShowFileMessage({pairs::kNoteTooLargeToReopen}, m_fileName);
+}
+
+void TFormNote::ReportUnsaved(SaveOutcome outcome, bool closing) {
+  if (outcome == SaveOutcome::Failed) {
+    ShowMessageBox(this, Lang(pairs::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
+                   m_services.settings.english);
+    return;
+  }
+  const wchar_t* reason = outcome == SaveOutcome::Unread ? pairs::kNoteKeptUnread : pairs::kNoteKeptReadOnly;
+  if (closing) {
+    ShowFileMessage({reason, pairs::kSaveElsewhere, pairs::kCloseAgainDiscards}, m_fileName);
+  } else {
+    ShowFileMessage({reason, pairs::kSaveElsewhere}, m_fileName);
+  }
 }
 
 std::vector<Text> TFormNote::Lines() const {
@@ -185,12 +270,12 @@ void TFormNote::showEvent(QShowEvent* event) {
 }
 
 void TFormNote::done(int result) {
-  SaveText();
-  if (m_m->document()->isModified() && !m_saveFailed) {
-    // The text could not be written: say so once and stay open, so it can be saved elsewhere.
+  const SaveOutcome outcome = SaveText();
+  ReportWrittenPastLimits();
+  if (outcome != SaveOutcome::Saved && !m_saveFailed) {
+    // The text is not in its file: say so once and stay open, so it can be saved elsewhere.
     m_saveFailed = true;
-    ShowMessageBox(this, Lang(pairs::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
-                   m_services.settings.english);
+    ReportUnsaved(outcome, true);
     return;
   }
   Settings& settings = m_services.settings;
@@ -270,7 +355,7 @@ void TFormNote::InsertFormulaResult(Number value) {
   const QTextCursor cursor = m_m->textCursor();
   const QString piece = SelectedPlainText(cursor);
   const Text text = FromQString(piece);
-  ApplyResult(tallyman::InsertFormulaResult({0, text.size()}, value, Context()), piece, cursor.selectionStart());
+  ApplyResult(tallyman::InsertFormulaResult(text, {0, text.size()}, value, Context()), piece, cursor.selectionStart());
 }
 
 void TFormNote::InsertDateTime() {
@@ -362,9 +447,19 @@ void TFormNote::DropFile(const QString& path) {
     return;
   }
   if (!info.isFile()) return;  // gone meanwhile: the text stays as it is, unsaved
-  SaveText();
-  if (m_m->document()->isModified()) return;  // the text could not be written: it stays
-  LoadFile(info.absoluteFilePath().toStdString());
+  const std::filesystem::path file = info.absoluteFilePath().toStdString();
+  // A file that cannot be read is refused before anything else happens to the text.
+  if (CouldNotRead(ReadNoteFile(file).state)) {
+    LoadFile(file);  // says why
+    return;
+  }
+  const SaveOutcome outcome = SaveText();
+  if (outcome != SaveOutcome::Saved) {
+    ReportUnsaved(outcome, false);  // the text could not be written: it stays
+    return;
+  }
+  ReportWrittenPastLimits();
+  LoadFile(file);  // read again: the saved text may have been this very file
 }
 
 // Shift+Enter: calculate, then break the line as Enter does (the editor's own Shift+Enter would

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 
 #include "engine/core/host.h"
 #include "engine/core/locale.h"
@@ -51,11 +52,14 @@ class TFormNote : public QDialog {
   QWidget* PanBut() const { return m_panBut; }
   const std::filesystem::path& FileName() const { return m_fileName; }
 
-  // Reads the file into M (an unreadable or missing file leaves it empty) and makes it the file
-  // being edited.
-  void LoadFile(const std::filesystem::path& file);
-  // Writes a modified text: the notebook file silently, another file after the question.
-  void SaveText();
+  // Reads the file into M and makes it the file being edited (a missing file gives an empty text).
+  // A file that cannot be read, or is too large, is said so and left as it is; false then.
+  bool LoadFile(const std::filesystem::path& file);
+  // Why a modified text is still not in its file after SaveText.
+  enum class SaveOutcome { Saved, Failed, Unread, ReadOnly };
+  // Writes a modified text: the notebook file silently, another file after the question. A file
+  // that was not read, or that is read-only, is never written over.
+  SaveOutcome SaveText();
 
   // --- commands, each one undoable edit ---
   void CalcSelection(bool timeMode);
@@ -70,6 +74,8 @@ class TFormNote : public QDialog {
   void OpenFormula();  // F4
   void ButHClick();    // F2
   void ButMClick();    // F3
+  // The alarm's time, red while it is armed; the main window calls it again once the alarm fired.
+  void ShowAlarm();
   QToolButton* ButH() const { return m_butH; }
   QToolButton* ButM() const { return m_butM; }
   void ClearAll();    // Ctrl+Del, after the question
@@ -95,7 +101,15 @@ class TFormNote : public QDialog {
   // note_tools.cpp: the tool bar, the keypad, the pop-up menu and the window's keys.
   void BuildTools();
   void ApplyToolCaptions();
-  void ShowAlarm();
+  void ShowKeypad(bool shown);
+  // Shows the lines as the text of `file`; with roomToWrite, a filled last line gets two empty ones.
+  void ShowLines(const std::filesystem::path& file, const std::vector<Text>& lines, bool roomToWrite);
+  void ShowTitle();
+  // A message of the sentences, each with "%s" standing for the file's full name.
+  void ShowFileMessage(std::initializer_list<const wchar_t*> sentences, const std::filesystem::path& file);
+  // Says why the text is not in its file; closing adds that closing again discards it.
+  void ReportUnsaved(SaveOutcome outcome, bool closing);
+  void ReportWrittenPastLimits();
   void PopupMenu(const QPoint& global);
   bool NoteKey(QKeyEvent* event);
   void CalcThenBreakLine();
@@ -117,7 +131,12 @@ class TFormNote : public QDialog {
   QToolButton* m_butH = nullptr;
   QToolButton* m_butM = nullptr;
   QHash<QString, QAction*> m_items;
-  bool m_saveFailed = false;  // closing once told that the text could not be written
+  bool m_saveFailed = false;         // closing once told that the text could not be written
+  bool m_fileUnread = false;         // the file could not be read: the text never goes into it
+  bool m_readOnly = false;           // the file was read-only when it was read
+  bool m_writtenPastLimits = false;  // the last save wrote more than the notebook opens
+  int m_widthBeforeKeypad = 0;       // the width the user had before the keypad widened the window
+  int m_widthAfterKeypad = 0;        // and the width it widened it to
 };
 
 }  // namespace tallyman::ui

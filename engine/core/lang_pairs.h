@@ -104,6 +104,29 @@ inline constexpr const wchar_t* kSelectedNumberToText = L"Выделенное �
 inline constexpr const wchar_t* kFreeware = L"Бесплатно=Freeware";
 // "%s" is the path of the help page.
 inline constexpr const wchar_t* kHelpNotOpened = L"Не удалось открыть справку:\n%s=Could not open the help page:\n%s";
+// The notebook's file ("%s" is its full name); the sizes are the notebook's limits.
+inline constexpr const wchar_t* kNoteFileUnread =
+    L"Не удалось прочитать файл \"%s\". Блокнот не будет его перезаписывать.="
+    L"Could not read the file \"%s\". The notebook will not write over it.";
+inline constexpr const wchar_t* kNoteFileTooLarge =
+    L"Файл \"%s\" больше 1 МБ или в нём есть строка длиннее 4096 знаков: блокнот его не открывает и не "
+    L"изменяет.=The file \"%s\" is larger than 1 MB or holds a line longer than 4096 characters: the notebook "
+    L"neither opens nor changes it.";
+inline constexpr const wchar_t* kNoteTooLargeToReopen =
+    L"Текст записан в \"%s\", но он больше 1 МБ или в нём есть строка длиннее 4096 знаков: в следующий раз "
+    L"блокнот его не откроет.=The text was written to \"%s\", but it is larger than 1 MB or holds a line longer "
+    L"than 4096 characters: the notebook will not open it next time.";
+inline constexpr const wchar_t* kNoteKeptUnread =
+    L"Файл \"%s\" не был прочитан, текст в него не записан.="
+    L"The file \"%s\" was not read; the text was not written to it.";
+inline constexpr const wchar_t* kNoteKeptReadOnly =
+    L"Файл \"%s\" только для чтения, текст в него не записан.="
+    L"The file \"%s\" is read-only; the text was not written to it.";
+inline constexpr const wchar_t* kSaveElsewhere =
+    L"Сохраните текст в другой файл (Ctrl+S).=Save the text to another file (Ctrl+S).";
+inline constexpr const wchar_t* kCloseAgainDiscards =
+    L"Если закрыть окно ещё раз, текст не сохранится.=Closing the window again discards the text.";
+inline constexpr const wchar_t* kReadOnly = L"только чтение=read-only";
 
 // Text tools of the notebook ("%s" is the text that was refused).
 inline constexpr const wchar_t* kNotANumber = L"\"%s\" - не число=\"%s\" is not a number";

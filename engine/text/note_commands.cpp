@@ -136,7 +136,10 @@ NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool tim
   return InsertAt(end, prefix + *formatted);
 }
 
-NoteCommandResult InsertFormulaResult(NoteSelection selection, Number value, const NoteContext& context) {
+NoteCommandResult InsertFormulaResult(TextView text, NoteSelection selection, Number value,
+                                      const NoteContext& context) {
+  selection.start = std::min(selection.start, text.size());
+  selection.length = std::min(selection.length, text.size() - selection.start);
   const Text formatted = context.numbers.FormatResult(value);
   if (formatted.empty()) {
     context.sink.ShowMessage(pairs::kLimit18Digits);
@@ -144,7 +147,9 @@ NoteCommandResult InsertFormulaResult(NoteSelection selection, Number value, con
     result.select = NoteSelection{selection.End(), 0};
     return result;
   }
-  return InsertAt(selection.End(), formatted);
+  const TextView selected = TrimBlanks(text.substr(selection.start, selection.length));
+  const bool needsSign = !selected.empty() && selected.back() != L'=';
+  return InsertAt(selection.End(), needsSign ? L"=" + formatted : formatted);
 }
 
 NoteCommandResult WordsForSelection(TextView text, NoteSelection selection, bool copy, const NoteContext& context) {

@@ -54,9 +54,11 @@ ExpressionAtCaretResult ExpressionAtCaret(TextView text, NoteSelection selection
 // expression is not doubled.
 NoteCommandResult CalcSelection(TextView text, NoteSelection selection, bool timeMode, const NoteContext& context);
 
-// A result taken in the formula window goes behind the selection, which is dropped; a value too
-// long to show says so and inserts nothing.
-NoteCommandResult InsertFormulaResult(NoteSelection selection, Number value, const NoteContext& context);
+// A result taken in the formula window goes behind the selection, which is dropped, after an "="
+// unless the selection ends with one (blanks aside), so that it reads like F6's result; without a
+// selection the value alone goes in at the caret. A value too long to show says so and inserts
+// nothing.
+NoteCommandResult InsertFormulaResult(TextView text, NoteSelection selection, Number value, const NoteContext& context);
 
 // Inserts the number in words behind the expression; with copy, the expression and the words also
 // go to the clipboard.

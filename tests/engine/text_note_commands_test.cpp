@@ -184,16 +184,33 @@ TEST(CalcSelection, ResultsThatCannotBeShownInsertNothing) {
   EXPECT_EQ(english.sink.messages[0], L"The number \"99999999999999999999\" does not fit in 64 bits");
 }
 
-TEST(InsertFormulaResult, GoesBehindTheSelectionOrSaysItIsTooLong) {
+TEST(InsertFormulaResult, GoesBehindTheSelectionAfterAnEqualsSignOrSaysItIsTooLong) {
+  struct InsertCase {
+    const wchar_t* text;
+    NoteSelection selection;
+    Number value;
+    const wchar_t* after;
+  };
+  const InsertCase cases[] = {
+      // clang-format off
+      {L"a 2*3 b", {2, 3}, 6.0L, L"a 2*3=6 b"},
+      {L"a 2*3= b", {2, 4}, 6.0L, L"a 2*3=6 b"},
+      {L"a 2*3 = b", {2, 5}, 6.0L, L"a 2*3 =6 b"},    // blanks before a closing "=" are the user's
+      {L"a 2*3 b", {2, 4}, 6.0L, L"a 2*3 =6b"},       // trailing blanks selected: the sign still comes
+      {L"a 2*3 b", CaretAt(0), -1.5L, L"-1,5a 2*3 b"},  // no selection: the value alone
+      {L"a 2*3 b", {2, 5}, 999999999999999999.0L,
+       L"a 2*3 b=999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999"},
+      // clang-format on
+  };
+  for (const InsertCase& c : cases) {
+    Notebook note(Locale::Russian());
+    EXPECT_EQ(note.Apply(c.text, InsertFormulaResult(c.text, c.selection, c.value, note.Context())), c.after) << c.text;
+    EXPECT_TRUE(note.sink.messages.empty());
+  }
+
   Notebook note(Locale::Russian());
   const Text text = L"a 2*3 b";
-  EXPECT_EQ(note.Apply(text, InsertFormulaResult({2, 3}, 6.0L, note.Context())), L"a 2*36 b");
-  EXPECT_EQ(note.Apply(text, InsertFormulaResult(CaretAt(0), -1.5L, note.Context())), L"-1,5a 2*3 b");
-  EXPECT_EQ(note.Apply(text, InsertFormulaResult({2, 5}, 999999999999999999.0L, note.Context())),
-            L"a 2*3 b999\u00A0999\u00A0999\u00A0999\u00A0999\u00A0999");
-  EXPECT_TRUE(note.sink.messages.empty());
-
-  const NoteCommandResult tooLong = InsertFormulaResult({2, 3}, 1e18L, note.Context());
+  const NoteCommandResult tooLong = InsertFormulaResult(text, {2, 3}, 1e18L, note.Context());
   EXPECT_FALSE(tooLong.edit);
   ASSERT_TRUE(tooLong.select);
   EXPECT_EQ(tooLong.select->start, 5u);

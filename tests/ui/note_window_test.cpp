@@ -1,6 +1,8 @@
 // The notebook: opening and saving its file, and the text commands through their keys.
 #include "ui/note_window.h"
 
+#include <unistd.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QTextCursor>
 #include <QToolButton>
 
+#include "engine/text/note_file.h"
+#include "ui/file_dialogs.h"
 #include "ui/formula_window.h"
 #include "ui/run_target.h"
 #include "ui_test_support.h"
@@ -143,8 +147,8 @@ class NoteWindowTest : public QObject {
     });
     QTest::keyClick(window->Ed(), Qt::Key_N);
     QCOMPARE(formula, QStringLiteral("2*3"));
-    QCOMPARE(inserted, QStringLiteral("x 2*36 y"));
-    QCOMPARE(caret, 6);
+    QCOMPARE(inserted, QStringLiteral("x 2*3=6 y"));
+    QCOMPARE(caret, 7);
     QCOMPARE(undone, QStringLiteral("x 2*3 y"));
     QCOMPARE(TapeRows(*window), tape);
     QCOMPARE(window->Ed()->text(), entry);
@@ -309,6 +313,39 @@ class NoteWindowTest : public QObject {
     QCOMPARE(window.beeps, 4);
   }
 
+  // Once the alarm has gone off, the open notebook's clock is no longer red.
+  void theClockLeavesRedOnceTheAlarmFired() {
+    ProgramFolder folder;
+    CountingWindow window(Locale::Russian(), folder.Paths());
+    DateTime now = *EncodeDateTime({2026, 7, 5, 14, 4, 50, 0});
+    window.SetClock([&now] { return now; });
+    window.NoteAlarm() = {14, 5, true};
+    auto note = ShowNote(window);
+    const QColor normal = QApplication::palette().color(QPalette::ButtonText);
+    QCOMPARE(note->ButH()->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    now = *EncodeDateTime({2026, 7, 5, 14, 5, 20, 0});
+    window.TimTimer();
+    QCOMPARE(m_answerer->Texts(), QStringList{"Время вышло!"});
+    for (QToolButton* b : {note->ButH(), note->ButM()}) QCOMPARE(b->palette().color(QPalette::ButtonText), normal);
+  }
+
+  // The keypad may widen the window; hiding it gives back the width the user had.
+  void hidingTheKeypadRestoresTheWidth() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    note->resize(note->minimumSizeHint().width(), 320);
+    const int width = note->width();
+    auto* keys = note->findChild<QToolButton*>(QStringLiteral("But"));
+    QVERIFY(keys);
+    keys->click();
+    QVERIFY(note->PanBut()->isVisible());
+    QTRY_VERIFY(note->width() > width);  // the keypad's buttons did not fit
+    keys->click();
+    QVERIFY(!note->PanBut()->isVisible());
+    QTRY_COMPARE(note->width(), width);
+  }
+
   void runOpensOnlyAddressesAndDocuments_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("opened");  // empty: nothing is opened
@@ -402,6 +439,134 @@ class NoteWindowTest : public QObject {
     QCOMPARE(note->M()->toPlainText(), QStringLiteral("precious"));
     note->close();
     QVERIFY(!note->isVisible());
+  }
+
+  // A dropped text file replaces the text only once the text is safe in its own file.
+  void aDropWaitsForTheTextToBeSaved() {
+    ProgramFolder folder;
+    WriteBytes(folder.File("other.txt"), "other\r\n");
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    QDir(folder.dir.path()).mkdir("TallyNote.txt");  // the notes cannot be written now
+    note->M()->insertPlainText(QStringLiteral("precious"));
+    DropOn(*note, folder.File("other.txt"));
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("precious"));
+    QCOMPARE(note->windowTitle(), QStringLiteral("Блокнот"));
+    QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка в файле!"});
+  }
+
+  // A file the notebook could not read is said so and never written over from the text shown in
+  // its place, whether it is the notebook's own file or a dropped one; the text can still go elsewhere.
+  void aFileThatCouldNotBeReadIsNeverWrittenOver_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("too large") << "too large" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("no rights") << "no rights" << false;
+    QTest::newRow("too large, dropped") << "too large" << true;
+    QTest::newRow("no rights, dropped") << "no rights" << true;
+  }
+
+  void aFileThatCouldNotBeReadIsNeverWrittenOver() {
+    QFETCH(QString, kind);
+    QFETCH(bool, dropped);
+    if (kind == "no rights" && ::geteuid() == 0) QSKIP("the superuser reads a file whatever its rights");
+    ProgramFolder folder;
+    const QString file = folder.File(dropped ? "dropped.txt" : "TallyNote.txt");
+    if (kind == "folder") {
+      QDir(folder.dir.path()).mkdir("TallyNote.txt");
+    } else {
+      WriteBytes(file, "keep");
+      if (kind == "too large") QFile(file).resize(qint64(kMaxNoteFileBytes) + 1);
+      if (kind == "no rights") QFile::setPermissions(file, {});
+    }
+    const QByteArray before = kind == "no rights" ? QByteArray("keep") : ReadBytes(file);
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    if (dropped) {
+      note->M()->insertPlainText(QStringLiteral("notes"));
+      DropOn(*note, file);
+      QCOMPARE(note->M()->toPlainText(), QStringLiteral("notes"));  // the drop is refused
+      note->M()->insertPlainText(QStringLiteral(" more"));
+    } else {
+      QCOMPARE(note->M()->toPlainText(), QString());
+      note->M()->insertPlainText(QStringLiteral("x"));
+    }
+    const QString opened = m_answerer->Texts().value(0);
+    QVERIFY2(opened.contains(kind == "too large" ? "больше 1 МБ" : "Не удалось прочитать"), qPrintable(opened));
+    QVERIFY(opened.contains(file));
+    note->close();
+    if (!dropped) {
+      QVERIFY(note->isVisible());  // once, so the text can be saved elsewhere
+      QVERIFY(m_answerer->Texts().value(1).startsWith(QStringLiteral("Файл \"%1\" не был прочитан").arg(file)));
+      note->close();
+    }
+    QVERIFY(!note->isVisible());
+    if (kind != "folder") {
+      QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+      QCOMPARE(ReadBytes(file), before);
+    }
+    QCOMPARE(QFileInfo(folder.File("TallyNote.txt")).isDir(), kind == "folder");
+  }
+
+  // A file without write rights is left alone with a message, whoever runs the program.
+  void aReadOnlyFileIsLeftAlone_data() {
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("notebook file") << false;
+    QTest::newRow("dropped file") << true;
+  }
+
+  void aReadOnlyFileIsLeftAlone() {
+    QFETCH(bool, dropped);
+    ProgramFolder folder;
+    const QString file = folder.File(dropped ? "ro.txt" : "TallyNote.txt");
+    WriteBytes(file, "old\r\n\r\n");
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    if (dropped) DropOn(*note, file);
+    QCOMPARE(note->windowTitle(), (dropped ? file : QStringLiteral("Блокнот")) + QStringLiteral(" [только чтение]"));
+    QCOMPARE(note->M()->toPlainText(), QStringLiteral("old\n"));
+    note->M()->appendPlainText(QStringLiteral("new"));
+    note->close();
+    QVERIFY(note->isVisible());
+    QCOMPARE(m_answerer->Texts().size(), 1);  // no question about saving what cannot be saved
+    const QString told = m_answerer->Texts().front();
+    QVERIFY2(told.startsWith(QStringLiteral("Файл \"%1\" только для чтения").arg(file)), qPrintable(told));
+    // Ctrl+S takes the text elsewhere, but not over the read-only file either.
+    struct Chooser : FileChooser {
+      QString Choose(bool, const QString&) override { return path; }
+      QString path;
+    } chooser;
+    SetFileChooser(&chooser);
+    chooser.path = file;
+    QTest::keyClick(note->M(), Qt::Key_S, Qt::ControlModifier);
+    chooser.path = folder.File("copy.txt");
+    QTest::keyClick(note->M(), Qt::Key_S, Qt::ControlModifier);
+    SetFileChooser(nullptr);
+    QCOMPARE(m_answerer->Texts().size(), 2);
+    QVERIFY(m_answerer->Texts().back().startsWith(QStringLiteral("Файл \"%1\" только для чтения").arg(file)));
+    QVERIFY(ReadBytes(folder.File("copy.txt")).endsWith("new\r\n"));
+    note->close();
+    QCOMPARE(m_answerer->Texts().size(), 2);
+    QVERIFY(!note->isVisible());
+    QCOMPARE(ReadBytes(file), QByteArray("old\r\n\r\n"));
+    QCOMPARE(QFileInfo(file).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther), 0);
+  }
+
+  // A text past what the notebook opens is still written whole, and the user is told at once.
+  void aTextPastTheLimitsIsSavedWithAWarning() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    auto note = ShowNote(*window);
+    const QString line(int(kMaxNoteLineChars) + 1, QLatin1Char('x'));
+    note->M()->insertPlainText(line);
+    note->close();
+    QVERIFY(!note->isVisible());
+    QCOMPARE(ReadBytes(folder.File("TallyNote.txt")), (line + "\r\n").toLatin1());
+    QCOMPARE(m_answerer->Texts().size(), 1);
+    QVERIFY(m_answerer->Texts().front().startsWith(
+        QStringLiteral("Текст записан в \"%1\", но он больше 1 МБ").arg(folder.File("TallyNote.txt"))));
   }
 
   void quittingWhileOpenSavesTheNotes() {
