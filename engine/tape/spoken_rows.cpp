@@ -38,11 +38,16 @@ Text SpokenExpression(TextView text, bool english) {
 
 Text SpokenSign(wchar_t sign, bool english) {
   switch (sign) {
-    case L'+': return LangText(pairs::kSpokenPlus, english);
-    case L'-': return LangText(pairs::kSpokenMinus, english);
-    case L'*': return LangText(pairs::kSpokenTimes, english);
-    case L'/': return LangText(pairs::kSpokenDivide, english);
-    default: return Text();
+    case L'+':
+      return LangText(pairs::kSpokenPlus, english);
+    case L'-':
+      return LangText(pairs::kSpokenMinus, english);
+    case L'*':
+      return LangText(pairs::kSpokenTimes, english);
+    case L'/':
+      return LangText(pairs::kSpokenDivide, english);
+    default:
+      return Text();
   }
 }
 
@@ -53,8 +58,8 @@ Text SpokenTapeRow(TextView row, bool english) {
   const Text total = SpokenTotal(row.substr(tab + 1), english);
   if (tab == 0) return total;
   const TextView operation = row.substr(0, tab);
-  Text spoken = IsSign(operation[0]) ? SpokenSign(operation[0], english) + L" " + Text(operation.substr(1))
-                                     : Text(operation);
+  Text spoken =
+      IsSign(operation[0]) ? SpokenSign(operation[0], english) + L" " + Text(operation.substr(1)) : Text(operation);
   return spoken + L", " + total;
 }
 

@@ -39,7 +39,8 @@ TEST(SpokenRows, ReadRowsAsWordsInBothLanguages) {
 
 TEST(SpokenRows, ReadMemoryLines) {
   const NumberText numbers{Locale::Russian()};
-  EXPECT_EQ(SpokenMemoryLine(3, MemorySlot{1250.5L, L'+', L"rent"}, numbers, true), L"memory 3: plus 1\u00A0250,5, rent");
+  EXPECT_EQ(SpokenMemoryLine(3, MemorySlot{1250.5L, L'+', L"rent"}, numbers, true),
+            L"memory 3: plus 1\u00A0250,5, rent");
   EXPECT_EQ(SpokenMemoryLine(0, MemorySlot{-2, L'\0', L""}, numbers, false), L"память 0: -2");
   EXPECT_EQ(SpokenMemoryLine(9, MemorySlot{}, numbers, true), L"memory 9: empty");
 }
