@@ -199,6 +199,7 @@ void FormTallyman::ConnectEntry() {
 void FormTallyman::StateChanged(const StateChange& change) {
   if (change.signs) ShowSigns();
   if (change.entry) m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
+  if (change.entry) DescribeSigns();  // a recalculation changes the total the entry line says
   if ((change.entry || change.selection) && !m_syncing) SyncEntry();
 }
 

@@ -35,8 +35,9 @@ void FormTallyman::DescribeSigns() {
   SetAccessibleText(m_s2, pairs::kNameState, english, SignMeaning(m_calc->S2(), english));
   // After "=" the entry line holds the result: its description says so, which screen readers
   // announce without the focus moving.
-  const QString closed = m_calc->S1() == L'=' ? Lang(pairs::kSpokenTotal, english) + QLatin1Char(' ') + ToQString(m_calc->Entry().text)
-                                              : QString();
+  const QString closed = m_calc->S1() == L'='
+                             ? Lang(pairs::kSpokenTotal, english) + QLatin1Char(' ') + ToQString(m_calc->Entry().text)
+                             : QString();
   SetAccessibleText(m_ed, pairs::kNameNumber, english, closed);
 }
 

@@ -22,6 +22,7 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/tape/tape_calculations.h"
+#include "ui/accessibility.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"
@@ -125,6 +126,7 @@ void TFormNote::ApplyCaptions() {
   if (IsNoteFile()) setWindowTitle(Lang(pairs::kNote, english));
   m_but->setText(Lang(pairs::kKeys, english));
   m_but->setToolTip(Lang(pairs::kKeys, english));
+  SetAccessibleText(m_m, pairs::kNote, english);
   ApplyToolCaptions();
 }
 

@@ -18,14 +18,18 @@ double Luminance(const QColor& colour) {
 }
 
 constexpr const char* kWantedColour = "tallymanWantedColour";
+constexpr const char* kTextRole = "tallymanTextRole";
+constexpr const char* kBackgroundRole = "tallymanBackgroundRole";
 
 void ApplyReadable(QWidget* widget) {
   const QPalette colours = QApplication::palette(widget);
   const QColor wanted = widget->property(kWantedColour).value<QColor>();
-  const QColor readable = ReadableColour(wanted, colours.color(QPalette::Window), colours);
+  const auto text = static_cast<QPalette::ColorRole>(widget->property(kTextRole).toInt());
+  const auto background = static_cast<QPalette::ColorRole>(widget->property(kBackgroundRole).toInt());
+  const QColor readable = ReadableColour(wanted, colours.color(background), colours);
   QPalette palette = widget->palette();
-  if (palette.color(QPalette::WindowText) == readable) return;  // also ends the change it causes
-  palette.setColor(QPalette::WindowText, readable);
+  if (palette.color(text) == readable) return;  // also ends the change it causes
+  palette.setColor(text, readable);
   widget->setPalette(palette);
 }
 
@@ -63,9 +67,11 @@ QColor ReadableColour(const QColor& wanted, const QColor& background, const QPal
   return best;
 }
 
-void KeepReadableText(QWidget* widget, const QColor& wanted) {
+void KeepReadableText(QWidget* widget, const QColor& wanted, QPalette::ColorRole text, QPalette::ColorRole background) {
   if (!widget->property(kWantedColour).isValid()) new ReadableText(widget);
   widget->setProperty(kWantedColour, wanted);
+  widget->setProperty(kTextRole, static_cast<int>(text));
+  widget->setProperty(kBackgroundRole, static_cast<int>(background));
   ApplyReadable(widget);
 }
 

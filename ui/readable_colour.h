@@ -17,8 +17,9 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // `wanted` when it reads well on `background`, else the first of the palette's link, highlight
 // and window-text colours that does, else whichever of them contrasts most.
 QColor ReadableColour(const QColor& wanted, const QColor& background, const QPalette& palette);
-// Shows the widget's text in `wanted`, or a readable palette colour on the application's window
-// colour, again whenever the application's palette changes.
-void KeepReadableText(QWidget* widget, const QColor& wanted);
+// Shows the widget's text (role `text`) in `wanted`, or a readable palette colour on the
+// application's `background` colour, again whenever the palette changes.
+void KeepReadableText(QWidget* widget, const QColor& wanted, QPalette::ColorRole text = QPalette::WindowText,
+                      QPalette::ColorRole background = QPalette::Window);
 
 }  // namespace tallyman::ui

@@ -183,6 +183,6 @@ inline constexpr const wchar_t* kNameHistory = L"История формул=For
 inline constexpr const wchar_t* kNameRowText = L"Строка=Row";
 inline constexpr const wchar_t* kNameSign = L"Знак=Sign";
 inline constexpr const wchar_t* kNameDigits = L"Знаков после запятой=Digits after the point";
-inline constexpr const wchar_t* kNameLink = L"Ссылка=Link";
+inline constexpr const wchar_t* kNameMemory = L"Память=Memory";
 
 }  // namespace tallyman::pairs

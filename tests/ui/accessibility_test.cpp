@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "engine/core/lang_pairs.h"
+#include "ui/memory_list.h"
 #include "ui/precision_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/readable_colour.h"
@@ -110,6 +111,12 @@ class AccessibilityTest : public QObject {
     row.SetupRowEditing(true, L'/', QStringLiteral("4"), 2, 3);
     QCOMPARE(Accessible(row.EdOp())->text(QAccessible::Name), QStringLiteral("Number"));
     QCOMPARE(Accessible(row.findChild<QLabel*>("Lab"))->text(QAccessible::Description), QStringLiteral("divided by"));
+    MemorySlots memory{};
+    memory[3] = MemorySlot{25, L'-', L"rent"};
+    TFormList list(memory, numbers, QString(), true, false, nullptr);
+    QAccessibleInterface* lines = Accessible(list.findChild<QListView*>("LbList"));
+    QCOMPARE(lines->text(QAccessible::Name), QStringLiteral("Memory"));
+    QCOMPARE(lines->child(3)->text(QAccessible::Name), QStringLiteral("memory 3: minus 25, rent"));
     std::unique_ptr<QDialog> message(
         CreateLocalizedDialog(nullptr, QStringLiteral("Divide by zero!"), DialogKind::Error, kButtonOk, true));
     QCOMPARE(Accessible(message.get())->role(), QAccessible::AlertMessage);
