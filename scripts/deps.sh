@@ -18,6 +18,7 @@ if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
     packages+=(trayer xterm x11-xserver-utils)  # a tray host, another window to take the focus, xset for the lock keys
     packages+=(xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin)  # the real portal's global shortcuts
     packages+=(cups cups-client ghostscript)  # a private print queue; gs renders what it printed
+    packages+=(at-spi2-core python3-pyatspi dbus-x11)  # the accessibility bus and a reader of its tree
     # The installing checks: desktop entry, AppStream metadata, manual pages, the Debian package
     packages+=(desktop-file-utils appstream man-db dpkg-dev lintian)
   fi

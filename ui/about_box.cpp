@@ -14,6 +14,7 @@
 #include "ui/centre_on_screen.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
+#include "ui/readable_colour.h"
 #include "ui/row_dialog.h"
 #include "ui/url_label.h"
 
@@ -23,9 +24,7 @@ namespace {
 QLabel* MakeNameLabel(QWidget* parent) {
   auto* name = new QLabel(AboutNameText(), parent);
   name->setObjectName(QStringLiteral("Name"));
-  QPalette palette = name->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  name->setPalette(palette);
+  KeepReadableText(name, QColor(0, 0, 128));  // navy
   name->setAlignment(Qt::AlignCenter);
   return name;
 }
@@ -68,12 +67,19 @@ void TFormRow::SetupAbout() {
   bold.setBold(true);
   panel->setFont(bold);
   auto* column = new QVBoxLayout(panel);
-  column->addWidget(new TUrllabel(QString::fromLatin1(kAuthorMail), panel));
+  auto* mail = new TUrllabel(QString::fromLatin1(kAuthorMail), panel);
+  column->addWidget(mail);
   auto* middle = new QHBoxLayout;
-  middle->addWidget(MakePicture(panel));
+  QToolButton* picture = MakePicture(panel);
+  middle->addWidget(picture);
   middle->addWidget(MakeNameLabel(panel), 1);
   column->addLayout(middle);
-  column->addWidget(new TUrllabel(QString::fromLatin1(kAuthorSite), panel));
+  auto* site = new TUrllabel(QString::fromLatin1(kAuthorSite), panel);
+  column->addWidget(site);
+  // Tab goes down the box as it reads: the e-mail link, the picture, the web site, Close.
+  QWidget::setTabOrder(mail, picture);
+  QWidget::setTabOrder(picture, site);
+  QWidget::setTabOrder(site, m_butCancel);
   static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel, 1);
   m_butCancel->setFocus();
 }

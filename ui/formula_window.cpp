@@ -9,6 +9,7 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/formula/evaluate.h"
+#include "ui/accessibility.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -67,6 +68,8 @@ TForm1::TForm1(std::filesystem::path formulaFile, const Locale& locale, const Nu
       },
       this);
   m_rows.SetObserver(&m_lbForm->Observer());
+  SetAccessibleText(m_edForm, pairs::kNameFormula, english);
+  SetAccessibleText(m_lbForm, pairs::kNameHistory, english);
   layout->addWidget(m_lbForm, 1);
 
   m_pmForm = new QMenu(this);

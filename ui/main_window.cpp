@@ -17,6 +17,7 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/settings/settings_file.h"
+#include "engine/tape/spoken_rows.h"
 #include "platform/beep.h"
 #include "ui/lock_key_policy.h"
 #include "ui/message_dialogs.h"
@@ -120,6 +121,8 @@ void FormTallyman::BuildWidgets() {
   m_calc->SetTapeObserver(&m_lb->Observer());
   m_lb->SetRowHeight(kTapeRowHeight);
   m_lb->SetDragPayload([this](QPoint pressPos) { return TapeDragPayload(pressPos); });
+  m_lb->SetSpokenText(
+      [this](long row) { return ToQString(SpokenTapeRow(m_calc->Tape().Row(row), m_settings.english)); });
   layout->addWidget(m_lb, 1);
 
   m_panTop = new QWidget(central);
@@ -150,6 +153,7 @@ void FormTallyman::BuildWidgets() {
     watched->installEventFilter(this);
   }
   ApplyFont(font);
+  NameControls();
   const int menuHeight = menuBar()->sizeHint().height();
   resize(kClientWidth, kClientHeight + menuHeight);
   setMinimumHeight(60 + menuHeight);
@@ -195,12 +199,14 @@ void FormTallyman::ConnectEntry() {
 void FormTallyman::StateChanged(const StateChange& change) {
   if (change.signs) ShowSigns();
   if (change.entry) m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
+  if (change.entry) DescribeSigns();  // a recalculation changes the total the entry line says
   if ((change.entry || change.selection) && !m_syncing) SyncEntry();
 }
 
 void FormTallyman::ShowSigns() {
   m_s1->setText(SignText(m_calc->S1()));
   m_s2->setText(SignText(m_calc->S2()));
+  DescribeSigns();
 }
 
 void FormTallyman::ReturnToMain(bool focusEntry) {
@@ -249,6 +255,7 @@ void FormTallyman::ApplyLanguage() {
   ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey, HotKeyWorks());
   ApplyDesktopAvailability();
   setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
+  NameControls();
   update();
   m_res->ApplyLanguage();
 }

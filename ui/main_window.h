@@ -185,6 +185,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void ConnectEntry();
   void SyncEntry();
   void ShowSigns();
+  // Accessible names of the controls in the current language, and what the sign displays mean.
+  void NameControls();
+  void DescribeSigns();
   void ApplyFocusColours(bool entryFocused);
   void ApplyFont(const QFont& font);
   bool EntryKey(QKeyEvent* event);

@@ -9,6 +9,8 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/settings/slot_text.h"
+#include "engine/tape/spoken_rows.h"
+#include "ui/accessibility.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -50,6 +52,10 @@ TFormList::TFormList(MemorySlots& memory, const NumberText& numbers, const QStri
   m_lbList = new RowListView(
       QStringLiteral("LbList"), m_rows, [this](long row) { m_rows.Select(row); }, this);
   m_rows.SetObserver(&m_lbList->Observer());
+  m_lbList->SetSpokenText([this](long row) {
+    return ToQString(SpokenMemoryLine(static_cast<int>(row), m_slots[static_cast<size_t>(row)], m_numbers, m_english));
+  });
+  SetAccessibleText(m_lbList, pairs::kNameMemory, m_english);
   layout->addWidget(m_lbList);
   m_rows.Select(0);
 

@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
 
+#include "ui/accessibility.h"
 #include "ui/dialog_units.h"
 #include "ui/window_places.h"
 
@@ -105,6 +107,7 @@ int RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
   std::unique_ptr<QDialog> owner(dialog);
   dialog->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   CentreOnScreen(dialog, screen);
+  QTimer::singleShot(0, dialog, [dialog] { Announce(dialog, QAccessible::Alert); });
   return dialog->exec();
 }
 
@@ -130,6 +133,7 @@ QString DialogTitle(DialogKind kind, bool english) {
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
                                bool english) {
   auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons), AbsentUserResultOf(false, buttons));
+  MarkAsAlert(dialog, text);
   dialog->setFont(QApplication::font("QMessageBox"));  // the desktop's message font, not the tape's
   dialog->setWindowTitle(DialogTitle(kind, english));
   const DialogUnits units = MeasureDialogUnits(dialog->font());

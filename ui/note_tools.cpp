@@ -19,6 +19,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/note_window.h"
 #include "ui/qt_text.h"
+#include "ui/readable_colour.h"
 
 namespace tallyman::ui {
 namespace {
@@ -110,7 +111,7 @@ void TFormNote::BuildTools() {
     QToolButton* key = button(m_panBut, "", text, [this, text] { KeypadClick(text); });
     if (text == QLatin1String("C")) {
       key->setObjectName(QStringLiteral("ButDel"));
-      key->setStyleSheet(QStringLiteral("color: maroon"));
+      KeepReadableText(key, QColor(128, 0, 0), QPalette::ButtonText, QPalette::Button);  // maroon
     }
     keypad->addWidget(key);
   }
@@ -234,12 +235,9 @@ void TFormNote::ShowAlarm() {
   const Alarm& alarm = m_services.alarm;
   m_butH->setText(QStringLiteral("%1").arg(alarm.hour, 2, 10, QLatin1Char('0')));
   m_butM->setText(QStringLiteral("%1").arg(alarm.minute, 2, 10, QLatin1Char('0')));
-  for (QToolButton* b : {m_butH, m_butM}) {
-    QPalette palette = b->palette();
-    palette.setColor(QPalette::ButtonText,
-                     alarm.armed ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
-    b->setPalette(palette);
-  }
+  const QColor text = QApplication::palette().color(QPalette::ButtonText);
+  for (QToolButton* b : {m_butH, m_butM})
+    KeepReadableText(b, alarm.armed ? QColor(Qt::red) : text, QPalette::ButtonText, QPalette::Button);
 }
 
 void TFormNote::ClearAll() {

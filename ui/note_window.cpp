@@ -24,6 +24,7 @@
 #include "engine/tape/tape_calculations.h"
 #include "engine/text/note_file.h"
 #include "engine/text/text_helpers.h"
+#include "ui/accessibility.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"
@@ -132,6 +133,7 @@ void TFormNote::ApplyCaptions() {
   ShowTitle();
   m_but->setText(Lang(pairs::kKeys, english));
   m_but->setToolTip(Lang(pairs::kKeys, english));
+  SetAccessibleText(m_m, pairs::kNote, english);
   ApplyToolCaptions();
 }
 

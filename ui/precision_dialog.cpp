@@ -50,6 +50,8 @@ TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, bool eng
   m_labC->setToolTip(QStringLiteral("2 * Pi"));
   m_labR = new QLabel(this);
   m_labR->setObjectName(QStringLiteral("LabR"));
+  labCalc->setBuddy(m_cbPrec);  // screen readers name the boxes by their labels
+  labRes->setBuddy(m_cbRes);
   grid->addWidget(labCalc, 0, 0);
   grid->addWidget(m_cbPrec, 0, 1);
   grid->addWidget(labRes, 1, 0);

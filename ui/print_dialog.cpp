@@ -17,9 +17,11 @@
 namespace tallyman::ui {
 namespace {
 
-QLabel* MakeLabel(const char* name, const wchar_t* pair, bool english, QWidget* parent) {
-  auto* label = new QLabel(Lang(pair, english), parent);
+// The label names its field for screen readers.
+QLabel* MakeLabel(const char* name, const wchar_t* pair, bool english, QWidget* field) {
+  auto* label = new QLabel(Lang(pair, english), field->parentWidget());
   label->setObjectName(QLatin1String(name));
+  label->setBuddy(field);
   return label;
 }
 
@@ -58,13 +60,13 @@ TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QF
   m_cbCop->setToolTip(m_copiesHint->text());
 
   auto* form = new QFormLayout;
-  form->addRow(MakeLabel("LabPrinters", pairs::kPrinters, english, this), m_cbPrn);
-  form->addRow(MakeLabel("LabFonts", pairs::kFonts, english, this), m_cbFnt);
-  form->addRow(MakeLabel("LabTitle", pairs::kTitle, english, this), m_ed);
+  form->addRow(MakeLabel("LabPrinters", pairs::kPrinters, english, m_cbPrn), m_cbPrn);
+  form->addRow(MakeLabel("LabFonts", pairs::kFonts, english, m_cbFnt), m_cbFnt);
+  form->addRow(MakeLabel("LabTitle", pairs::kTitle, english, m_ed), m_ed);
   auto* copies = new QHBoxLayout;
   copies->addWidget(m_cbCop);
   copies->addWidget(m_copiesHint, 1);
-  form->addRow(MakeLabel("LabCopies", pairs::kCopies, english, this), copies);
+  form->addRow(MakeLabel("LabCopies", pairs::kCopies, english, m_cbCop), copies);
   form->addRow(m_chDate);
 
   m_butOk = new QPushButton(Lang(pairs::kToPrint, english), this);

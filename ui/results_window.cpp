@@ -13,6 +13,8 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/settings/results_file.h"
+#include "engine/tape/spoken_rows.h"
+#include "ui/accessibility.h"
 #include "ui/drag_source.h"
 #include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
@@ -71,6 +73,10 @@ void TFormRes::EnsureContents() {
       QStringLiteral("Lm"), m_calc.ResultsList().List(), [this](long row) { m_calc.SelectResult(row); }, central);
   m_calc.SetResultsObserver(&m_lm->Observer());
   m_lm->SetDragPayload([this](QPoint) { return DragPayload(kDragFromResults); });
+  m_lm->SetSpokenText([this](long row) {
+    const Results& results = m_calc.ResultsList();
+    return ToQString(SpokenResultRow(results.Row(row), results.IsComment(row), m_host.English()));
+  });
   layout->addWidget(m_lm, 1);
 
   m_panRes = new QWidget(central);
@@ -220,6 +226,9 @@ void TFormRes::Recaption() {
   a.mClearAll->setText(text(pairs::kMenuClearAll));
   a.mOperations->setTitle(text(pairs::kMenuOperations));
   setWindowTitle(text(pairs::kResults));
+  SetAccessibleText(m_lm, pairs::kResults, m_host.English());
+  SetAccessibleText(m_edRes, pairs::kNameTotal, m_host.English());
+  m_lm->Relanguage();
   a.mSaveAll->setText(text(pairs::kMenuSaveAll));
   a.mpResMove->setText(text(pairs::kMenuResMove));
   a.mpResCopy->setText(text(pairs::kMenuResCopy));

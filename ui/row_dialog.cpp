@@ -12,6 +12,8 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/tape/entry_keys.h"
+#include "engine/tape/spoken_rows.h"
+#include "ui/accessibility.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -37,6 +39,7 @@ TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget*
   m_edOp->setObjectName(QStringLiteral("EdOp"));
   m_edOp->setMinimumWidth(180);
   row->addWidget(m_edOp, 1);
+  SetAccessibleText(m_edOp, pairs::kNameNumber, english);
   outer->addLayout(row);
 
   auto* buttons = new QHBoxLayout;
@@ -61,6 +64,7 @@ TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget*
 void TFormRow::SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count) {
   m_lab->setVisible(showSign);
   m_lab->setText(QString(QChar(static_cast<char16_t>(sign))));
+  SetAccessibleText(m_lab, pairs::kNameSign, m_english, ToQString(SpokenSign(sign, m_english)));
   m_edOp->setText(operand);
   m_edOp->selectAll();
   m_edOp->setFocus();
@@ -143,6 +147,7 @@ bool TFormRow::OperandKey(QKeyEvent* event) {
   switch (ClassifyOperandKey(c, separator)) {
     case OperandKey::kSign:
       m_lab->setText(text.left(1));
+      SetAccessibleText(m_lab, pairs::kNameSign, m_english, ToQString(SpokenSign(c, m_english)));
       return true;
     case OperandKey::kSeparator: {
       const SeparatorKey action = OperandSeparator(FromQString(m_edOp->text()), m_edOp->hasSelectedText(), separator);

@@ -14,6 +14,7 @@ int RowListModel::rowCount(const QModelIndex& parent) const {
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= m_rows.Count()) return {};
   if (role == Qt::DisplayRole || role == Qt::EditRole) return ToQString(m_rows.Row(index.row()));
+  if (role == Qt::AccessibleTextRole && m_spoken) return m_spoken(index.row());
   return {};
 }
 
@@ -39,6 +40,10 @@ void RowListModel::RowsRemoved(long first, long count) {
 void RowListModel::RowChanged(long index) {
   const QModelIndex changed = this->index(static_cast<int>(index));
   emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void RowListModel::SpokenTextsChanged() {
+  if (m_count > 0) emit dataChanged(index(0), index(m_count - 1), {Qt::AccessibleTextRole});
 }
 
 void RowListModel::ListReset() {

@@ -3,6 +3,7 @@
 // reports each change, so a list of 100,000 rows repaints only what changed; the model keeps its
 // own row count so the view never sees the list out of step with the signals it was given.
 #include <QAbstractListModel>
+#include <functional>
 
 #include "engine/tape/tape.h"
 
@@ -23,6 +24,10 @@ class RowListModel : public QAbstractListModel, public ListObserver {
   void RowChanged(long index) override;
   void ListReset() override;
   void SelectionChanged(long index) override;
+  // What a screen reader says for a row instead of its painted text.
+  void SetSpokenText(std::function<QString(long row)> spoken) { m_spoken = std::move(spoken); }
+  // The spoken texts changed as a whole (another language).
+  void SpokenTextsChanged();
 
  signals:
   // The engine selected another row (-1: none).
@@ -31,6 +36,7 @@ class RowListModel : public QAbstractListModel, public ListObserver {
  private:
   const RowList& m_rows;
   int m_count = 0;
+  std::function<QString(long)> m_spoken;
 };
 
 }  // namespace tallyman::ui

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "ui/dialog_units.h"
+#include "ui/readable_colour.h"
 #include "ui/row_list_model.h"
 #include "ui/tab_stop_delegate.h"
 
@@ -49,6 +50,14 @@ void RowListView::ShowSelection(long row) {
   m_syncing = false;
 }
 
+void RowListView::SetSpokenText(std::function<QString(long row)> spoken) {
+  m_model->SetSpokenText(std::move(spoken));
+}
+
+void RowListView::Relanguage() {
+  m_model->SpokenTextsChanged();
+}
+
 void RowListView::SetRowHeight(int pixels) {
   m_delegate->SetRowHeight(pixels);
 }
@@ -89,7 +98,10 @@ void RowListView::mouseMoveEvent(QMouseEvent* event) {
 void ShowActiveColour(QWidget* control, bool active) {
   const QPalette colours = QApplication::palette();
   QPalette palette = control->palette();
-  palette.setColor(QPalette::Base, colours.color(active ? QPalette::Base : QPalette::Button));
+  const QColor back = colours.color(active ? QPalette::Base : QPalette::Button);
+  palette.setColor(QPalette::Base, back);
+  // Some themes give the face colour nearly the text colour.
+  palette.setColor(QPalette::Text, ReadableColour(colours.color(QPalette::Text), back, colours));
   control->setPalette(palette);
 }
 

@@ -29,6 +29,10 @@ class RowListView : public QListView {
   // Selects a row as the engine has it already (-1: none), without telling the engine again.
   void ShowSelection(long row);
 
+  // What a screen reader says for a row; Relanguage() after a language switch.
+  void SetSpokenText(std::function<QString(long row)> spoken);
+  void Relanguage();
+
   void SetRowHeight(int pixels);
   // The tab stop for the panel below the list, which gives its width, and the user's adjustment.
   void UpdateTabStop(int panelWidth, int tabDelta);

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QLabel>
 
+#include "ui/readable_colour.h"
+
 namespace tallyman::ui {
 
 QFont SignDisplayFont() {
@@ -15,9 +17,7 @@ QFont SignDisplayFont() {
 void StyleSignDisplay(QLabel* label) {
   label->setFont(SignDisplayFont());
   label->setAlignment(Qt::AlignCenter);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
-  label->setPalette(palette);
+  KeepReadableText(label, QColor(0, 0, 128));  // navy
 }
 
 }  // namespace tallyman::ui

@@ -1,8 +1,13 @@
 #include "ui/url_label.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
+
+#include "ui/readable_colour.h"
 
 namespace tallyman::ui {
 
@@ -19,13 +24,37 @@ TUrllabel::TUrllabel(const QString& address, QWidget* parent) : QLabel(address, 
   setAttribute(Qt::WA_TranslucentBackground);
   setAutoFillBackground(false);
   setTextFormat(Qt::PlainText);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(address);
   SetColour(kNormal);
 }
 
 void TUrllabel::SetColour(const QColor& colour) {
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  setPalette(palette);
+  KeepReadableText(this, colour);
+}
+
+void TUrllabel::Open() {
+  emit Opening(text());
+  QDesktopServices::openUrl(QUrl(text()));
+}
+
+void TUrllabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (event->modifiers() == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    Open();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void TUrllabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.rect = contentsRect();
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 void TUrllabel::enterEvent(QEnterEvent* event) {
@@ -40,8 +69,7 @@ void TUrllabel::leaveEvent(QEvent* event) {
 
 void TUrllabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit Opening(text());
-    QDesktopServices::openUrl(QUrl(text()));
+    Open();
   }
   QLabel::mouseReleaseEvent(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // TUrllabel: a label that behaves like a web link. Its caption is the address (a web address or a
 // "mailto:" address); blue, red while the pointer is over it, underlined, with a hand cursor. A
-// click hands the address to the desktop's default handler.
+// click, or Enter or Space while it has the focus, hands the address to the desktop's default
+// handler. It takes the focus with Tab and shows it with a focus frame.
 #include <QLabel>
 
 namespace tallyman::ui {
@@ -23,8 +24,11 @@ class TUrllabel : public QLabel {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  void Open();
   void SetColour(const QColor& colour);
 };
 

@@ -185,4 +185,27 @@ inline constexpr const wchar_t* kMenuSaveAll = L"Со&хранить всё=Save
 inline constexpr const wchar_t* kMenuResMove = L"&Перенести результат в окно ввода=&Move result";
 inline constexpr const wchar_t* kMenuResCopy = L"&Копировать результат в буфер=&Copy result to clipboard";
 
+// Spoken texts of rows and controls, offered to screen readers.
+inline constexpr const wchar_t* kSpokenPlus = L"плюс=plus";
+inline constexpr const wchar_t* kSpokenMinus = L"минус=minus";
+inline constexpr const wchar_t* kSpokenTimes = L"умножить на=times";
+inline constexpr const wchar_t* kSpokenDivide = L"разделить на=divided by";
+inline constexpr const wchar_t* kSpokenPercent = L"процентов=percent";
+inline constexpr const wchar_t* kSpokenTotal = L"итог=total";
+inline constexpr const wchar_t* kSpokenMemory = L"память=memory";
+inline constexpr const wchar_t* kSpokenEmpty = L"пусто=empty";
+inline constexpr const wchar_t* kSpokenClosed = L"расчёт закрыт=calculation closed";
+inline constexpr const wchar_t* kSpokenNoOperation = L"нет операции=no operation";
+inline constexpr const wchar_t* kNameTape = L"Лента=Tape";
+inline constexpr const wchar_t* kNameNumber = L"Число=Number";
+inline constexpr const wchar_t* kNameOperation = L"Операция=Operation";
+inline constexpr const wchar_t* kNameState = L"Состояние=State";
+inline constexpr const wchar_t* kNameTotal = L"Итог=Total";
+inline constexpr const wchar_t* kNameFormula = L"Формула=Formula";
+inline constexpr const wchar_t* kNameHistory = L"История формул=Formula history";
+inline constexpr const wchar_t* kNameRowText = L"Строка=Row";
+inline constexpr const wchar_t* kNameSign = L"Знак=Sign";
+inline constexpr const wchar_t* kNameDigits = L"Знаков после запятой=Digits after the point";
+inline constexpr const wchar_t* kNameMemory = L"Память=Memory";
+
 }  // namespace tallyman::pairs

@@ -25,6 +25,7 @@
 #include "ui/print_dialog.h"
 #include "ui/print_rows.h"
 #include "ui/program_icon.h"
+#include "ui/readable_colour.h"
 #include "ui/row_dialog.h"
 #include "ui/url_label.h"
 #include "ui_test_support.h"
@@ -389,7 +390,11 @@ class PrintTest : public QObject {
     QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kNormal);
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(link, &enter);
-    QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kHover);
+    // Red where it reads on the window colour, else a readable colour of the palette.
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    const QColor hover = link->palette().color(QPalette::WindowText);
+    QVERIFY(hover == TUrllabel::kHover || ContrastRatio(TUrllabel::kHover, window) < kReadableContrast);
+    QVERIFY(ContrastRatio(hover, window) >= kReadableContrast);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(link, &leave);
     QCOMPARE(link->palette().color(QPalette::WindowText), TUrllabel::kNormal);

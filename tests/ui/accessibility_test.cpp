@@ -1,0 +1,177 @@
+// What assistive technology reads from the windows: names and roles in both languages, the rows
+// as words, alerts, the About box's links by keyboard, and self-chosen colours that stay readable.
+#include <QAccessible>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "ui/memory_list.h"
+#include "ui/precision_dialog.h"
+#include "ui/print_dialog.h"
+#include "ui/readable_colour.h"
+#include "ui/row_dialog.h"
+#include "ui/url_label.h"
+#include "ui_test_support.h"
+
+using namespace tallyman;
+using namespace tallyman::ui;
+using namespace tallyman::ui::test;
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+  return QAccessible::queryAccessibleInterface(object);
+}
+
+}  // namespace
+
+// Receives the addresses the links hand to the desktop, so no browser starts.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
+
+class AccessibilityTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mainWindowNamesFollowTheLanguage() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    Type(*window, "30*");
+    struct Control {
+      QWidget* widget;
+      QAccessible::Role role;
+      const char* russian;
+      const char* english;
+      const char* russianDescription;
+      const char* englishDescription;
+    };
+    const Control controls[] = {
+        {window->Lb(), QAccessible::List, "Лента", "Tape", "", ""},
+        {window->Ed(), QAccessible::EditableText, "Число", "Number", "", ""},
+        {window->S1(), QAccessible::StaticText, "Операция", "Operation", "нет операции", "no operation"},
+        {window->S2(), QAccessible::StaticText, "Состояние", "State", "умножить на", "times"},
+        {window->Results()->Lm(), QAccessible::List, "Результаты", "Results", "", ""},
+        {window->Results()->EdRes(), QAccessible::EditableText, "Итог", "Total", "", ""},
+    };
+    for (const bool english : {false, true, false}) {
+      if (english != window->English()) window->mLangClick();
+      for (const Control& c : controls) {
+        QAccessibleInterface* control = Accessible(c.widget);
+        QCOMPARE(control->role(), c.role);
+        QCOMPARE(control->text(QAccessible::Name), QString::fromUtf8(english ? c.english : c.russian));
+        QCOMPARE(control->text(QAccessible::Description),
+                 QString::fromUtf8(english ? c.englishDescription : c.russianDescription));
+      }
+      const QString firstRow = Accessible(window->Lb())->child(0)->text(QAccessible::Name);
+      QCOMPARE(firstRow, english ? QStringLiteral("total 30") : QStringLiteral("итог 30"));
+    }
+    Type(*window, "5=");
+    QCOMPARE(Accessible(window->Ed())->text(QAccessible::Description), QStringLiteral("итог 150"));
+    QAccessibleInterface* tape = Accessible(window->Lb());
+    QCOMPARE(tape->tableInterface()->selectedCellCount(), 1);
+    QCOMPARE(tape->tableInterface()->selectedCells().value(0)->text(QAccessible::Name),
+             QStringLiteral("умножить на 5, итог 150"));
+    QCOMPARE(Accessible(window->Results()->Lm())->child(0)->text(QAccessible::Name),
+             QStringLiteral("30 умножить на 5, итог 150"));
+  }
+
+  void dialogFieldsAreNamed() {
+    NumberText numbers(Locale::English());
+    TFormPrec precision(numbers, 8, 2, true, false, nullptr);
+    // A combo box reads out its value as its name; its label comes as the "labelled by" relation.
+    const auto label = [](QWidget* field) {
+      const auto labels = Accessible(field)->relations(QAccessible::Label);
+      return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    };
+    QCOMPARE(label(precision.findChild<QComboBox*>("CbPrec")), QStringLiteral("Calculations:"));
+    QCOMPARE(label(precision.findChild<QComboBox*>("CbRes")), QStringLiteral("Result:"));
+    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), false, false, nullptr);
+    for (const auto& [field, name] : {std::pair{"CbPrn", "Принтеры"}, std::pair{"CbFnt", "Шрифты"},
+                                      std::pair{"Ed", "Заголовок"}, std::pair{"CbCop", "Копий"}}) {
+      QCOMPARE(label(print.findChild<QWidget*>(field)), QString::fromUtf8(name));
+    }
+    TFormRow row(numbers, true, false, nullptr);
+    row.SetupRowEditing(true, L'/', QStringLiteral("4"), 2, 3);
+    QCOMPARE(Accessible(row.EdOp())->text(QAccessible::Name), QStringLiteral("Number"));
+    QCOMPARE(Accessible(row.findChild<QLabel*>("Lab"))->text(QAccessible::Description), QStringLiteral("divided by"));
+    MemorySlots memory{};
+    memory[3] = MemorySlot{25, L'-', L"rent"};
+    TFormList list(memory, numbers, QString(), true, false, nullptr);
+    QAccessibleInterface* lines = Accessible(list.findChild<QListView*>("LbList"));
+    QCOMPARE(lines->text(QAccessible::Name), QStringLiteral("Memory"));
+    QCOMPARE(lines->child(3)->text(QAccessible::Name), QStringLiteral("memory 3: minus 25, rent"));
+    std::unique_ptr<QDialog> message(
+        CreateLocalizedDialog(nullptr, QStringLiteral("Divide by zero!"), DialogKind::Error, kButtonOk, true));
+    QCOMPARE(Accessible(message.get())->role(), QAccessible::AlertMessage);
+    QCOMPARE(Accessible(message.get())->text(QAccessible::Name), QStringLiteral("Divide by zero!"));
+  }
+
+  void aboutLinksWorkFromTheKeyboard() {
+    UrlCatcher catcher;
+    for (const char* scheme : {"mailto", "https"}) QDesktopServices::setUrlHandler(scheme, &catcher, "Open");
+    NumberText numbers(Locale::English());
+    TFormRow box(numbers, true, false, nullptr);
+    box.SetupAbout();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from Close to the first link
+    QCOMPARE(QApplication::focusWidget(), links[0]);
+    QTest::keyClick(links[0], Qt::Key_Return);
+    QTest::keyClick(links[0], Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // past the picture
+    QCOMPARE(QApplication::focusWidget(), links[1]);
+    QTest::keyClick(links[1], Qt::Key_Space);
+    QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(links[0]->text()), QUrl(links[1]->text())}));
+    for (const char* scheme : {"mailto", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+
+  void contrastRatio_data() {
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("same colour") << QColor(0, 0, 128) << QColor(0, 0, 128) << 1.0;
+    QTest::newRow("navy on white") << QColor(0, 0, 128) << QColor(Qt::white) << 16.0;
+    QTest::newRow("navy on dark grey") << QColor(0, 0, 128) << QColor(53, 53, 53) << 1.31;
+  }
+  void contrastRatio() {
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(std::abs(ContrastRatio(a, b) - ratio) < 0.01, qPrintable(QString::number(ContrastRatio(a, b))));
+  }
+
+  void selfColouredTextStaysReadable() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    NumberText numbers(Locale::English());
+    TFormRow box(numbers, true, false, nullptr);
+    box.SetupAbout();
+    const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
+    const QList<std::pair<QWidget*, QColor>> coloured = {{window->S1(), QColor(0, 0, 128)},
+                                                         {window->S2(), QColor(0, 0, 128)},
+                                                         {box.findChild<QLabel*>("Name"), QColor(0, 0, 128)},
+                                                         {links[0], TUrllabel::kNormal},
+                                                         {links[1], TUrllabel::kNormal}};
+    const QPalette light = QApplication::palette();
+    for (const QPalette& palette : {QPalette(QColor(53, 53, 53)), light}) {  // dark, then light
+      QApplication::setPalette(palette);
+      QApplication::processEvents();  // the widgets hear of the new palette
+      for (const auto& [widget, chosen] : coloured) {
+        const QColor shown = widget->palette().color(QPalette::WindowText);
+        QVERIFY2(ContrastRatio(shown, palette.color(QPalette::Window)) >= 4.5, qPrintable(widget->objectName()));
+        if (ContrastRatio(chosen, palette.color(QPalette::Window)) >= 4.5) QCOMPARE(shown, chosen);
+      }
+    }
+    QCOMPARE(window->S1()->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+  }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
