@@ -87,11 +87,11 @@ print_and_check() {
   e2e_keys ctrl+p
   e2e_wait_window_named "Печать вычислений" 5 || e2e_abort "Ctrl+P opened no print dialog; windows: $(e2e_describe_windows)"
   e2e_focus "$E2E_FOUND"
-  # The queue is chosen already (the system's default); the title has the focus, then the date
-  # and the number of copies.
+  # The queue is chosen already (the system's default); the title has the focus, then the number
+  # of copies and the date.
   e2e_keys ctrl+a
   xdotool type --delay 40 "$title"
-  e2e_keys Tab space Tab Down Return
+  e2e_keys Tab Down Tab space Return
   e2e_poll 30 job_done "$job" || e2e_abort "job $job did not complete: $(lpstat -W all -o 2>&1)"
   rendered="$E2E_DIR/rendered-$job"
   mkdir -p "$rendered"
