@@ -139,7 +139,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // The notebook's alarm, fired by the clock timer whether the notebook is open or not.
   Alarm& NoteAlarm() { return m_alarm; }
   void FireAlarm();
-  int TimerInterval() const { return m_tim.interval(); }
 
   // --- settings (main_window_settings.cpp) ---
   // Takes the settings as the options' one home and applies them in the order the settings file is read.
@@ -191,7 +190,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
   void PopupEntryMenu(const QPoint& global);
-  void StartDrag(QWidget* source, const QString& name);
   bool CommandLetter(QKeyEvent* event);
   void ConnectDesktop();
   void DisconnectDesktop();

@@ -40,7 +40,6 @@ void TUrllabel::leaveEvent(QEvent* event) {
 
 void TUrllabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit Opening(text());
     QDesktopServices::openUrl(QUrl(text()));
   }
   QLabel::mouseReleaseEvent(event);
