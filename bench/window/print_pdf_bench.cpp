@@ -23,7 +23,7 @@ void BM_PrintTenThousandRowsToPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("tape.pdf"));
   for (auto _ : state) {
-    if (!PrintToPdfFile(path, font, 1, content)) state.SkipWithError("the PDF file could not be written");
+    if (!PrintToPdfFile(path, font, content)) state.SkipWithError("the PDF file could not be written");
   }
 }
 BENCHMARK(BM_PrintTenThousandRowsToPdf)->Iterations(3)->Unit(benchmark::kMillisecond);
