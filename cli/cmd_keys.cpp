@@ -85,9 +85,12 @@ void RunBraced(const std::string& token, Calculator& calculator, RecordingHost& 
     if (slot < 0 || slot > 9) throw UsageError{"{mem N TEXT}: N is a slot from 0 to 9"};
     const SlotEdit edit = InterpretSlotEdit(FromUtf8(split == std::string::npos ? "" : rest.substr(split + 1)),
                                             calculator.Numbers());
-    MemorySlot& target = calculator.Memory()[static_cast<size_t>(slot)];
-    if (edit.kind == SlotEdit::Kind::Store) target = edit.slot;
-    if (edit.kind == SlotEdit::Kind::Delete) EmptySlot(target);
+    const int index = static_cast<int>(slot);
+    if (edit.kind == SlotEdit::Kind::Store) {
+      calculator.StoreSlot(index, edit.slot.value, edit.slot.sign);
+      calculator.RenameSlot(index, edit.slot.name);
+    }
+    if (edit.kind == SlotEdit::Kind::Delete) calculator.EmptySlot(index);
   }
   else if (name == "load") calculator.LoadTapeFile(rest);
   // clang-format on

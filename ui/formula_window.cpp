@@ -9,6 +9,7 @@
 
 #include "engine/core/lang_pairs.h"
 #include "engine/formula/evaluate.h"
+#include "engine/settings/formula_entry.h"
 #include "ui/accessibility.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
@@ -130,15 +131,17 @@ void TForm1::SelectLine(long index) {
 
 void TForm1::EvaluateEntry(bool closeOnSuccess) {
   m_result = 0;
-  const Text entry = FromQString(m_edForm->text());
   const Text trimmed = FromQString(m_edForm->text().trimmed());
-  if (trimmed.empty()) return;
-  if (trimmed.front() == L';') {
-    // A note line: stored as typed, without evaluation; the window stays open.
-    m_history.Store(entry);
-    m_history.Save(m_file);  // failures are ignored: the old file stays intact
-    ShowHistory(0);
-    return;
+  switch (KindOfFormulaEntry(trimmed)) {
+    case FormulaEntryKind::kEmpty:
+      return;
+    case FormulaEntryKind::kNote:
+      m_history.Store(FromQString(m_edForm->text()));
+      m_history.Save(m_file);  // failures are ignored: the old file stays intact
+      ShowHistory(0);
+      return;
+    case FormulaEntryKind::kFormula:
+      break;
   }
   const EvalResult result = Evaluate(trimmed, m_locale);
   m_result = result.value;
@@ -167,7 +170,7 @@ void TForm1::DeleteLine() {
   if (!Ask(pairs::kDeleteCurrentLine)) return;
   const long index = m_rows.Selected();
   m_history.Remove(static_cast<size_t>(index));
-  ShowHistory(index > 0 ? index - 1 : 0);
+  ShowHistory(SelectionAfterRemoval(index, static_cast<long>(m_history.Count())));
   CopySelectedLine();
   m_history.Save(m_file);
 }

@@ -26,13 +26,10 @@ class TForm1 : public QDialog {
   TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, bool english, bool onTop,
          QWidget* parent);
 
-  QWidget* PanForm() const { return m_panForm; }
   QLineEdit* EdForm() const { return m_edForm; }
   RowListView* LbForm() const { return m_lbForm; }
-  QMenu* PmForm() const { return m_pmForm; }
   QAction* MDel() const { return m_mDel; }
   QAction* MClear() const { return m_mClear; }
-  const FormulaHistory& History() const { return m_history; }
 
   // The value of the last evaluation (0 after an error or before any).
   Number FormulaResult() const { return m_result; }

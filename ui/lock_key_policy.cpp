@@ -40,7 +40,16 @@ void LockKeyPolicy::SettleHotLockKey() {
   if (!key) return;
   m_keys.Toggle(*key);  // undo the press's own switch
   if (m_processEvents) m_processEvents();
-  SetLockKey(*key, *key == LockKey::NumLock);
+  SetLockKey(*key, EndState(*key));
+}
+
+bool LockKeyPolicy::HotLockKeyAstray() const {
+  const std::optional<LockKey> key = LockKeyOf(m_settings.hotKey);
+  return key && m_keys.IsOn(*key) != EndState(*key);
+}
+
+void LockKeyPolicy::PutHotLockKeyRight() {
+  if (const std::optional<LockKey> key = LockKeyOf(m_settings.hotKey)) SetLockKey(*key, EndState(*key));
 }
 
 }  // namespace tallyman::ui

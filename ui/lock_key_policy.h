@@ -29,11 +29,19 @@ class LockKeyPolicy {
   // then NumLock as the hot key ends on and ScrollLock as the hot key ends off. The caller releases
   // the hot key around this, so the switching presses do not reach it.
   void SettleHotLockKey();
+  // A lock the keyboard switches only when the key comes up: after SettleHotLockKey the hot lock
+  // key may have left its end state again. True when it has (the caller releases the hot key
+  // around PutHotLockKeyRight, as around SettleHotLockKey).
+  bool HotLockKeyAstray() const;
+  void PutHotLockKeyRight();
 
   // Switches the key when its state differs from the goal.
   void SetLockKey(platform::LockKey key, bool on);
 
  private:
+  // NumLock as the hot key ends on, ScrollLock off.
+  static bool EndState(platform::LockKey key) { return key == platform::LockKey::NumLock; }
+
   platform::LockKeys& m_keys;
   const Settings& m_settings;
   std::function<void()> m_processEvents;

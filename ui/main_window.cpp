@@ -317,9 +317,7 @@ void FormTallyman::FireAlarm() {
 }
 
 void FormTallyman::WriteAutomaticCopy() {
-  if (!m_calc->EntryChangedSinceSave() || m_calc->Tape().Empty()) return;
-  CreateProgramFolders(m_paths);
-  m_calc->AutoSave(m_paths.TapeCopyFile());  // write errors are ignored
+  m_calc->AutoSave(m_paths);  // write errors are ignored
 }
 
 void FormTallyman::ReportOutOfMemory() {

@@ -139,7 +139,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // The notebook's alarm, fired by the clock timer whether the notebook is open or not.
   Alarm& NoteAlarm() { return m_alarm; }
   void FireAlarm();
-  int TimerInterval() const { return m_tim.interval(); }
 
  signals:
   // The alarm went off and is no longer armed (an open notebook shows it).
@@ -199,7 +198,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
   void PopupEntryMenu(const QPoint& global);
-  void StartDrag(QWidget* source, const QString& name);
   bool CommandLetter(QKeyEvent* event);
   void ConnectDesktop();
   void DisconnectDesktop();

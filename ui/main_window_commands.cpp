@@ -146,20 +146,10 @@ bool FormTallyman::SaveTapeToFile(const QString& path) {
 }
 
 void FormTallyman::EditRow(bool insert) {
-  if (!m_calc->CanEditSelectedRow()) return;
-  QString operand;
-  if (!insert) {
-    const std::optional<Text> shown = m_calc->RowDialogOperand();
-    if (!shown) return;
-    operand = ToQString(*shown);
-  }
-  const RowList& tape = m_calc->Tape();
-  const long selected = tape.Selected();
-
+  const std::optional<RowDialogSetup> setup = m_calc->OpenRowDialog(insert);
+  if (!setup) return;
   TFormRow dialog(m_calc->Numbers(), m_settings.english, StaysOnTop(), this);
-  const bool showSign = insert || selected > 0;
-  const wchar_t sign = insert || selected == 0 ? L'+' : tape.Row(selected)[0];
-  dialog.SetupRowEditing(showSign, sign, operand, selected + 1, tape.Count());
+  dialog.SetupRowEditing(setup->showSign, setup->sign, ToQString(setup->operand), setup->row, setup->count);
   // The model changes the tape, or says why not and keeps the dialog open.
   dialog.SetConfirm([this, insert](wchar_t chosenSign, const QString& operandText) {
     return m_calc->ConfirmRowDialog(insert, chosenSign, FromQString(operandText));
@@ -195,10 +185,7 @@ void FormTallyman::RunPrecisionDialog() {
   TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_settings.english, StaysOnTop(), this);
   CentreOnScreen(&dialog, ScreenOf(this));
   if (dialog.exec() != QDialog::Accepted) return;
-  const int digits = dialog.Digits();
-  const int resOut = dialog.ResOut();
-  if (digits == numbers.Digits() && resOut == numbers.ResOut()) return;
-  m_calc->SetPrecision(digits, resOut);
+  m_calc->SetPrecision(dialog.Digits(), dialog.ResOut());
 }
 
 void FormTallyman::OpenFormulaWindow() {
@@ -220,7 +207,7 @@ void FormTallyman::OpenFormulaWindow() {
 }
 
 void FormTallyman::OpenMemoryList() {
-  TFormList window(m_calc->Memory(), m_calc->Numbers(), m_ed->text(), m_settings.english, StaysOnTop(), this);
+  TFormList window(*m_calc, m_ed->text(), m_settings.english, StaysOnTop(), this);
   window.setFont(font());
   PlaceWindow(&window, m_settings.memoryList, 5);
   const bool taken = window.exec() == QDialog::Accepted;

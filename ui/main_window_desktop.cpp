@@ -210,10 +210,9 @@ void FormTallyman::SettleHotLockKey() {
   m_desktop.hotKey->Register(m_settings.hotKey);
   // A lock the keyboard switches off only when the key comes up is put right once more after it.
   QTimer::singleShot(kLockKeySettleMs, this, [this] {
-    const std::optional<platform::LockKey> key = LockKeyOf(m_settings.hotKey);
-    if (!key || m_desktop.lockKeys->IsOn(*key) == (*key == platform::LockKey::NumLock)) return;
+    if (!m_lockKeys->HotLockKeyAstray()) return;
     m_desktop.hotKey->Unregister();
-    m_lockKeys->SetLockKey(*key, *key == platform::LockKey::NumLock);
+    m_lockKeys->PutHotLockKeyRight();
     QCoreApplication::processEvents();
     m_desktop.hotKey->Register(m_settings.hotKey);
   });

@@ -91,7 +91,11 @@ void FormTallyman::ApplySettings(Settings settings) {
     text->setPalette(palette);
   }
 
-  m_calc->Memory() = s.memory;
+  for (int i = 0; i < static_cast<int>(s.memory.size()); ++i) {
+    const MemorySlot& slot = s.memory[static_cast<size_t>(i)];
+    m_calc->StoreSlot(i, slot.value, slot.sign);
+    m_calc->RenameSlot(i, slot.name);
+  }
   m_words->SetNumString(s.hasNumString ? NumStringSection(s.numString) : std::nullopt);
   m_words->SetShortPenny(s.shortPenny);
   RegisterAppHotKey();

@@ -32,9 +32,8 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption, QKeySequ
 
 }  // namespace
 
-TFormList::TFormList(MemorySlots& memory, const NumberText& numbers, const QString& entry, bool english, bool onTop,
-                     QWidget* parent)
-    : QDialog(parent), m_slots(memory), m_numbers(numbers), m_entry(entry), m_english(english), m_onTop(onTop) {
+TFormList::TFormList(Calculator& calc, const QString& entry, bool english, bool onTop, QWidget* parent)
+    : QDialog(parent), m_calc(calc), m_entry(entry), m_english(english), m_onTop(onTop) {
   setObjectName(QStringLiteral("FormList"));
   QString title = Lang(pairs::kMenuListMem, english);
   title.remove(title.indexOf(QLatin1Char('&')), 1);
@@ -42,11 +41,8 @@ TFormList::TFormList(MemorySlots& memory, const NumberText& numbers, const QStri
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  std::vector<Text> lines;
-  for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
-    lines.push_back(SlotLineText(i, m_slots[static_cast<size_t>(i)], m_numbers));
-  }
-  m_rows.Assign(std::move(lines));
+  m_rows.Assign(std::vector<Text>(m_calc.Memory().size()));
+  ShowLines();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   m_lbList = new RowListView(
@@ -85,11 +81,22 @@ TFormList::TFormList(MemorySlots& memory, const NumberText& numbers, const QStri
   m_lbList->installEventFilter(this);
   m_lbList->viewport()->installEventFilter(this);
   resize(std::max(kDefaultWidth, TitleWidth(windowTitle(), this)), kDefaultHeight);
+  m_calc.AddStateObserver(this);
 }
 
-void TFormList::ShowLine(int index) {
-  m_rows.Replace(index, SlotLineText(index, m_slots[static_cast<size_t>(index)], m_numbers));
-  m_rows.Select(index);
+TFormList::~TFormList() {
+  m_calc.RemoveStateObserver(this);
+}
+
+void TFormList::StateChanged(const StateChange& change) {
+  if (change.memory) ShowLines();
+}
+
+// The selection stays where the user put it.
+void TFormList::ShowLines() {
+  for (int i = 0; i < static_cast<int>(m_calc.Memory().size()); ++i) {
+    m_rows.Replace(i, SlotLineText(i, Slot(i), m_calc.Numbers()));
+  }
 }
 
 void TFormList::PreparePopup() {
@@ -101,27 +108,28 @@ void TFormList::PreparePopup() {
 void TFormList::StoreEntryInCell() {
   const int i = Selected();
   if (i < 0) return;
-  if (!StoreEntryInSlot(m_slots[static_cast<size_t>(i)], FromQString(m_entry), m_numbers)) return;
-  ShowLine(i);
+  const std::optional<Number> value = EntrySlotValue(FromQString(m_entry), m_calc.Numbers());
+  if (!value) return;
+  m_calc.StoreSlot(i, *value, L'\0');
   reject();  // stored, nothing taken
 }
 
 void TFormList::EditCell() {
   const int i = Selected();
   if (i < 0) return;
-  const MemorySlot& slot = m_slots[static_cast<size_t>(i)];
-  QString text = slot.value != 0 ? ToQString(SlotEditText(slot, m_numbers)) : m_entry;
+  const MemorySlot& slot = Slot(i);
+  QString text = slot.value != 0 ? ToQString(SlotEditText(slot, m_calc.Numbers())) : m_entry;
   if (!InputText(this, windowTitle(), Lang(pairs::kEnterNumber, m_english), text, m_onTop, m_english, &font())) {
     return;
   }
-  const SlotEdit edit = InterpretSlotEdit(FromQString(text), m_numbers);
+  const SlotEdit edit = InterpretSlotEdit(FromQString(text), m_calc.Numbers());
   switch (edit.kind) {
     case SlotEdit::Kind::Delete:
       DeleteCell();
       break;
     case SlotEdit::Kind::Store:
-      m_slots[static_cast<size_t>(i)] = edit.slot;
-      ShowLine(i);
+      m_calc.StoreSlot(i, edit.slot.value, edit.slot.sign);
+      m_calc.RenameSlot(i, edit.slot.name);
       break;
     case SlotEdit::Kind::Ignore:
       break;
@@ -131,7 +139,7 @@ void TFormList::EditCell() {
 void TFormList::TakeOrEdit() {
   const int i = Selected();
   if (i < 0) return;
-  if (m_slots[static_cast<size_t>(i)].value == 0) {
+  if (Slot(i).value == 0) {
     EditCell();
   } else {
     accept();
@@ -145,18 +153,12 @@ bool TFormList::Ask(const wchar_t* pair) {
 void TFormList::DeleteCell() {
   const int i = Selected();
   if (i < 0 || !Ask(pairs::kDelete)) return;
-  EmptySlot(m_slots[static_cast<size_t>(i)]);
-  ShowLine(i);
+  m_calc.EmptySlot(i);
 }
 
 void TFormList::ClearCells() {
   if (!Ask(pairs::kClearAll)) return;
-  const int selected = Selected();
-  for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
-    EmptySlot(m_slots[static_cast<size_t>(i)]);
-    ShowLine(i);
-  }
-  m_rows.Select(selected);
+  for (int i = 0; i < static_cast<int>(m_calc.Memory().size()); ++i) m_calc.EmptySlot(i);
 }
 
 bool TFormList::ListKey(QKeyEvent* event) {

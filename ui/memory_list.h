@@ -1,11 +1,12 @@
 #pragma once
-// The memory list: the ten slots of the calculator, edited, cleared and filled in place. Closing
-// with OK asks the main window to take the selected slot into the tape. The slot rules (line
-// texts, the edit text and what an edit means) are the engine's slot_text.
+// The memory list: the ten slots of the calculator, edited, cleared and filled through the
+// calculator, whose change notice redraws the lines. Closing with OK asks the main window to take
+// the selected slot into the tape. The slot rules (line texts, the edit text and what an edit
+// means) are the engine's slot_text.
 #include <QDialog>
 
-#include "engine/core/memory_slot.h"
-#include "engine/core/number_text.h"
+#include "engine/tape/calculator.h"
+#include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
 
 class QAction;
@@ -15,17 +16,16 @@ namespace tallyman::ui {
 
 class RowListView;
 
-class TFormList : public QDialog {
+class TFormList : public QDialog, private StateObserver {
   Q_OBJECT
 
  public:
   // `entry` is the main entry line's text: what the Remember item and numeric-pad "+" store.
-  TFormList(MemorySlots& memory, const NumberText& numbers, const QString& entry, bool english, bool onTop,
-            QWidget* parent);
+  TFormList(Calculator& calc, const QString& entry, bool english, bool onTop, QWidget* parent);
+  ~TFormList() override;
 
   RowListView* LbList() const { return m_lbList; }
   QMenu* Pm() const { return m_pm; }
-  QAction* MPutNum() const { return m_mPutNum; }
   QAction* MGetNum() const { return m_mGetNum; }
   QAction* MPutClose() const { return m_mPutClose; }
   QAction* MDel() const { return m_mDel; }
@@ -49,10 +49,11 @@ class TFormList : public QDialog {
   void DeleteCell();
   void ClearCells();
   bool Ask(const wchar_t* pair);
-  void ShowLine(int index);
+  void StateChanged(const StateChange& change) override;
+  void ShowLines();
+  const MemorySlot& Slot(int index) const { return m_calc.Memory()[static_cast<size_t>(index)]; }
 
-  MemorySlots& m_slots;
-  const NumberText& m_numbers;
+  Calculator& m_calc;
   QString m_entry;
   bool m_english;
   bool m_onTop;

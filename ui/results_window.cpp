@@ -301,9 +301,7 @@ bool TFormRes::SaveRows(const QString& path) {
 
 bool TFormRes::SaveRowsWithTapes(const QString& path) {
   const Results& results = m_calc.ResultsList();
-  const auto lines = ResultsWithTapesFileLines(results.List().Rows(), results.TapeTexts());
-  if (!lines) return false;
-  if (WriteTextLines(path.toStdString(), *lines)) return true;
+  if (WriteTextLines(path.toStdString(), ResultsWithTapesFileLines(results))) return true;
   ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
   return false;
 }

@@ -70,7 +70,6 @@ class TFormRes : public QMainWindow, public StateObserver {
     QMenu* pmList = nullptr;
     QMenu* pmTotal = nullptr;
   };
-  const Actions& MenuActions() const { return m_actions; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -32,8 +32,4 @@ void TrayIcon::Remove() {
   if (m_icon) m_icon->hide();
 }
 
-bool TrayIcon::Shown() const {
-  return m_icon && m_icon->isVisible();
-}
-
 }  // namespace tallyman::ui

@@ -25,7 +25,6 @@ class TrayIcon : public QObject {
   // `TrayAdd` / `TrayRemove`.
   void Add(const QIcon& icon, const QString& tip, QMenu* menu);
   void Remove();
-  bool Shown() const;
 
  private:
   std::function<void()> m_restore;

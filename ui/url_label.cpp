@@ -34,7 +34,6 @@ void TUrllabel::SetColour(const QColor& colour) {
 }
 
 void TUrllabel::Open() {
-  emit Opening(text());
   QDesktopServices::openUrl(QUrl(text()));
 }
 

@@ -16,10 +16,6 @@ class TUrllabel : public QLabel {
 
   TUrllabel(const QString& address, QWidget* parent);
 
- signals:
-  // Sent before the address is opened (tests watch it instead of starting a browser).
-  void Opening(const QString& address);
-
  protected:
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;

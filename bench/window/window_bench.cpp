@@ -79,9 +79,12 @@ void BM_OpenMemoryList(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
   auto window = test::MakeWindow(folder, Locale::Russian());
-  for (size_t i = 0; i < 10; ++i) window->Calc().Memory()[i] = {1234.5L * static_cast<Number>(i + 1), L'+', L"rent"};
+  for (int i = 0; i < 10; ++i) {
+    window->Calc().StoreSlot(i, 1234.5L * static_cast<Number>(i + 1), L'+');
+    window->Calc().RenameSlot(i, L"rent");
+  }
   for (auto _ : state) {
-    TFormList list(window->Calc().Memory(), window->Calc().Numbers(), window->Ed()->text(), false, false, window.get());
+    TFormList list(window->Calc(), window->Ed()->text(), false, false, window.get());
     list.setFont(window->font());
     list.show();
     list.repaint();

@@ -10,6 +10,7 @@ struct MemorySlot {
   Number value = 0;      // 0 means the slot is empty
   wchar_t sign = L'\0';  // '+', '-', '*', '/' or none
   Text name;
+  bool operator==(const MemorySlot&) const = default;
 };
 
 using MemorySlots = std::array<MemorySlot, 10>;

@@ -8,15 +8,13 @@ std::vector<Text> ResultsFileLines(const std::vector<Text>& rows) {
   return rows;
 }
 
-std::optional<std::vector<Text>> ResultsWithTapesFileLines(const std::vector<Text>& rows,
-                                                           const std::vector<Text>& tapeTexts) {
-  if (rows.size() != tapeTexts.size()) return std::nullopt;
+std::vector<Text> ResultsWithTapesFileLines(const Results& results) {
   std::vector<Text> lines;
-  for (size_t i = 0; i < rows.size(); ++i) {
+  for (long i = 0; i < results.Count(); ++i) {
     lines.emplace_back();
-    for (Text& row : SplitLines(tapeTexts[i])) lines.push_back(std::move(row));
+    for (Text& row : SplitLines(results.TapeTexts()[static_cast<size_t>(i)])) lines.push_back(std::move(row));
     lines.emplace_back();
-    lines.push_back(rows[i]);
+    lines.push_back(results.Row(i));
     lines.emplace_back();
   }
   return lines;

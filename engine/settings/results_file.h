@@ -1,10 +1,10 @@
 #pragma once
 // The two files the results window saves, as lines (each to be ended by CR LF when written):
 // the results rows alone, or every entry with the tape that produced it.
-#include <optional>
 #include <vector>
 
 #include "engine/core/text.h"
+#include "engine/tape/results.h"
 
 namespace tallyman {
 
@@ -12,9 +12,7 @@ namespace tallyman {
 std::vector<Text> ResultsFileLines(const std::vector<Text>& rows);
 
 // "Save all": for each entry an empty line, its tape rows, an empty line, its results row and an
-// empty line. Each tape text holds rows ended by CR LF. nullopt when the two lists are out of
-// step (the command then does nothing).
-std::optional<std::vector<Text>> ResultsWithTapesFileLines(const std::vector<Text>& rows,
-                                                           const std::vector<Text>& tapeTexts);
+// empty line.
+std::vector<Text> ResultsWithTapesFileLines(const Results& results);
 
 }  // namespace tallyman

@@ -83,13 +83,11 @@ SlotEdit InterpretSlotEdit(TextView entered, const NumberText& numbers) {
   return SlotEdit{};
 }
 
-bool StoreEntryInSlot(MemorySlot& slot, TextView entry, const NumberText& numbers) {
-  if (entry.empty()) return false;
+std::optional<Number> EntrySlotValue(TextView entry, const NumberText& numbers) {
+  if (entry.empty()) return std::nullopt;
   const std::optional<Number> value = numbers.TextToNumber(entry);
-  if (!value || *value == 0) return false;
-  slot.value = *value;
-  slot.sign = L'\0';
-  return true;
+  if (!value || *value == 0) return std::nullopt;
+  return value;
 }
 
 }  // namespace tallyman

@@ -38,14 +38,8 @@ struct SlotEdit {
 // else (not a number, zero): ignore silently, the slot stays as it was.
 SlotEdit InterpretSlotEdit(TextView entered, const NumberText& numbers);
 
-// Numeric-pad "+" in the memory list: a non-zero number in the entry line becomes the slot's
-// value with no sign, keeping the name. Returns false (slot unchanged) otherwise.
-bool StoreEntryInSlot(MemorySlot& slot, TextView entry, const NumberText& numbers);
-
-// Emptying a slot keeps its name in memory, so it comes back with the next value.
-inline void EmptySlot(MemorySlot& slot) {
-  slot.value = 0;
-  slot.sign = L'\0';
-}
+// Numeric-pad "+" in the memory list: the value a non-zero number in the entry line gives the
+// slot (stored with no sign, keeping the name); nullopt leaves the slot unchanged.
+std::optional<Number> EntrySlotValue(TextView entry, const NumberText& numbers);
 
 }  // namespace tallyman

@@ -19,6 +19,7 @@
 #include "engine/core/host.h"
 #include "engine/core/memory_slot.h"
 #include "engine/core/number_text.h"
+#include "engine/settings/paths.h"
 #include "engine/tape/entry_line.h"
 #include "engine/tape/results.h"
 #include "engine/tape/state_observer.h"
@@ -47,6 +48,15 @@ enum class MenuCommand {
   kNumberToText,  // S: the entry's number in words onto the clipboard
 };
 
+// What the row dialog shows as it opens.
+struct RowDialogSetup {
+  bool showSign = false;  // inserting, or changing a row after the start row
+  wchar_t sign = L'+';    // the row's own sign when changing, else "+"
+  Text operand;           // the value to change, without grouping; empty when inserting
+  long row = 0;           // the selected row, 1-based
+  long count = 0;         // rows on the tape
+};
+
 // Where a value dropped on the entry line comes from.
 enum class DropSource { kTapeOperand, kTapeResult, kResultsEntry, kTotal };
 
@@ -62,15 +72,10 @@ class Calculator {
   wchar_t S1() const { return m_s1; }  // L'\0' when empty
   wchar_t S2() const { return m_s2; }
   const Results& ResultsList() const { return m_results; }
-  long ResultIndex() const { return m_resultIndex; }
-  bool EntryWriting() const { return m_entryWriting; }
   const NumberText& Numbers() const { return m_numbers; }
-  MemorySlots& Memory() { return m_memory; }
   const MemorySlots& Memory() const { return m_memory; }
   bool English() const { return m_english; }
   void SetEnglish(bool english) { m_english = english; }
-  // True once the entry line changed since the last automatic copy.
-  bool EntryChangedSinceSave() const { return m_entryChanged; }
 
   void SetTapeObserver(ListObserver* observer) { m_tape.SetObserver(observer); }
   void SetResultsObserver(ListObserver* observer) { m_results.SetObserver(observer); }
@@ -93,7 +98,11 @@ class Calculator {
   // --- operations of the window ---
   void ClearTape();  // Ctrl+Del
   void CloseCalculation();
-  void TakeMemoryCell(int slot);          // Ctrl+0..9
+  void TakeMemoryCell(int slot);  // Ctrl+0..9
+  // The memory slots (index 0..9, others ignored); a change is told to the state observers.
+  void StoreSlot(int index, Number value, wchar_t sign);  // the name stays
+  void RenameSlot(int index, const Text& name);
+  void EmptySlot(int index);              // the name stays, so it comes back with the next value
   void CopyResult();                      // C, Ctrl+C, Ctrl+Ins in the entry
   void PasteByKey();                      // Ctrl+V, Shift+Ins in the entry
   void PasteSelection(const Text& text);  // a middle click: the desktop's selected text
@@ -114,9 +123,10 @@ class Calculator {
   bool IsEnabled(MenuCommand command) const;  // offered in the pop-up menu now
   // The value the row dialog opens with (operand, or start value for the first row).
   std::optional<Number> SelectedRowDialogValue() const;
-  // The operand text the row dialog opens with to change the selected row, without grouping;
-  // nullopt when the row cannot be changed. A value past the 18-digit limit says so and gives "".
-  std::optional<Text> RowDialogOperand();
+  // What the row dialog opens with to change the selected row or insert before it; nullopt when
+  // no row longer than one character is selected. A value past the 18-digit limit says so and
+  // gives "".
+  std::optional<RowDialogSetup> OpenRowDialog(bool insert);
   // The row dialog was confirmed with `sign` and the operand text; false when the text is zero or
   // no number ("The zero is not meaningful!") or past the 18-digit limit: the dialog stays open.
   // Nothing happens unless a row longer than one character is selected.
@@ -134,8 +144,9 @@ class Calculator {
   // Save: the calculation is closed first, then the rows are written; false when the write failed.
   bool SaveTapeFile(const std::filesystem::path& path);
   // The automatic copy: written when the entry line changed since the last copy and the tape has
-  // rows; write errors are ignored (the previous copy stays intact).
-  void AutoSave(const std::filesystem::path& path);
+  // rows, after making the program's folders; write errors are ignored (the previous copy stays
+  // intact). Nothing is made or written otherwise.
+  void AutoSave(const ProgramPaths& paths);
 
   // --- the results list ---
   void SelectResult(long index);
@@ -168,6 +179,7 @@ class Calculator {
     wchar_t m_s2 = L'\0';
     Text m_total;
     long m_resultIndex = -1;
+    MemorySlots m_memory;
   };
 
   // The states the sign displays show, beside the empty start.

@@ -20,6 +20,7 @@ Calculator::Notice::Notice(Calculator& calculator) : m_calc(calculator), m_outer
   m_s2 = m_calc.m_s2;
   m_total = m_calc.m_results.Total();
   m_resultIndex = m_calc.m_resultIndex;
+  m_memory = m_calc.m_memory;
 }
 
 Calculator::Notice::~Notice() {
@@ -32,6 +33,7 @@ Calculator::Notice::~Notice() {
   change.signs = m_calc.m_s1 != m_s1 || m_calc.m_s2 != m_s2;
   change.total = m_calc.m_results.Total() != m_total;
   change.resultIndex = m_calc.m_resultIndex != m_resultIndex;
+  change.memory = m_calc.m_memory != m_memory;
   if (!change.Any()) return;
   // An observer may remove itself while it hears the notice.
   const std::vector<StateObserver*> observers = m_calc.m_stateObservers;

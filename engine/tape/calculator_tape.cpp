@@ -47,10 +47,20 @@ bool Calculator::IsEnabled(MenuCommand command) const {
   return false;
 }
 
-std::optional<Text> Calculator::RowDialogOperand() {
-  const auto value = SelectedRowDialogValue();
-  if (!value) return std::nullopt;
-  return m_numbers.CleanNumber(FormatCalcWithLimit(*value));
+std::optional<RowDialogSetup> Calculator::OpenRowDialog(bool insert) {
+  if (!CanEditSelectedRow()) return std::nullopt;
+  const long selected = m_tape.Selected();
+  RowDialogSetup setup;
+  setup.showSign = insert || selected > 0;
+  if (!insert) {
+    const auto value = SelectedRowDialogValue();
+    if (!value) return std::nullopt;
+    if (selected > 0) setup.sign = m_tape.Row(selected)[0];
+    setup.operand = m_numbers.CleanNumber(FormatCalcWithLimit(*value));
+  }
+  setup.row = selected + 1;
+  setup.count = m_tape.Count();
+  return setup;
 }
 
 bool Calculator::ConfirmRowDialog(bool insert, wchar_t sign, const Text& operandText) {
@@ -170,11 +180,12 @@ bool Calculator::SaveTapeFile(const std::filesystem::path& path) {
   return WriteTapeFile(path, m_tape.Rows());
 }
 
-void Calculator::AutoSave(const std::filesystem::path& path) {
+void Calculator::AutoSave(const ProgramPaths& paths) {
   const Notice notice(*this);
   if (!m_entryChanged || m_tape.Empty()) return;
   m_entryChanged = false;
-  WriteTapeFile(path, m_tape.Rows());
+  CreateProgramFolders(paths);
+  WriteTapeFile(paths.TapeCopyFile(), m_tape.Rows());
 }
 
 void Calculator::SetPrecision(int digits, int resOut) {

@@ -1,6 +1,6 @@
 #pragma once
-// The calculator's state beside its two lists: the entry line, the sign displays, the results total
-// and the results entry of the current calculation. An observer hears once at the end of every
+// The calculator's state beside its two lists: the entry line, the sign displays, the results total,
+// the results entry of the current calculation and the memory slots. An observer hears once at the end of every
 // operation that changed any of them, with what changed, so a window repaints from the notice
 // instead of reading the state back after each call.
 
@@ -12,7 +12,8 @@ struct StateChange {
   bool signs = false;        // S1 or S2
   bool total = false;        // the results total
   bool resultIndex = false;  // the results entry the calculation on the tape is recorded into
-  bool Any() const { return entry || selection || signs || total || resultIndex; }
+  bool memory = false;       // a memory slot's value, sign or name
+  bool Any() const { return entry || selection || signs || total || resultIndex || memory; }
 };
 
 class StateObserver {

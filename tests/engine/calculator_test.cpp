@@ -233,8 +233,8 @@ TEST(CalculatorClipboard, ExponentPasteIsNoOperand) {
 
 TEST(CalculatorMemory, SlotWithAndWithoutSign) {
   Fixture f;
-  f.calc.Memory()[3] = {12.5L, L'+', L"rent"};
-  f.calc.Memory()[4] = {2, L'\0', L""};
+  f.calc.StoreSlot(3, 12.5L, L'+');
+  f.calc.StoreSlot(4, 2, L'\0');
   f.Keys(L"10=");
   f.calc.TakeMemoryCell(3);
   EXPECT_EQ(f.Tape(), L"\t=10|+12,5\t=22,5|");
@@ -542,15 +542,66 @@ TEST(CalculatorDrops, EachSourceGivesItsValue) {
   }
 }
 
-TEST(CalculatorModify, RowDialogOperandWithoutGrouping) {
+struct RowDialogCase {
+  long row;
+  bool insert;
+  bool opens, showSign;
+  wchar_t sign;
+  const wchar_t* operand;
+};
+
+TEST(CalculatorModify, RowDialogOpensWithTheRowsSignAndUngroupedOperand) {
+  const RowDialogCase cases[] = {
+      {0, false, true, false, L'+', L"1234567"},  // the start row has no sign of its own
+      {1, false, true, true, L'-', L"2"},        {2, false, true, true, L'*', L"3"},
+      {0, true, true, true, L'+', L""},  // inserting always shows "+" and no operand
+      {2, true, true, true, L'+', L""},          {-1, false, false, false, L'+', L""},
+      {3, false, false, false, L'+', L""},  // the pending sign is no row to change
+      {3, true, false, false, L'+', L""},
+  };
+  for (const RowDialogCase& c : cases) {
+    Fixture f;
+    f.Keys(L"1234567-2*3=/");
+    f.calc.SelectRow(c.row);
+    const std::optional<RowDialogSetup> setup = f.calc.OpenRowDialog(c.insert);
+    ASSERT_EQ(setup.has_value(), c.opens) << c.row << c.insert;
+    if (!setup) continue;
+    EXPECT_EQ(setup->showSign, c.showSign) << c.row << c.insert;
+    EXPECT_EQ(setup->sign, c.sign) << c.row << c.insert;
+    EXPECT_EQ(setup->operand, c.operand) << c.row << c.insert;
+    EXPECT_EQ(setup->row, c.row + 1);
+    EXPECT_EQ(setup->count, 4);
+  }
+}
+
+TEST(CalculatorPrecision, UnchangedPrecisionLeavesTheTapeAlone) {
   Fixture f;
-  f.Keys(L"1234567+2=");
+  f.Keys(L"2+3");
   f.calc.SelectRow(0);
-  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"1234567"));
-  f.calc.SelectRow(1);
-  EXPECT_EQ(f.calc.RowDialogOperand(), Text(L"2"));
-  f.calc.SelectRow(-1);
-  EXPECT_FALSE(f.calc.RowDialogOperand().has_value());
+  f.calc.SetPrecision(f.calc.Numbers().Digits(), f.calc.Numbers().ResOut());
+  EXPECT_EQ(f.calc.Entry().text, L"3");  // the operand being typed stays
+  EXPECT_EQ(f.calc.Tape().Selected(), 0);
+}
+
+TEST(CalculatorMemory, SlotChangesKeepTheNameAndAreNoticed) {
+  struct Log : StateObserver {
+    void StateChanged(const StateChange& change) override { memory += change.memory; }
+    int memory = 0;
+  } log;
+  Fixture f;
+  f.calc.AddStateObserver(&log);
+  f.calc.StoreSlot(2, 5, L'*');
+  f.calc.RenameSlot(2, L"rent");
+  f.calc.EmptySlot(2);
+  EXPECT_EQ(log.memory, 3);
+  EXPECT_EQ(f.calc.Memory()[2], (MemorySlot{0, L'\0', L"rent"}));
+  f.calc.StoreSlot(2, 7, L'\0');
+  EXPECT_EQ(f.calc.Memory()[2], (MemorySlot{7, L'\0', L"rent"}));
+  f.calc.EmptySlot(10);
+  f.calc.StoreSlot(-1, 1, L'+');
+  f.calc.KeyPress(L'1');
+  EXPECT_EQ(log.memory, 4);  // out of range and other operations change no slot
+  f.calc.RemoveStateObserver(&log);
 }
 
 }  // namespace

@@ -195,14 +195,13 @@ TEST(ResultsFile, RowsAlone) {
 }
 
 TEST(ResultsFile, EveryEntryWithItsTape) {
-  const std::vector<Text> rows = {L"12+5\t=17", L"2*3\t=6"};
-  const std::vector<Text> tapes = {L"\t=12\r\n+5\t=17\r\n", L"\t=2\r\n*3\t=6\r\n"};
-  const std::optional<std::vector<Text>> lines = ResultsWithTapesFileLines(rows, tapes);
-  ASSERT_TRUE(lines.has_value());
-  EXPECT_EQ(*lines, (std::vector<Text>{L"", L"\t=12", L"+5\t=17", L"", L"12+5\t=17", L"", L"", L"\t=2", L"*3\t=6", L"",
-                                       L"2*3\t=6", L""}));
-  EXPECT_FALSE(ResultsWithTapesFileLines(rows, {tapes[0]}).has_value());  // out of step
-  EXPECT_EQ(ResultsWithTapesFileLines({}, {}), std::vector<Text>{});
+  const NumberText numbers(Locale::Russian());
+  Results results(numbers);
+  EXPECT_EQ(ResultsWithTapesFileLines(results), std::vector<Text>{});
+  results.Record(-1, L"12+5", 17, L"\t=12\r\n+5\t=17\r\n");
+  results.Record(-1, L"2*3", 6, L"\t=2\r\n*3\t=6\r\n");
+  EXPECT_EQ(ResultsWithTapesFileLines(results), (std::vector<Text>{L"", L"\t=12", L"+5\t=17", L"", L"12+5\t=17", L"",
+                                                                   L"", L"\t=2", L"*3\t=6", L"", L"2*3\t=6", L""}));
 }
 
 }  // namespace

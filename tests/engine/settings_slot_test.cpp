@@ -127,23 +127,12 @@ TEST(SlotEditDialog, EmptyOrZeroDeletesBadTextIsIgnored) {
   EXPECT_EQ(edit.slot.name, L"twice");
 }
 
-TEST(SlotStoreEntry, ANumberReplacesValueAndSignButKeepsTheName) {
-  MemorySlot slot{5, L'*', L"rent"};
-  EmptySlot(slot);
-  EXPECT_EQ(slot.value, 0);
-  EXPECT_EQ(slot.sign, L'\0');
-  EXPECT_EQ(slot.name, L"rent");
-
+TEST(SlotStoreEntry, OnlyANonZeroNumberIsStored) {
   for (const wchar_t* refused : {L"", L"0", L"abc", L"1e3"}) {
-    EXPECT_FALSE(StoreEntryInSlot(slot, refused, Ru())) << refused;
-    EXPECT_EQ(slot.value, 0) << refused;
+    EXPECT_FALSE(EntrySlotValue(refused, Ru()).has_value()) << refused;
   }
-  ASSERT_TRUE(StoreEntryInSlot(slot, L"1 234,5", Ru()));
-  EXPECT_EQ(slot.value, 1234.5L);
-  EXPECT_EQ(slot.name, L"rent");  // the old name comes back
-  slot.sign = L'-';
-  ASSERT_TRUE(StoreEntryInSlot(slot, L"1,234.5", En()));
-  EXPECT_EQ(slot.sign, L'\0');
+  EXPECT_EQ(EntrySlotValue(L"1 234,5", Ru()), 1234.5L);
+  EXPECT_EQ(EntrySlotValue(L"1,234.5", En()), 1234.5L);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/core/text_file.h"
+#include "engine/settings/paths.h"
 #include "engine/tape/calculator.h"
 #include "engine/tape/recording_host.h"
 #include "engine/tape/tape_rows.h"
@@ -154,24 +155,30 @@ TEST_F(TapeFileTest, MissingFileDoesNothing) {
 
 TEST_F(TapeFileTest, AutoSaveOnlyAfterAChangeAndKeepsTheOldCopyOnFailure) {
   Calculator calc(Locale::Russian(), m_host);
-  const auto path = m_dir / "~Calc.txt";
-  calc.AutoSave(path);
-  EXPECT_FALSE(std::filesystem::exists(path));  // empty tape: nothing to copy
+  ProgramPaths paths;
+  paths.settingsFile = m_dir / "config" / "Tallyman.ini";
+  paths.dataFolder = m_dir / "data";
+  const auto path = paths.TapeCopyFile();
+  calc.AutoSave(paths);
+  EXPECT_FALSE(std::filesystem::exists(paths.dataFolder));  // empty tape: nothing made, nothing copied
   for (wchar_t k : Text(L"3+4")) calc.KeyPress(k);
-  calc.AutoSave(path);
+  calc.AutoSave(paths);
   EXPECT_EQ(ReadFileBytes(path, kMaxTapeFileBytes).value(), "\t=3\r\n+\r\n");
-  EXPECT_FALSE(calc.EntryChangedSinceSave());
-  std::filesystem::remove(path);
-  calc.AutoSave(path);
-  EXPECT_FALSE(std::filesystem::exists(path));  // no change since the last copy
+  EXPECT_TRUE(std::filesystem::is_directory(paths.settingsFile.parent_path()));
+  std::filesystem::remove_all(paths.dataFolder);
+  calc.AutoSave(paths);
+  EXPECT_FALSE(std::filesystem::exists(paths.dataFolder));  // no change since the last copy
 
   // A folder where the file should be: the write fails, quietly, and nothing is damaged.
   calc.KeyPress(L'=');
-  const auto blocked = m_dir / "blocked";
-  std::filesystem::create_directories(blocked / "x");
-  calc.AutoSave(blocked);
-  EXPECT_TRUE(std::filesystem::is_directory(blocked / "x"));
+  std::filesystem::create_directories(path / "x");
+  calc.AutoSave(paths);
+  EXPECT_TRUE(std::filesystem::is_directory(path / "x"));
   EXPECT_TRUE(m_host.Messages().empty());
+  // The failed copy still counts as made: the next one waits for the next change.
+  std::filesystem::remove_all(path);
+  calc.AutoSave(paths);
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(TapeFileTest, FailedWriteKeepsThePreviousFile) {

@@ -133,6 +133,16 @@ void DesktopTest::settleHotLockKey() {
   policy.SettleHotLockKey();
   QCOMPARE(keys.IsOn(LockKey::NumLock), numLock);
   QCOMPARE(keys.IsOn(LockKey::ScrollLock), scrollLock);
+  QVERIFY(!policy.HotLockKeyAstray());
+  // The key coming up switches its lock once more: noticed and put right to the same end state.
+  if (const std::optional<LockKey> lock = LockKeyOf(hotKey)) {
+    keys.Toggle(*lock);
+    QVERIFY(policy.HotLockKeyAstray());
+    policy.PutHotLockKeyRight();
+    QVERIFY(!policy.HotLockKeyAstray());
+    QCOMPARE(keys.IsOn(LockKey::NumLock), numLock);
+    QCOMPARE(keys.IsOn(LockKey::ScrollLock), scrollLock);
+  }
 }
 
 void DesktopTest::restoreAtClose_data() {

@@ -156,7 +156,8 @@ class MainWindowTest : public QObject {
   void memorySlotWithCtrlDigit() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
-    window->Calc().Memory()[2] = MemorySlot{5, L'*', L"five"};
+    window->Calc().StoreSlot(2, 5, L'*');
+    window->Calc().RenameSlot(2, L"five");
     Type(*window, "10");
     QTest::keyClick(window->Ed(), Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "*5\t=50"}));

@@ -33,7 +33,8 @@ class MemoryListTest : public QObject {
   void digitThenInsertTakesTheSlot() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
-    window->Calc().Memory()[3] = {12.5L, L'+', L"rent"};
+    window->Calc().StoreSlot(3, 12.5L, L'+');
+    window->Calc().RenameSlot(3, L"rent");
     Type(*window, "10=");
     InMemoryList(*window, [](TFormList* list) {
       QCOMPARE(list->windowTitle(), QString("Память"));
@@ -74,7 +75,8 @@ class MemoryListTest : public QObject {
   void deletedSlotGetsItsNameBackFromTheEntry() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian());
-    window->Calc().Memory()[2] = {5, L'\0', L"rent"};
+    window->Calc().StoreSlot(2, 5, L'\0');
+    window->Calc().RenameSlot(2, L"rent");
     Type(*window, "9");
     InMemoryList(*window, [this](TFormList* list) {
       QTest::keyClick(list->LbList(), Qt::Key_2);
@@ -122,13 +124,15 @@ class MemoryListTest : public QObject {
   void clearAllAsksAndEmptiesEverySlot() {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::English());
-    window->Calc().Memory()[1] = {1, L'\0', L""};
-    window->Calc().Memory()[9] = {9, L'-', L""};
+    window->Calc().StoreSlot(1, 1, L'\0');
+    window->Calc().StoreSlot(9, 9, L'-');
     InMemoryList(*window, [this](TFormList* list) {
+      QTest::keyClick(list->LbList(), Qt::Key_4);
       m_answerer->Queue(kResultYes);
       QTest::keyClick(list->LbList(), Qt::Key_Delete, Qt::ControlModifier);
       QCOMPARE(Line(list, 1), QString("1 = 0"));
       QCOMPARE(Line(list, 9), QString("9 = 0"));
+      QCOMPARE(list->Selected(), 4);  // the user's slot stays selected
     });
     QCOMPARE(m_answerer->Texts(), QStringList{"Очистить всё?"});
     QCOMPARE(window->Calc().Memory()[9].value, 0.0L);

@@ -45,7 +45,8 @@ class SettingsRoundTripTest : public QObject {
       window->Actions().mScroll->trigger();
       window->Actions().pmMenu->trigger();
       window->Actions().mHideOnMin->trigger();
-      window->Calc().Memory()[3] = MemorySlot{2.5L, L'*', L"half"};
+      window->Calc().StoreSlot(3, 2.5L, L'*');
+      window->Calc().RenameSlot(3, L"half");
       window->move(100, 120);
       window->CloseByCommand();  // Exit: with HideOnMin the title bar's close would only hide
       QVERIFY(!window->isVisible());
