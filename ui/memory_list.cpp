@@ -49,7 +49,7 @@ TFormList::TFormList(Calculator& calc, const QString& entry, bool english, bool 
       QStringLiteral("LbList"), m_rows, [this](long row) { m_rows.Select(row); }, this);
   m_rows.SetObserver(&m_lbList->Observer());
   m_lbList->SetSpokenText([this](long row) {
-    return ToQString(SpokenMemoryLine(static_cast<int>(row), m_slots[static_cast<size_t>(row)], m_numbers, m_english));
+    return ToQString(SpokenMemoryLine(static_cast<int>(row), Slot(static_cast<int>(row)), m_calc.Numbers(), m_english));
   });
   SetAccessibleText(m_lbList, pairs::kNameMemory, m_english);
   layout->addWidget(m_lbList);

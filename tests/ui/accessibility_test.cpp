@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "engine/tape/calculator.h"
+#include "engine/tape/recording_host.h"
 #include "ui/memory_list.h"
 #include "ui/precision_dialog.h"
 #include "ui/print_dialog.h"
@@ -99,9 +101,11 @@ class AccessibilityTest : public QObject {
     row.SetupRowEditing(true, L'/', QStringLiteral("4"), 2, 3);
     QCOMPARE(Accessible(row.EdOp())->text(QAccessible::Name), QStringLiteral("Number"));
     QCOMPARE(Accessible(row.findChild<QLabel*>("Lab"))->text(QAccessible::Description), QStringLiteral("divided by"));
-    MemorySlots memory{};
-    memory[3] = MemorySlot{25, L'-', L"rent"};
-    TFormList list(memory, numbers, QString(), true, false, nullptr);
+    RecordingHost host;
+    Calculator calc(Locale::English(), host);
+    calc.StoreSlot(3, 25, L'-');
+    calc.RenameSlot(3, L"rent");
+    TFormList list(calc, QString(), true, false, nullptr);
     QAccessibleInterface* lines = Accessible(list.findChild<QListView*>("LbList"));
     QCOMPARE(lines->text(QAccessible::Name), QStringLiteral("Memory"));
     QCOMPARE(lines->child(3)->text(QAccessible::Name), QStringLiteral("memory 3: minus 25, rent"));
