@@ -50,7 +50,6 @@ class TFormNote : public QDialog {
 
   QPlainTextEdit* M() const { return m_m; }
   QWidget* PanBut() const { return m_panBut; }
-  const std::filesystem::path& FileName() const { return m_fileName; }
 
   // Reads the file into M and makes it the file being edited (a missing file gives an empty text).
   // A file that cannot be read, or is too large, is said so and left as it is; false then.
@@ -85,8 +84,6 @@ class TFormNote : public QDialog {
   void Run();
   // A dropped file: the five text kinds open (after saving the text), any other file inserts its path.
   void DropFile(const QString& path);
-  // The pop-up item of that name (pmUndo, pmRusTransLit, mInsCalc...).
-  QAction* Item(const QString& name) const { return m_items.value(name); }
   // The pop-up items' enabled states for the text, selection and clipboard as they are now.
   void EnableItems();
 

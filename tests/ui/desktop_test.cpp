@@ -62,6 +62,7 @@ class DesktopTest : public QObject {
   void numLockItemFollowsHotKey();
   void lockKeyPressedInEntryLine();
   void quietServicesDisableTheirItems();
+  void offscreenSessionGetsTheQuietServices();
   void hideOnMinimizeAndClose();
 };
 
@@ -260,6 +261,21 @@ void DesktopTest::quietServicesDisableTheirItems() {
   QVERIFY(!a.mTop->isEnabled());
   QVERIFY(a.mTop->toolTip().startsWith(QStringLiteral("Wayland")));
   window.HotKeyMessage(false);  // nothing breaks
+}
+
+// The program's own services where there is neither X11 nor Wayland: no hot key and no lock keys,
+// each item saying why; keeping the window on top is left to Qt.
+void DesktopTest::offscreenSessionGetsTheQuietServices() {
+  QCOMPARE(QGuiApplication::platformName(), QString("offscreen"));
+  ProgramFolder folder;
+  auto window = MakeWindow(folder, Locale::Russian());
+  MainActions& a = window->Actions();
+  QVERIFY(!a.mHot->menuAction()->isEnabled());
+  QVERIFY(a.mHot->menuAction()->toolTip().contains(QLatin1String("X11")));
+  QVERIFY(!a.mNumLock->isEnabled());
+  QVERIFY(a.mNumLock->toolTip().contains(QLatin1String("X11")));
+  QVERIFY(a.mTop->isEnabled());
+  platform::MakeDesktopServices().activation->BringToFront(nullptr);  // a window not yet shown
 }
 
 void DesktopTest::hideOnMinimizeAndClose() {
