@@ -35,14 +35,6 @@ void LockKeyPolicy::ForceLockKeys(int virtualKey, bool processFirst) {
   SetLockKey(*key, *key == LockKey::NumLock);
 }
 
-void LockKeyPolicy::SettleHotLockKey() {
-  const std::optional<LockKey> key = LockKeyOf(m_settings.hotKey);
-  if (!key) return;
-  m_keys.Toggle(*key);  // undo the press's own switch
-  if (m_processEvents) m_processEvents();
-  SetLockKey(*key, EndState(*key));
-}
-
 bool LockKeyPolicy::HotLockKeyAstray() const {
   const std::optional<LockKey> key = LockKeyOf(m_settings.hotKey);
   return key && m_keys.IsOn(*key) != EndState(*key);

@@ -25,13 +25,10 @@ class LockKeyPolicy {
   // processFirst: the key was just pressed, so its own switch is let through first.
   void ForceLockKeys(int virtualKey, bool processFirst);
 
-  // The hot key is NumLock or ScrollLock and its press has just switched that lock: switch it back,
-  // then NumLock as the hot key ends on and ScrollLock as the hot key ends off. The caller releases
-  // the hot key around this, so the switching presses do not reach it.
-  void SettleHotLockKey();
-  // A lock the keyboard switches only when the key comes up: after SettleHotLockKey the hot lock
-  // key may have left its end state again. True when it has (the caller releases the hot key
-  // around PutHotLockKeyRight, as around SettleHotLockKey).
+  // The hot key is NumLock or ScrollLock and its press, once the key is up, has left that lock
+  // off its end state (NumLock as the hot key ends on, ScrollLock as the hot key ends off).
+  // The caller releases the hot key around PutHotLockKeyRight, so its switching presses do not
+  // come back as hot key presses.
   bool HotLockKeyAstray() const;
   void PutHotLockKeyRight();
 

@@ -203,12 +203,9 @@ void FormTallyman::HotKeyMessage(bool showRequest) {
 }
 
 void FormTallyman::SettleHotLockKey() {
-  // The hot key is let go while its lock is switched back, or the switching press would come
-  // back as another hot key press.
-  m_desktop.hotKey->Unregister();
-  m_lockKeys->SettleHotLockKey();
-  m_desktop.hotKey->Register(m_settings.hotKey);
-  // A lock the keyboard switches off only when the key comes up is put right once more after it.
+  // The lock is put right once the key is up: X11 switches some locks only at the release, and a
+  // switch made while the key is still down goes to our own grab and would come back as another
+  // hot key press. The hot key is let go around the switch for the same reason.
   QTimer::singleShot(kLockKeySettleMs, this, [this] {
     if (!m_lockKeys->HotLockKeyAstray()) return;
     m_desktop.hotKey->Unregister();

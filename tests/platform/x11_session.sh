@@ -47,7 +47,11 @@ poll() {
   for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done
   return 1
 }
-x_ready() { kill -0 "$xvfb_pid" 2>/dev/null && DISPLAY=":$1" xprop -root >/dev/null 2>&1; }
+# Ours only while the lock names our server: another run's Xvfb on the same number answers too.
+x_ready() {
+  kill -0 "$xvfb_pid" 2>/dev/null && [[ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" == "$xvfb_pid" ]] &&
+    DISPLAY=":$1" xprop -root >/dev/null 2>&1
+}
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # A display that another test took first makes Xvfb exit at once ("already active"): try the next.
