@@ -29,10 +29,6 @@ QAccessibleInterface* Accessible(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
 }
 
-QString NameOf(QWidget* widget) {
-  return widget->objectName().isEmpty() ? widget->property("text").toString() : widget->objectName();
-}
-
 // The controls Tab visits from the first one until it comes back to it. A control whose look does not
 // change when it loses the focus is marked "(focus not shown)". A text that takes Tab is left with Ctrl+Tab.
 QStringList TabChain(QWidget* window, const QString& first) {
@@ -47,7 +43,7 @@ QStringList TabChain(QWidget* window, const QString& first) {
   at->setFocus();
   QStringList names;
   do {
-    names << NameOf(at);
+    names << (at->objectName().isEmpty() ? at->property("text").toString() : at->objectName());
     const QImage focused = at->grab().toImage();
     QTest::keyClick(at, Qt::Key_Tab, qobject_cast<QPlainTextEdit*>(at) ? Qt::ControlModifier : Qt::NoModifier);
     QWidget* next = QApplication::focusWidget();
@@ -145,9 +141,6 @@ class AccessibilityTest : public QObject {
         CreateLocalizedDialog(nullptr, QStringLiteral("Divide by zero!"), DialogKind::Error, kButtonOk, true));
     QCOMPARE(Accessible(message.get())->role(), QAccessible::AlertMessage);
     QCOMPARE(Accessible(message.get())->text(QAccessible::Name), QStringLiteral("Divide by zero!"));
-    TUrllabel link(QStringLiteral("https://example.org"), nullptr);
-    QCOMPARE(Accessible(&link)->role(), QAccessible::Link);
-    QCOMPARE(Accessible(&link)->text(QAccessible::Value), QStringLiteral("https://example.org"));
   }
 
   void aboutLinksWorkFromTheKeyboard() {
@@ -159,6 +152,8 @@ class AccessibilityTest : public QObject {
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
+    QCOMPARE(Accessible(links[1])->role(), QAccessible::Link);
+    QCOMPARE(Accessible(links[1])->text(QAccessible::Value), links[1]->text());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from Close to the first link
     QCOMPARE(QApplication::focusWidget(), links[0]);
     QTest::keyClick(links[0], Qt::Key_Return);
@@ -175,7 +170,7 @@ class AccessibilityTest : public QObject {
     auto window = MakeWindow(folder, Locale::English());
     window->ShowOrCloseResults();
     auto note = window->CreateNote();
-    if (!note->findChild<QWidget*>("PanBut")->isVisible()) note->findChild<QToolButton*>("But")->click();
+    note->findChild<QToolButton*>("But")->setChecked(true);  // the keypad is shown
     NumberText numbers(Locale::English());
     TForm1 formula(folder.File("TallyForm.txt").toStdString(), Locale::English(), numbers, true, false, nullptr);
     RecordingHost host;
@@ -189,23 +184,22 @@ class AccessibilityTest : public QObject {
     about.SetupAbout();
     std::unique_ptr<QDialog> message(CreateLocalizedDialog(nullptr, QStringLiteral("Save?"), DialogKind::Confirmation,
                                                            kButtonYes | kButtonNo | kButtonCancel, true));
-    const QStringList keypad = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", ".",
-                                "+", "-", "*", "/", "%", "(", ")", "=", ":", ";", "ButDel"};
-    const std::pair<QWidget*, QStringList> windows[] = {
-        {window.get(), {"Lb", "Ed"}},
-        {window->Results(), {"Lm", "EdRes"}},
-        {&formula, {"EdForm", "LbForm"}},
-        {&memory, {"LbList"}},
+    const std::pair<QWidget*, const char*> windows[] = {
+        {window.get(), "Lb Ed"},
+        {window->Results(), "Lm EdRes"},
+        {&formula, "EdForm LbForm"},
+        {&memory, "LbList"},
         {note.get(),
-         QStringList{"ButTime", "ButForm", "ButInsCalc", "ButCalc", "ButCTime", "ButNum", "But", "ButH", "ButM", "M"} +
-             keypad},
-        {&print, {"CbPrn", "CbFnt", "Ed", "CbCop", "ChDate", "ButOk", "ButCancel"}},
-        {&precision, {"CbPrec", "CbRes", "ButOk", "ButCancel"}},
-        {&row, {"EdOp", "ButChange", "ButCancel"}},
-        {&about, {"TUrllabel", "Image1", "TUrllabel", "ButCancel"}},
-        {message.get(), {"Yes", "No", "Cancel"}},
+         "ButTime ButForm ButInsCalc ButCalc ButCTime ButNum But ButH ButM M 1 2 3 4 5 6 7 8 9 0 . + - * / % ( ) "
+         "= : ; ButDel"},
+        {&print, "CbPrn CbFnt Ed CbCop ChDate ButOk ButCancel"},
+        {&precision, "CbPrec CbRes ButOk ButCancel"},
+        {&row, "EdOp ButChange ButCancel"},
+        {&about, "TUrllabel Image1 TUrllabel ButCancel"},
+        {message.get(), "Yes No Cancel"},
     };
-    for (auto [shown, order] : windows) {
+    for (const auto& [shown, names] : windows) {
+      const QStringList order = QString::fromLatin1(names).split(QLatin1Char(' '));
       QCOMPARE(TabChain(shown, order.first()), order);
       if (shown != window.get()) shown->hide();  // the results window goes with the main one
     }
