@@ -11,6 +11,8 @@ namespace tallyman::ui {
 void SetAccessibleText(QWidget* control, const wchar_t* namePair, bool english, const QString& description = QString());
 // Makes a dialog an alert whose accessible name is its message.
 void MarkAsAlert(QWidget* dialog, const QString& message);
+// Makes a control a link whose name and value are its address; pressing it sends it Enter.
+void MarkAsLink(QWidget* control);
 // Tells screen readers that a property of the control changed (name, description, value ...).
 void Announce(QWidget* control, QAccessible::Event event);
 

@@ -69,18 +69,25 @@ void TFormNote::BuildTools() {
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every button for a keyboard-only user; a click leaves the focus in the text.
+    b->setFocusPolicy(Qt::TabFocus);
     connect(b, &QToolButton::clicked, this, handler);
     return b;
   };
+  // Tab goes as the window reads: the tool bar left to right, the text, then the keypad.
+  QList<QWidget*> tabOrder;
   int at = 0;
-  tools->insertWidget(at++, button(m_panTop, "ButTime", QStringLiteral("d/t"), [this] { InsertDateTime(); }));
-  tools->insertWidget(at++, button(m_panTop, "ButForm", QStringLiteral("f(x)"), [this] { OpenFormula(); }));
-  tools->insertWidget(at++, button(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), [this] { InsertCalculations(); }));
-  tools->insertWidget(at++, button(m_panTop, "ButCalc", QStringLiteral("="), [this] { CalcSelection(false); }));
-  tools->insertWidget(at++, button(m_panTop, "ButCTime", QStringLiteral("t="), [this] { CalcSelection(true); }));
-  tools->insertWidget(at++,
-                      button(m_panTop, "ButNum", QStringLiteral("N\u2192A"), [this] { WordsForSelection(false); }));
+  const auto tool = [&](QToolButton* b) {
+    tools->insertWidget(at++, b);
+    tabOrder << b;
+  };
+  tool(button(m_panTop, "ButTime", QStringLiteral("d/t"), [this] { InsertDateTime(); }));
+  tool(button(m_panTop, "ButForm", QStringLiteral("f(x)"), [this] { OpenFormula(); }));
+  tool(button(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), [this] { InsertCalculations(); }));
+  tool(button(m_panTop, "ButCalc", QStringLiteral("="), [this] { CalcSelection(false); }));
+  tool(button(m_panTop, "ButCTime", QStringLiteral("t="), [this] { CalcSelection(true); }));
+  tool(button(m_panTop, "ButNum", QStringLiteral("N\u2192A"), [this] { WordsForSelection(false); }));
+  tabOrder << m_but;
 
   // The alarm clock at the right edge: hour ":" minute.
   auto* panClock = new QWidget(m_panTop);
@@ -97,6 +104,7 @@ void TFormNote::BuildTools() {
   if (clockFont.pointSizeF() > 16) clockFont.setPointSizeF(16);
   panClock->setFont(clockFont);
   tools->addWidget(panClock);
+  tabOrder << m_butH << m_butM << m_m;
   ShowAlarm();
 
   auto* keypad = new QHBoxLayout(m_panBut);
@@ -114,8 +122,10 @@ void TFormNote::BuildTools() {
       KeepReadableText(key, QColor(128, 0, 0), QPalette::ButtonText, QPalette::Button);  // maroon
     }
     keypad->addWidget(key);
+    tabOrder << key;
   }
   keypad->addStretch(1);
+  for (qsizetype i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   for (const NoteItem& item : kItems) {
     auto* action = new QAction(this);
@@ -275,6 +285,10 @@ void TFormNote::SaveToFile() {
 bool TFormNote::NoteKey(QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   const int key = event->key();
+  // Tab is typed into the text; Ctrl+Tab and Ctrl+Shift+Tab take the focus on to the buttons.
+  if (modifiers.testFlag(Qt::ControlModifier) && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+    return key == Qt::Key_Tab && !modifiers.testFlag(Qt::ShiftModifier) ? focusNextChild() : focusPreviousChild();
+  }
   if (modifiers == Qt::ControlModifier) {
     for (const NoteItem& item : kItems) {
       if (item.key.keyboardModifiers() != Qt::ControlModifier || item.key.key() != key) continue;

@@ -4,6 +4,8 @@
 #include <QDrag>
 #include <QFontInfo>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include "ui/dialog_units.h"
 #include "ui/readable_colour.h"
@@ -103,6 +105,28 @@ void ShowActiveColour(QWidget* control, bool active) {
   // Some themes give the face colour nearly the text colour.
   palette.setColor(QPalette::Text, ReadableColour(colours.color(QPalette::Text), back, colours));
   control->setPalette(palette);
+}
+
+// An empty list has no current row to frame, so a keyboard user would not see that it has the
+// focus; the whole list is framed instead.
+void RowListView::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  if (!hasFocus() || model()->rowCount() > 0) return;
+  QPainter painter(viewport());
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
+void RowListView::focusInEvent(QFocusEvent* event) {
+  QListView::focusInEvent(event);
+  viewport()->update();
+}
+
+void RowListView::focusOutEvent(QFocusEvent* event) {
+  QListView::focusOutEvent(event);
+  viewport()->update();
 }
 
 }  // namespace tallyman::ui

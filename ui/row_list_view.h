@@ -43,6 +43,9 @@ class RowListView : public QListView {
   void SetDragPayload(std::function<QMimeData*(QPoint pressPos)> payload) { m_dragPayload = std::move(payload); }
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

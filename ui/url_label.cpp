@@ -7,6 +7,7 @@
 #include <QStylePainter>
 #include <QUrl>
 
+#include "ui/accessibility.h"
 #include "ui/readable_colour.h"
 
 namespace tallyman::ui {
@@ -15,6 +16,7 @@ const QColor TUrllabel::kNormal = QColor(0, 0, 255);
 const QColor TUrllabel::kHover = QColor(255, 0, 0);
 
 TUrllabel::TUrllabel(const QString& address, QWidget* parent) : QLabel(address, parent) {
+  MarkAsLink(this);  // before any change that would make screen readers meet a plain label
   setObjectName(QStringLiteral("TUrllabel"));
   QFont underlined = font();
   underlined.setUnderline(true);

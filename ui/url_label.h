@@ -2,7 +2,7 @@
 // TUrllabel: a label that behaves like a web link. Its caption is the address (a web address or a
 // "mailto:" address); blue, red while the pointer is over it, underlined, with a hand cursor. A
 // click, or Enter or Space while it has the focus, hands the address to the desktop's default
-// handler. It takes the focus with Tab and shows it with a focus frame.
+// handler. It takes the focus with Tab and shows it with a focus frame; screen readers hear a link.
 #include <QLabel>
 
 namespace tallyman::ui {

@@ -3,11 +3,15 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QUrl>
 
 #include "engine/tape/calculator.h"
 #include "engine/tape/recording_host.h"
+#include "ui/formula_window.h"
 #include "ui/memory_list.h"
+#include "ui/note_window.h"
 #include "ui/precision_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/readable_colour.h"
@@ -23,6 +27,30 @@ namespace {
 
 QAccessibleInterface* Accessible(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
+}
+
+// The controls Tab visits from the first one until it comes back to it. A control whose look does not
+// change when it loses the focus is marked "(focus not shown)". A text that takes Tab is left with Ctrl+Tab.
+QStringList TabChain(QWidget* window, const QString& first) {
+  window->show();
+  window->activateWindow();
+  // A window shown beside an active one of its own counts as active before it is.
+  if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) return {"not active"};
+  QWidget* const start = window->findChild<QWidget*>(first);
+  QWidget* at = start;
+  at->setFocus();
+  QTest::keyClick(at, Qt::Key_Tab);  // the first control is seen once it has had the focus and lost it
+  at->setFocus();
+  QStringList names;
+  do {
+    names << (at->objectName().isEmpty() ? at->property("text").toString() : at->objectName());
+    const QImage focused = at->grab().toImage();
+    QTest::keyClick(at, Qt::Key_Tab, qobject_cast<QPlainTextEdit*>(at) ? Qt::ControlModifier : Qt::NoModifier);
+    QWidget* next = QApplication::focusWidget();
+    if (next != at && at->grab().toImage() == focused) names.last() += QStringLiteral(" (focus not shown)");
+    at = next;
+  } while (at && at != start && names.size() < 40);
+  return names;
 }
 
 }  // namespace
@@ -124,6 +152,8 @@ class AccessibilityTest : public QObject {
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
+    QCOMPARE(Accessible(links[1])->role(), QAccessible::Link);
+    QCOMPARE(Accessible(links[1])->text(QAccessible::Value), links[1]->text());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from Close to the first link
     QCOMPARE(QApplication::focusWidget(), links[0]);
     QTest::keyClick(links[0], Qt::Key_Return);
@@ -131,8 +161,49 @@ class AccessibilityTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // past the picture
     QCOMPARE(QApplication::focusWidget(), links[1]);
     QTest::keyClick(links[1], Qt::Key_Space);
-    QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(links[0]->text()), QUrl(links[1]->text())}));
+    Accessible(links[0])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(links[0]->text()), QUrl(links[1]->text()), QUrl(links[0]->text())}));
     for (const char* scheme : {"mailto", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+
+  void tabVisitsEveryControlInVisualOrder() {
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::English());
+    window->ShowOrCloseResults();
+    auto note = window->CreateNote();
+    note->findChild<QToolButton*>("But")->setChecked(true);  // the keypad is shown
+    NumberText numbers(Locale::English());
+    TForm1 formula(folder.File("TallyForm.txt").toStdString(), Locale::English(), numbers, true, false, nullptr);
+    RecordingHost host;
+    Calculator calc(Locale::English(), host);
+    TFormList memory(calc, QString(), true, false, nullptr);
+    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), false, false, nullptr);
+    TFormPrec precision(numbers, 8, 2, true, false, nullptr);
+    TFormRow row(numbers, true, false, nullptr);
+    row.SetupRowEditing(true, L'+', QStringLiteral("4"), 2, 3);
+    TFormRow about(numbers, true, false, nullptr);
+    about.SetupAbout();
+    std::unique_ptr<QDialog> message(CreateLocalizedDialog(nullptr, QStringLiteral("Save?"), DialogKind::Confirmation,
+                                                           kButtonYes | kButtonNo | kButtonCancel, true));
+    const std::pair<QWidget*, const char*> windows[] = {
+        {window.get(), "Lb Ed"},
+        {window->Results(), "Lm EdRes"},
+        {&formula, "EdForm LbForm"},
+        {&memory, "LbList"},
+        {note.get(),
+         "ButTime ButForm ButInsCalc ButCalc ButCTime ButNum But ButH ButM M 1 2 3 4 5 6 7 8 9 0 . + - * / % ( ) "
+         "= : ; ButDel"},
+        {&print, "CbPrn CbFnt Ed CbCop ChDate ButOk ButCancel"},
+        {&precision, "CbPrec CbRes ButOk ButCancel"},
+        {&row, "EdOp ButChange ButCancel"},
+        {&about, "TUrllabel Image1 TUrllabel ButCancel"},
+        {message.get(), "Yes No Cancel"},
+    };
+    for (const auto& [shown, names] : windows) {
+      const QStringList order = QString::fromLatin1(names).split(QLatin1Char(' '));
+      QCOMPARE(TabChain(shown, order.first()), order);
+      if (shown != window.get()) shown->hide();  // the results window goes with the main one
+    }
   }
 
   void contrastRatio_data() {
