@@ -1,6 +1,9 @@
 #pragma once
 // Bringing a window to the front, and whether a window may keep itself above others, as far as
 // the session allows.
+#include <cstdint>
+#include <optional>
+
 #include "platform/absence.h"
 
 class QWindow;
@@ -17,6 +20,9 @@ class WindowActivation {
   // disabled and says why. Keeping on top itself is Qt's window flag.
   virtual bool CanKeepAbove() const = 0;
   virtual Absence Reason() const = 0;
+  // The native window that has the keyboard focus as the window system says now, where it says:
+  // Qt takes a loss of the focus as final only a moment later.
+  virtual std::optional<std::uintptr_t> FocusedWindow() const { return std::nullopt; }
 };
 
 }  // namespace tallyman::platform

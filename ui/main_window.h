@@ -125,6 +125,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void AppAct();  // the program became the active one
   // One of the program's windows has the keyboard focus.
   static bool ProgramIsActive();
+  bool FocusIsOurs() const;  // the window system's word where it has one
   platform::DesktopServices& Desktop() { return m_desktop; }
   // Closes without the closing question (a termination signal, the session ending); the settings
   // and the automatic copy are written as at every close.

@@ -118,6 +118,18 @@ void FormTallyman::DisconnectDesktop() {
   m_tray->Remove();
 }
 
+bool FormTallyman::FocusIsOurs() const {
+  // Asked at once after the user went to another program, Qt would still say active.
+  if (const std::optional<std::uintptr_t> focused = m_desktop.activation->FocusedWindow()) {
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+      if (window->isVisible() && window->handle() && static_cast<std::uintptr_t>(window->winId()) == *focused)
+        return true;
+    }
+    return false;
+  }
+  return ProgramIsActive();
+}
+
 bool FormTallyman::ProgramIsActive() {
   // The focus window, not QApplication::activeWindow(): after a window comes back from the tray
   // the latter can stay empty while the window has the focus.
@@ -193,7 +205,7 @@ void FormTallyman::ChooseHotKey(int hotKey) {
 
 void FormTallyman::HotKeyMessage(bool showRequest) {
   // Decided before the secondary windows close: an open dialog of the calculator is the calculator.
-  const bool active = isVisible() && !isMinimized() && ProgramIsActive();
+  const bool active = isVisible() && !isMinimized() && FocusIsOurs();
   CloseSecondaryWindows();
   if (!showRequest && LockKeyOf(m_settings.hotKey) && m_desktop.lockKeys->Available()) SettleHotLockKey();
   if (active)

@@ -66,4 +66,13 @@ void X11WindowActivation::BringToFront(QWindow* window) {
   window->raise();
 }
 
+std::optional<std::uintptr_t> X11WindowActivation::FocusedWindow() const {
+  xcb_get_input_focus_reply_t* reply =
+      xcb_get_input_focus_reply(m_x11.connection, xcb_get_input_focus(m_x11.connection), nullptr);
+  if (!reply) return std::nullopt;
+  const xcb_window_t focus = reply->focus;
+  free(reply);
+  return focus;
+}
+
 }  // namespace tallyman::platform

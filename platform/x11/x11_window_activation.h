@@ -18,6 +18,7 @@ class X11WindowActivation final : public WindowActivation {
   void BringToFront(QWindow* window) override;
   bool CanKeepAbove() const override { return true; }
   Absence Reason() const override { return Absence::kNone; }
+  std::optional<std::uintptr_t> FocusedWindow() const override;
 
  private:
   bool WindowManagerActivates();

@@ -130,7 +130,7 @@ e2e_start_x() {
 # number first answers the probe too, and its keys and grabs would mix with this test's.
 e2e_x_ready() {
   kill -0 "$E2E_XVFB_PID" 2>/dev/null || return 1
-  [[ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" == "$E2E_XVFB_PID" ]] || return 1
+  [[ "$({ tr -d ' \n' <"/tmp/.X$1-lock"; } 2>/dev/null)" == "$E2E_XVFB_PID" ]] || return 1
   [[ -S /tmp/.X11-unix/X$1 ]] && DISPLAY=":$1" xprop -root >/dev/null 2>&1
 }
 

@@ -49,7 +49,7 @@ poll() {
 }
 # Ours only while the lock names our server: another run's Xvfb on the same number answers too.
 x_ready() {
-  kill -0 "$xvfb_pid" 2>/dev/null && [[ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" == "$xvfb_pid" ]] &&
+  kill -0 "$xvfb_pid" 2>/dev/null && [[ "$({ tr -d ' \n' <"/tmp/.X$1-lock"; } 2>/dev/null)" == "$xvfb_pid" ]] &&
     DISPLAY=":$1" xprop -root >/dev/null 2>&1
 }
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
