@@ -27,6 +27,7 @@
 #include "ui/results_window.h"
 #include "ui/row_list_view.h"
 #include "ui/sign_display.h"
+#include "ui/start_up_trace.h"
 #include "ui/title_clock.h"
 
 namespace tallyman::ui {
@@ -52,6 +53,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
       m_locale(WithUsableThousandsSeparator(locale)),
       m_paths(paths),
       m_desktop(std::move(services)) {
+  StartUpMark("desktop services made");
   setObjectName(QStringLiteral("FormTallyman"));
   m_calc = std::make_unique<Calculator>(m_locale, *this);
   m_calc->SetEnglish(false);
@@ -61,6 +63,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
   ConnectCommands();
   BindOptions();
   ConnectEntry();
+  StartUpMark("widgets built");
 
   std::error_code error;
   m_helpExists = !m_paths.helpFile.empty() && std::filesystem::exists(m_paths.helpFile, error);
@@ -68,7 +71,9 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
   setAcceptDrops(true);
   m_dateText = TitleDateText(QDate::currentDate(), QLocale::system());
 
+  StartUpMark("help page looked up");
   ConnectDesktop();  // records the lock keys' states before anything can change them
+  StartUpMark("desktop connected");
   m_res = new TFormRes(*m_calc, *this, this);
   m_tim.setInterval(1000);
   connect(&m_tim, &QTimer::timeout, this, &FormTallyman::TimTimer);
@@ -81,9 +86,13 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, plat
   const QPoint rowDialog = DefaultRowDialogPlace();
   base.rowEditDialog.left = rowDialog.x();
   base.rowEditDialog.top = rowDialog.y();
+  StartUpMark("results window made");
   m_settings = LoadSettings(m_paths.settingsFile, m_locale, base);
+  StartUpMark("settings read");
   ApplySettings(m_settings);
+  StartUpMark("settings applied");
   ApplyQtTranslation();
+  StartUpMark("translation");
   m_ed->setFocus();
   m_tim.start();
 }
