@@ -10,14 +10,15 @@ root=$(cd "$here/../.." && pwd)
 program=${1:-$root/build/ui/tallyman}
 runs=${2:-11}
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
 pids=()
 cleanup() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
-trap cleanup EXIT
+# shellcheck source=tests/harness/lib.sh
+source "$root/tests/harness/lib.sh"
+harness_at_exit cleanup
 
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 2; }
 command -v trayer >/dev/null || { echo "trayer is needed for the tray" >&2; exit 2; }
@@ -27,17 +28,12 @@ g++ -O2 -std=c++17 -fPIC -o "$work/bare_window" "$here/bare_window.cpp" $(pkg-co
 mkdir "$work/program"
 cp "$program" "$work/program/tallyman"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null && break; sleep 0.05; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null || { echo "openbox did not start" >&2; exit 1; }
+harness_begin bench
+harness_start_x
+harness_start_wm
 trayer >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xdotool search --classname trayer >/dev/null 2>&1 && break; sleep 0.05; done
+wait_until 5 eval 'xdotool search --classname trayer >/dev/null 2>&1' || true
 sleep 0.3  # the tray selection is taken right after the window appears
 
 export XDG_RUNTIME_DIR=$work/runtime

@@ -6,26 +6,16 @@
 source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 
 launcher=/usr/libexec/at-spi-bus-launcher
-if ! command -v dbus-launch >/dev/null || [[ ! -x $launcher ]] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-  echo "SKIP: dbus-x11, at-spi2-core or python3-pyatspi is not installed (scripts/deps.sh test installs them)"
+if ! command -v dbus-daemon >/dev/null || [[ ! -x $launcher ]] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+  echo "SKIP: dbus, at-spi2-core or python3-pyatspi is not installed (scripts/deps.sh test installs them)"
   exit 77
 fi
 e2e_setup
 
-# A session bus and an accessibility bus of this run only, ended before the harness cleans up.
-A11Y_PIDS=()
-# shellcheck disable=SC2317  # called by the EXIT trap
-a11y_cleanup() {
-  local status=$? pid
-  for pid in "${A11Y_PIDS[@]}"; do e2e_stop_pid "$pid"; done
-  [[ -n "${DBUS_SESSION_BUS_PID:-}" ]] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
-  (exit "$status")
-  e2e_cleanup
-}
-trap a11y_cleanup EXIT
-eval "$(dbus-launch --sh-syntax)" || e2e_abort "dbus-launch failed"
+# A session bus and an accessibility bus of this run only.
+harness_start_bus
 "$launcher" --launch-immediately >"$E2E_DIR/at-spi.log" 2>&1 &
-A11Y_PIDS+=($!)
+harness_at_exit "harness_stop $!"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 reader="$E2E_DIR/read_tree.py"
@@ -94,7 +84,7 @@ PYTHON
 e2e_start
 events="$E2E_DIR/events.log"
 /usr/bin/python3 "$reader" listen 20 >"$events" 2>"$E2E_DIR/listener.log" &
-A11Y_PIDS+=($!)
+harness_at_exit "harness_stop $!"
 e2e_poll 10 grep -q listening "$events" || e2e_abort "the event listener did not start"
 
 e2e_keys 1 2 plus 5

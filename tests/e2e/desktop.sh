@@ -28,8 +28,7 @@ e2e_keys 1 2 plus 5 equal
 xterm -geometry 40x10+300+300 >/dev/null 2>&1 &
 XTERM_PID=$!
 TRAYER_PID=""
-# The harness's clean-up reads the script's exit status first: keep it through the extra kills.
-trap 'status=$?; kill $XTERM_PID $TRAYER_PID 2>/dev/null; (exit $status); e2e_cleanup' EXIT
+harness_at_exit 'kill $XTERM_PID $TRAYER_PID 2>/dev/null'
 e2e_poll 10 bash -c '[[ -n $(xdotool search --onlyvisible --pid '"$XTERM_PID"' 2>/dev/null) ]]' || e2e_abort "no xterm"
 xterm_window=$(xdotool search --onlyvisible --pid "$XTERM_PID" | head -n 1)
 e2e_focus "$xterm_window"

@@ -11,7 +11,7 @@ check_run() {
   (
     e2e_setup
     e2e_start
-    echo "$E2E_XVFB_PID $E2E_WM_PID $E2E_PID $E2E_DIR" >"$record"
+    echo "$HARNESS_XVFB_PID $HARNESS_WM_PID $E2E_PID $E2E_DIR" >"$record"
     [[ "$1" == hold ]] && e2e_poll 60 false  # short sleeps: the TERM trap runs at once
     e2e_abort "deliberate failure of the self-check"
   ) 2>/dev/null &

@@ -1,23 +1,22 @@
 # shellcheck shell=bash
 # Shared helpers for the end-to-end scripts.
-# A private virtual X server with openbox, a private home, and a portable copy of the program in a
-# fresh folder, so its settings and text files land there. Every wait is bounded; everything this
-# file starts is ended by the EXIT trap, also when a check fails or the script is terminated.
+# A private virtual X server with openbox, a private home (tests/harness/lib.sh), and a portable
+# copy of the program in a fresh folder, so its settings and text files land there. Every wait is
+# bounded; everything started is ended on exit (harness_at_exit adds a script's own clean-up).
 #
 # Usage in a script:  source "${BASH_SOURCE[0]%/*}/lib.sh" "$1" || exit 1
 #                     e2e_setup; e2e_start; e2e_keys ...; e2e_expect_clipboard ...; e2e_pass
 # Its clean-up is checked by harness_cleanup.sh.
 
 E2E_SOURCE_PROGRAM=${1:-}
-E2E_DIR=""           # temporary folder of this run
-E2E_DISPLAY=""       # ":N"
-E2E_XVFB_PID=""
-E2E_WM_PID=""
+E2E_DIR=""           # temporary folder of this run (the harness's)
 E2E_PID=""           # the running program
 E2E_WINDOW=""        # its main window
 E2E_XCLIP_PIDS=()    # clipboard owners started by e2e_set_clipboard
 E2E_PROGRAM_LOCALE=C.UTF-8  # the program's locale: its decimal and thousands separators
 E2E_FAILED=0
+# shellcheck source=tests/harness/lib.sh
+source "${BASH_SOURCE[0]%/*}/../harness/lib.sh"
 
 e2e_log() { echo "e2e: $*" >&2; }
 
@@ -36,128 +35,32 @@ e2e_pass() {
   exit $((E2E_FAILED != 0))
 }
 
-# Polls a command every 50 ms until it succeeds or the time (in seconds) is up. The time only
-# stops a hang: keep it ten times the longest wait seen on a loaded machine, which E2E_TIMING=1
-# logs for every wait that succeeds.
-e2e_poll() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 20)) start=$EPOCHREALTIME
-  while ((tries-- > 0)); do
-    if "$@"; then
-      [[ -n "${E2E_TIMING:-}" ]] && e2e_log "waited $(e2e_since "$start") s of $seconds for $*"
-      return 0
-    fi
-    sleep 0.05
-  done
-  return 1
-}
-
-e2e_since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }'; }
-
-e2e_stop_pid() {  # pid: TERM, up to 2 s, then KILL
-  local pid=$1
-  [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null || return 0
-  kill "$pid" 2>/dev/null
-  e2e_poll 2 e2e_gone "$pid" || kill -9 "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  return 0
-}
-
-e2e_gone() { ! kill -0 "$1" 2>/dev/null; }
-
-e2e_cleanup() {
-  local status=$? pid
-  for pid in "${E2E_XCLIP_PIDS[@]}"; do e2e_stop_pid "$pid"; done
-  e2e_stop_pid "$E2E_PID"
-  e2e_stop_pid "$E2E_WM_PID"
-  e2e_stop_pid "$E2E_XVFB_PID"
-  if [[ -n "$E2E_DIR" && -d "$E2E_DIR" ]]; then
-    if ((status != 0)); then
-      local log
-      for log in program openbox xvfb; do
-        [[ -s "$E2E_DIR/$log.log" ]] || continue
-        e2e_log "$log output:"
-        sed 's/^/  | /' "$E2E_DIR/$log.log" >&2
-      done
-    fi
-    if [[ -n "${E2E_KEEP:-}" ]]; then e2e_log "kept $E2E_DIR"; else rm -rf "$E2E_DIR"; fi
-  fi
-  exit "$status"
-}
+e2e_poll() { wait_until "$@"; }
 
 e2e_require_tools() {
-  local tool
-  for tool in Xvfb openbox xdotool xclip xprop xwininfo setxkbmap; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"
-      exit 77
-    fi
-  done
+  harness_require Xvfb openbox xdotool xclip xprop xwininfo setxkbmap
   if [[ -z "$E2E_SOURCE_PROGRAM" || ! -x "$E2E_SOURCE_PROGRAM" ]]; then
     echo "usage: $0 <path of tallyman>" >&2
     exit 2
   fi
 }
 
-# Xvfb on a free display number; a number taken between the check and the start is retried.
-# E2E_DISPLAYS (say "85 86 87 88") limits the numbers tried, for machines shared with other runs.
-# -noreset: otherwise the server resets when its last client leaves (the readiness probe), and a
-# client connecting during that reset is refused.
-e2e_start_x() {
-  local n candidates=()
-  if [[ -n "${E2E_DISPLAYS:-}" ]]; then
-    read -ra candidates <<<"$E2E_DISPLAYS"
-  else
-    for _ in $(seq 1 20); do candidates+=($((50 + RANDOM % 201))); done
-  fi
-  for n in "${candidates[@]}"; do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    if e2e_poll 10 e2e_x_ready "$n"; then
-      E2E_DISPLAY=":$n"
-      export DISPLAY=$E2E_DISPLAY
-      return 0
-    fi
-    e2e_stop_pid "$E2E_XVFB_PID"
-    E2E_XVFB_PID=""
-  done
-  e2e_abort "no virtual X server could be started"
+e2e_end_program() {
+  local pid
+  for pid in "${E2E_XCLIP_PIDS[@]}" "$E2E_PID"; do harness_stop "$pid"; done
 }
-
-# The display is ours only while the lock names our server: another run's Xvfb that took the
-# number first answers the probe too, and its keys and grabs would mix with this test's.
-e2e_x_ready() {
-  kill -0 "$E2E_XVFB_PID" 2>/dev/null || return 1
-  [[ "$({ tr -d ' \n' <"/tmp/.X$1-lock"; } 2>/dev/null)" == "$E2E_XVFB_PID" ]] || return 1
-  [[ -S /tmp/.X11-unix/X$1 ]] && DISPLAY=":$1" xprop -root >/dev/null 2>&1
-}
-
-# The window manager is ready once it has set its check window on the root.
-e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 e2e_setup() {
   e2e_require_tools
-  E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tallyman-e2e.XXXXXX") || exit 1
-  trap e2e_cleanup EXIT
-  trap 'exit 1' INT TERM HUP
-  mkdir -p "$E2E_DIR/home" "$E2E_DIR/config" "$E2E_DIR/data" "$E2E_DIR/cache" "$E2E_DIR/runtime" "$E2E_DIR/app"
-  chmod 700 "$E2E_DIR/runtime"
-  export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/config" XDG_DATA_HOME="$E2E_DIR/data"
-  export XDG_CACHE_HOME="$E2E_DIR/cache" XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+  harness_begin e2e
+  E2E_DIR=$HARNESS_DIR
+  mkdir -p "$E2E_DIR/app"
+  harness_private_home
   export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-  unset SESSION_MANAGER QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY
-  # A session bus address that refuses: without one, libdbus would start a bus through dbus-launch
-  # (where dbus-x11 is installed) and leave it running; with the caller's, the program would meet
-  # whatever that desktop offers. Scripts that need a bus start their own.
-  export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_DIR/no-session-bus"
   cp "$E2E_SOURCE_PROGRAM" "$E2E_DIR/app/tallyman" || e2e_abort "cannot copy the program"
-
-  e2e_start_x
-  openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
-  E2E_WM_PID=$!
-  e2e_poll 10 e2e_wm_ready || e2e_abort "openbox did not start"
+  harness_start_x
+  harness_start_wm
+  harness_at_exit e2e_end_program
 }
 
 # The visible windows of the running program, one id a line.
@@ -251,7 +154,7 @@ e2e_expect_clipboard() {
   return 1
 }
 
-e2e_program_exited() { e2e_gone "$E2E_PID"; }
+e2e_program_exited() { harness_gone "$E2E_PID"; }
 
 # Closes the program with Escape (its default action) and answers the close question with Enter.
 # $1: the question's expected title ("Подтверждение" in Russian, "Confirm" in English).

@@ -17,18 +17,15 @@ e2e_setup
 
 cups="$E2E_DIR/cups"
 cupsd_pid=""
-# shellcheck disable=SC2317  # called by the EXIT trap
+# shellcheck disable=SC2317  # called on exit
 print_cleanup() {
-  local status=$?
-  e2e_stop_pid "$cupsd_pid"
-  if ((status != 0)) && [[ -s "$cups/log/error_log" ]]; then
+  harness_stop "$cupsd_pid"
+  if ((HARNESS_STATUS != 0)) && [[ -s "$cups/log/error_log" ]]; then
     e2e_log "cupsd errors:"
     grep '^E' "$cups/log/error_log" | tail -n 20 | sed 's/^/  | /' >&2
   fi
-  (exit "$status")
-  e2e_cleanup
 }
-trap print_cleanup EXIT
+harness_at_exit print_cleanup
 
 # The scheduler's own folders. Filters run as another user: they pass through the run's folder
 # into the spool, and the output and temporary folders are open to all.

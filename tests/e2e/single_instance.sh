@@ -69,7 +69,7 @@ before=$(folder_state)
 cp "$app/tallyman.ini" "$E2E_DIR/settings-before"
 (cd "$app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
 second=$!
-e2e_poll 15 e2e_gone "$second" || e2e_abort "the second copy still runs after 5 s"
+e2e_poll 15 harness_gone "$second" || e2e_abort "the second copy still runs after 5 s"
 wait "$second"
 status=$?
 ((status == 0)) || e2e_fail "the second copy exited with status $status"
@@ -78,7 +78,7 @@ e2e_poll 15 e2e_is_active "$first_window" ||
 cmp -s "$app/tallyman.ini" "$E2E_DIR/settings-before" || e2e_fail "the second copy changed the settings file"
 [[ "$(folder_state)" == "$before" ]] || e2e_fail "the second copy touched the program folder: $(folder_state)"
 [[ "$(copies)" == 1 ]] || e2e_fail "$(copies) copies run, expected one"
-e2e_stop_pid "$xterm_pid"
+harness_stop "$xterm_pid"
 
 # Killed outright, the copy leaves its lock behind; the next start takes it over.
 kill -9 "$E2E_PID"
@@ -102,7 +102,7 @@ left_after_int=$(settings_value Left)
 second_copy_turned_away() {
   (cd "$app" && exec ./tallyman) >>"$E2E_DIR/program.log" 2>&1 &
   local second=$!
-  e2e_poll 15 e2e_gone "$second" || e2e_abort "a second copy still runs after 5 s ($1)"
+  e2e_poll 15 harness_gone "$second" || e2e_abort "a second copy still runs after 5 s ($1)"
   wait "$second" || e2e_fail "a second copy exited with status $? ($1)"
   [[ "$(copies)" == 1 ]] || e2e_fail "$(copies) copies run, expected one ($1)"
   # Asked while active, the running copy went away as at its hot key: bring it back.

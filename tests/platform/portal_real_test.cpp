@@ -1,6 +1,6 @@
 // The portal's hot key against the real desktop portal: xdg-desktop-portal with its KDE backend
-// and kglobalaccel, started by a private bus (portal_run.sh --real) on an X server without a window
-// manager (x11_session.sh --no-wm), the keys pressed with xdotool. Every key binds and its press
+// and kglobalaccel, started by a private bus (portal_run.sh) on an X server without a window
+// manager (tests/harness/x11_run.sh --no-wm), the keys pressed with xdotool. Every key binds and its press
 // reaches the handler once; a second start binds the same key again; switching keys and back keeps
 // the key alive; a key changed in the desktop's settings shows in the hot-key menu's title.
 // With --bind-once KEY the program is instead a second client: it binds KEY, writes "bound", and

@@ -1,6 +1,7 @@
 // The tray icon as a StatusNotifierItem: the calculator against a mock panel tray (sni_watcher.py on
-// a private session bus, sni_run.sh) on a real X server or Wayland compositor. With the tray, hiding
-// registers an item that the panel can show and click; without one, hiding minimizes.
+// a private session bus, the harness's bus_run.sh) on a real X server or Wayland compositor. With the
+// tray, hiding registers an item that the panel can show and click; without one, hiding minimizes.
+// Under Wayland the mock portal is on the bus too, for the session's hot key.
 // Usage: sni_tray_test with-watcher|without-watcher [Qt Test arguments]
 #include <QClipboard>
 #include <QDBusConnection>
@@ -14,6 +15,7 @@
 #include <QWindow>
 
 #include "engine/core/lang_pairs.h"
+#include "platform/desktop_services.h"
 #include "tests/ui/fake_desktop.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/main_actions.h"
@@ -93,23 +95,26 @@ class WithWatcher : public QObject {
     QVERIFY(TrayIcon::Available());
   }
 
+  // A Wayland session's hot key is the portal's; lock keys and staying on top are the compositor's.
+  void waylandSessionGetsThePortalsHotKey() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) QSKIP("an X11 run");
+    const platform::DesktopServices services = platform::MakeDesktopServices();
+    QVERIFY(services.hotKey->Available());
+    QVERIFY(!services.lockKeys->Available());
+    QVERIFY(!services.activation->CanKeepAbove());
+    QCOMPARE(services.activation->Reason(), platform::Absence::kWayland);
+  }
+
   void hiddenCalculatorIsAnItemThatAClickRestores() {
     TrayWindow w;
+    QCOMPARE(TapeRows(*w.window), (QStringList{"\t=12", "+5\t=17"}));  // the keys reached the window
     w.window->HideToTray();
     QVERIFY(!w.window->isVisible());
     QTRY_COMPARE(TrayItems().size(), 1);
     const QJsonObject item = DescribeItem();
     QCOMPARE(item[QStringLiteral("ToolTip")].toArray().at(2).toString(), QStringLiteral("Calculator"));
-    QCOMPARE(item[QStringLiteral("Status")].toString(), QStringLiteral("Active"));
-    // Every pixmap is width x height ARGB32 pixels; a named icon would do instead.
-    const QJsonArray pixmaps = item[QStringLiteral("IconPixmap")].toArray();
-    QVERIFY(!pixmaps.isEmpty() || !item[QStringLiteral("IconName")].toString().isEmpty());
-    for (const QJsonValue pixmap : pixmaps) {
-      const int width = pixmap[0].toInt();
-      QVERIFY(width > 0 && pixmap[1].toInt() == width && pixmap[2].toInt() == width * width * 4);
-    }
-    // A panel sends a left click as Activate only to an item that is not just a menu.
-    QVERIFY(!item[QStringLiteral("ItemIsMenu")].toBool());
+    QVERIFY(!item[QStringLiteral("IconPixmap")].toArray().isEmpty() ||
+            !item[QStringLiteral("IconName")].toString().isEmpty());
     QCOMPARE(MenuLabels(item), Pm2Labels(false));
 
     const int broughtToFront = w.desk.activation->broughtToFront;

@@ -1,4 +1,4 @@
-// The X11 desktop services against a real X server with a window manager (run by x11_session.sh):
+// The X11 desktop services against a real X server with a window manager (tests/harness/x11_run.sh):
 // the hot key is pressed with XTEST as a keyboard would, the lock keys are read back with xset,
 // and the active window is asked of the window manager.
 #include <QGuiApplication>
@@ -287,7 +287,7 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--hold-pause") return HoldPause(std::stoi(argv[2]));
   QGuiApplication app(argc, argv);
   if (QGuiApplication::platformName() != "xcb") {
-    std::cerr << "needs an X display (run it through x11_session.sh)\n";
+    std::cerr << "needs an X display (run it through tests/harness/x11_run.sh)\n";
     return 1;
   }
   X11ServicesTest test;
