@@ -9,9 +9,9 @@
 
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/note_window.h"
 #include "ui/start_up.h"
-#include "ui_test_support.h"
 
 using tallyman::platform::SingleInstance;
 using tallyman::platform::TerminationSignals;
