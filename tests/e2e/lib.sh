@@ -223,13 +223,14 @@ e2e_dismiss_message() {
   ((E2E_MESSAGES == 1)) || e2e_fail "$1 showed $E2E_MESSAGES messages, expected one"
 }
 
-# Checks that file $1 holds exactly the bytes printf makes of $2.
+# Checks that file $1 comes to hold exactly the bytes printf makes of $2 (it is written whole).
 e2e_expect_file() {
   local file=$1 expected
   expected=$(mktemp "$E2E_DIR/expected.XXXXXX")
   # shellcheck disable=SC2059  # $2 is a printf format on purpose (\t, \r\n)
   printf "$2" >"$expected"
-  if [[ ! -f "$file" ]]; then
+  # The program writes once its dialog has gone, which under load comes after the window closed.
+  if ! wait_until 15 test -f "$file"; then
     e2e_fail "no file $file ($3)"
   elif ! cmp -s "$file" "$expected"; then
     e2e_fail "$file differs ($3): $(od -c "$file" | head -4)"
