@@ -125,6 +125,10 @@ void TFormRes::BuildMenus() {
   const auto edit = [this] { EditComment(); };
   const auto take = [this] { TakeEntry(); };
   const auto goTo = [this] { GoToEntry(); };
+  // The menu bar's item and its pop-up twin share the key.
+  const QKeyCombination editKey = Qt::Key_F5;
+  const QKeyCombination takeKey = Qt::Key_F7;
+  const QKeyCombination goToKey = Qt::Key_F8;
   const KeyUse acts = KeyUse::kActs;
   // The pop-up twins write the key into the caption; the menu bar's item owns it.
   const KeyUse shown = KeyUse::kInCaption;
@@ -134,13 +138,13 @@ void TFormRes::BuildMenus() {
       {id(C::kSaveAll),     "mSaveAll",   p::kMenuSaveAll,   {},                        acts,  "%1",     any, save(true)},
       {id(C::kPrint),       "mPrint",     p::kMenuPrint,     Qt::CTRL | Qt::Key_P,      acts,  "%1",     any,
        [this] { m_host.PrintRows(m_calc.ResultsList().List().Rows(), true); }},
-      {id(C::kEdit),        "mEdit",      p::kMenuRowEdit,   Qt::Key_F5,                acts,  "%1",     any, edit},
-      {id(C::kPopupEdit),   "mpEdit",     p::kMenuRowEdit,   Qt::Key_F5,                shown, "%1  %2", any, edit},
+      {id(C::kEdit),        "mEdit",      p::kMenuRowEdit,   editKey,                   acts,  "%1",     any, edit},
+      {id(C::kPopupEdit),   "mpEdit",     p::kMenuRowEdit,   editKey,                   shown, "%1  %2", any, edit},
       {id(C::kDelete),      "mDelete",    p::kMenuRowDelete, Qt::Key_Delete,            shown, "%1",     any, [this] { DeleteEntry(); }},
-      {id(C::kResult),      "mResult",    p::kMenuResult,    Qt::Key_F7,                acts,  "%1",     any, take},
-      {id(C::kPopupResult), "mpResult",   p::kMenuResult,    Qt::Key_F7,                shown, "%1  %2", any, take},
-      {id(C::kGoTo),        "mGoTo",      p::kMenuGoTo,      Qt::Key_F8,                acts,  "%1",     any, goTo},
-      {id(C::kPopupGoTo),   "mpGoTo",     p::kMenuGoTo,      Qt::Key_F8,                shown, "%1  %2", any, goTo},
+      {id(C::kResult),      "mResult",    p::kMenuResult,    takeKey,                   acts,  "%1",     any, take},
+      {id(C::kPopupResult), "mpResult",   p::kMenuResult,    takeKey,                   shown, "%1  %2", any, take},
+      {id(C::kGoTo),        "mGoTo",      p::kMenuGoTo,      goToKey,                   acts,  "%1",     any, goTo},
+      {id(C::kPopupGoTo),   "mpGoTo",     p::kMenuGoTo,      goToKey,                   shown, "%1  %2", any, goTo},
       {id(C::kClearAll),    "mClearAll",  p::kMenuClearAll,  Qt::CTRL | Qt::Key_Delete, acts,  "%1",     any, [this] { ClearAll(); }},
       {id(C::kResMove),     "mpResMove",  p::kMenuResMove,   {},                        acts,  "%1",     {},  [this] { m_calc.MoveTotalIntoEntry(); }},
       {id(C::kResCopy),     "mpResCopy",  p::kMenuResCopy,   {},                        acts,  "%1",     {},  [this] { m_calc.CopyTotal(); }},
@@ -312,6 +316,7 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (watched == m_lm && modifiers == Qt::NoModifier) {
+        m_commands->Enable();  // the list may have filled without a new total
         if (m_commands->RunKey(key)) return true;
         if (IsEnterKey(key->key())) {
           EditComment();
