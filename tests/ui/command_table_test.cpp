@@ -2,8 +2,10 @@
 // differ, and a key written into a caption or hint is the key of the command it names.
 #include "ui/command_table.h"
 
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QToolButton>
 
@@ -118,6 +120,62 @@ class CommandTableTest : public QObject {
     });
     QCOMPARE(windows, 2);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  }
+
+  // The edit items, declared once, follow the entry line and the notebook's text alike.
+  void editItemsFollowTheTextSelectionAndClipboard_data() {
+    QTest::addColumn<bool>("notebook");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selected");  // characters from the start
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("enabled");
+    for (const bool notebook : {false, true}) {
+      const char* where = notebook ? "notebook: " : "entry: ";
+      QTest::addRow("%sempty", where) << notebook << "" << 0 << "" << QStringList{};
+      QTest::addRow("%stext, clipboard", where)
+          << notebook << "12" << 0 << "7" << QStringList{"pmPaste", "pmSelectAll"};
+      QTest::addRow("%sselection", where)
+          << notebook << "12" << 1 << "" << QStringList{"pmCopy", "pmCut", "pmDelete", "pmSelectAll"};
+    }
+  }
+
+  void editItemsFollowTheTextSelectionAndClipboard() {
+    QFETCH(bool, notebook);
+    QFETCH(QString, text);
+    QFETCH(int, selected);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, enabled);
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian());
+    window->EnsurePopupMenus();
+    std::unique_ptr<TFormNote> note;
+    if (clipboard.isEmpty()) {
+      QGuiApplication::clipboard()->clear();
+    } else {
+      QGuiApplication::clipboard()->setText(clipboard);
+    }
+    if (notebook) {
+      note = window->CreateNote();
+      note->M()->setPlainText(text);
+      QTextCursor cursor(note->M()->document());
+      cursor.setPosition(selected, QTextCursor::KeepAnchor);
+      note->M()->setTextCursor(cursor);
+      note->EnableItems();
+    } else {
+      window->Ed()->setText(text);
+      window->Ed()->setSelection(0, selected);
+      window->Actions().edit->Enable();
+    }
+    // Undo follows the editor's own history, which setting a text clears.
+    QStringList on;
+    for (const EditId id : {EditId::kCut, EditId::kCopy, EditId::kPaste, EditId::kDelete, EditId::kSelectAll}) {
+      const QAction* entryItem = window->Actions().edit->At(static_cast<int>(id));
+      const QAction* item =
+          notebook ? note->findChild<QAction*>(entryItem->objectName(), Qt::FindDirectChildrenOnly) : entryItem;
+      if (item->isEnabled()) on << item->objectName();
+    }
+    on.sort();
+    QCOMPARE(on, enabled);
   }
 };
 
