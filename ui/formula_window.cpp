@@ -11,6 +11,7 @@
 #include "engine/formula/evaluate.h"
 #include "engine/settings/formula_entry.h"
 #include "ui/accessibility.h"
+#include "ui/command_table.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -75,21 +76,18 @@ TForm1::TForm1(std::filesystem::path formulaFile, const Locale& locale, const Nu
 
   m_pmForm = new QMenu(this);
   m_pmForm->setObjectName(QStringLiteral("PmForm"));
-  m_mDel = m_pmForm->addAction(Lang(pairs::kDeleteCurrentLine, english));
-  m_mDel->setObjectName(QStringLiteral("mDel"));
-  m_mDel->setShortcut(QKeySequence(Qt::Key_Delete));
-  m_mClear = m_pmForm->addAction(Lang(pairs::kClearAllLines, english));
-  m_mClear->setObjectName(QStringLiteral("mClear"));
-  m_mClear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  // The menu shows its keys; the list's key handler acts on them (in the entry, Delete edits).
-  connect(m_mDel, &QAction::triggered, this, [this] {
-    PreparePopup();
-    if (m_mDel->isEnabled()) DeleteLine();
+  const auto filled = [this] { return !m_rows.Empty(); };
+  // The menu shows its keys; the list's key handler runs them (in the entry, Delete edits).
+  // clang-format off
+  const auto id = [](Command command) { return static_cast<int>(command); };
+  m_commands = std::make_unique<CommandSet>(this, std::vector<tallyman::ui::Command>{
+      {id(Command::kDelete), "mDel",   pairs::kDeleteCurrentLine, Qt::Key_Delete,            KeyUse::kShown, "%1",
+       [this, filled] { return filled() && m_rows.Selected() >= 0; }, [this] { DeleteLine(); }},
+      {id(Command::kClear),  "mClear", pairs::kClearAllLines,     Qt::CTRL | Qt::Key_Delete, KeyUse::kShown, "%1", filled, [this] { ClearLines(); }},
   });
-  connect(m_mClear, &QAction::triggered, this, [this] {
-    PreparePopup();
-    if (m_mClear->isEnabled()) ClearLines();
-  });
+  // clang-format on
+  m_commands->Caption(english);
+  m_commands->AddTo(m_pmForm, {Command::kDelete, Command::kClear});
   connect(m_lbForm, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
     PreparePopup();
     m_pmForm->exec(m_lbForm->viewport()->mapToGlobal(at));
@@ -157,9 +155,16 @@ void TForm1::EvaluateEntry(bool closeOnSuccess) {
   m_edForm->setCursorPosition(static_cast<int>(ErrorCaret(result.errPos, m_edForm->text().size())));
 }
 
+QAction* TForm1::MDel() const {
+  return (*m_commands)[Command::kDelete];
+}
+
+QAction* TForm1::MClear() const {
+  return (*m_commands)[Command::kClear];
+}
+
 void TForm1::PreparePopup() {
-  m_mClear->setEnabled(!m_rows.Empty());
-  m_mDel->setEnabled(m_mClear->isEnabled() && m_rows.Selected() >= 0);
+  m_commands->Enable();
 }
 
 bool TForm1::Ask(const wchar_t* pair) {
@@ -221,9 +226,9 @@ bool TForm1::EntryKey(QKeyEvent* event) {
 
 bool TForm1::ListKey(QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
-  if (event->key() == Qt::Key_Delete && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
-    (modifiers == Qt::NoModifier ? m_mDel : m_mClear)->trigger();
-    return true;
+  if (event->key() == Qt::Key_Delete) {
+    m_commands->Enable();  // the keys follow the list as the menu would show it now
+    if (m_commands->RunKey(event)) return true;
   }
   if (IsEnterKey(event->key()) && modifiers == Qt::NoModifier) {
     if (m_rows.Selected() >= 0) {

@@ -4,6 +4,7 @@
 // FormulaHistory; this window shows the list and forwards keys and clicks to it.
 #include <QDialog>
 #include <filesystem>
+#include <memory>
 
 #include "engine/core/locale.h"
 #include "engine/core/number_text.h"
@@ -16,6 +17,7 @@ class QMenu;
 
 namespace tallyman::ui {
 
+class CommandSet;
 class RowListView;
 
 class TForm1 : public QDialog {
@@ -28,8 +30,8 @@ class TForm1 : public QDialog {
 
   QLineEdit* EdForm() const { return m_edForm; }
   RowListView* LbForm() const { return m_lbForm; }
-  QAction* MDel() const { return m_mDel; }
-  QAction* MClear() const { return m_mClear; }
+  QAction* MDel() const;
+  QAction* MClear() const;
 
   // The value of the last evaluation (0 after an error or before any).
   Number FormulaResult() const { return m_result; }
@@ -72,8 +74,8 @@ class TForm1 : public QDialog {
   QLineEdit* m_edForm = nullptr;
   RowListView* m_lbForm = nullptr;
   QMenu* m_pmForm = nullptr;
-  QAction* m_mDel = nullptr;
-  QAction* m_mClear = nullptr;
+  enum class Command { kDelete, kClear };
+  std::unique_ptr<CommandSet> m_commands;
 };
 
 }  // namespace tallyman::ui

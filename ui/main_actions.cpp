@@ -15,78 +15,65 @@ namespace {
 
 namespace p = tallyman::pairs;
 
-enum class Caption {
-  kPlain,     // the language pair's side
-  kMnemonic,  // the side with "&" before it
-  kFixed,     // set once when built (the language switch names the other language)
-};
-
+// A main-window command: its member, declaration and check mark. The main window's handlers and
+// enabled rules are its own, connected by member; the pop-up twins share the main menu's action.
 struct ActionRow {
   QAction* MainActions::*action;
   const char* name;
   const wchar_t* pair;
-  Caption caption;
-  int key;  // 0: none
+  const char* format;  // "%1", "&%1" (a mnemonic before the side), or null for a caption set once
+  QKeyCombination key;
+  KeyUse use;
   bool checkable;
   bool checked;
 };
-
-constexpr int Key(QKeyCombination key) {
-  return key.toCombined();
-}
 
 // Every action of the main window in the order it is created: the actions belong to the window
 // and their shortcuts act wherever the focus is in it, even while the menu bar is hidden.
 // clang-format off
 constexpr ActionRow kActions[] = {
-    {&MainActions::mLoad,        "mLoad",        p::kMenuLoad,        Caption::kPlain,    Key(Qt::CTRL | Qt::Key_L),      false, false},
-    {&MainActions::mSave,        "mSave",        p::kMenuSave,        Caption::kPlain,    Key(Qt::CTRL | Qt::Key_S),      false, false},
-    {&MainActions::mPrint,       "mPrint",       p::kMenuPrint,       Caption::kPlain,    Key(Qt::CTRL | Qt::Key_P),      false, false},
-    {&MainActions::mExit,        "mExit",        p::kMenuExit,        Caption::kPlain,    0,                              false, false},
-    {&MainActions::mSign,        "mSign",        p::kMenuSign,        Caption::kPlain,    Key(Qt::Key_F9),                false, false},
-    {&MainActions::mResults,     "mResults",     p::kMenuResults,     Caption::kPlain,    Key(Qt::Key_F2),                false, false},
-    {&MainActions::mClear,       "mClear",       p::kMenuClear,       Caption::kPlain,    Key(Qt::CTRL | Qt::Key_Delete), false, false},
-    {&MainActions::mNote,        "mNote",        p::kMenuNote,        Caption::kPlain,    Key(Qt::Key_N),                 false, false},
-    {&MainActions::mForm,        "mForm",        p::kMenuForm,        Caption::kPlain,    Key(Qt::Key_F),                 false, false},
-    {&MainActions::mListMem,     "mListMem",     p::kMenuListMem,     Caption::kPlain,    Key(Qt::Key_M),                 false, false},
-    {&MainActions::mProp,        "mProp",        p::kMenuProp,        Caption::kMnemonic, Key(Qt::Key_S),                 false, false},
+    {&MainActions::mLoad,        "mLoad",        p::kMenuLoad,       "%1",    Qt::CTRL | Qt::Key_L,            KeyUse::kActs,      false, false},
+    {&MainActions::mSave,        "mSave",        p::kMenuSave,       "%1",    Qt::CTRL | Qt::Key_S,            KeyUse::kActs,      false, false},
+    {&MainActions::mPrint,       "mPrint",       p::kMenuPrint,      "%1",    Qt::CTRL | Qt::Key_P,            KeyUse::kActs,      false, false},
+    {&MainActions::mExit,        "mExit",        p::kMenuExit,       "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mSign,        "mSign",        p::kMenuSign,       "%1",    QKeyCombination(Qt::Key_F9),     KeyUse::kActs,      false, false},
+    {&MainActions::mResults,     "mResults",     p::kMenuResults,    "%1",    QKeyCombination(Qt::Key_F2),     KeyUse::kActs,      false, false},
+    {&MainActions::mClear,       "mClear",       p::kMenuClear,      "%1",    Qt::CTRL | Qt::Key_Delete,       KeyUse::kActs,      false, false},
+    {&MainActions::mNote,        "mNote",        p::kMenuNote,       "%1",    QKeyCombination(Qt::Key_N),      KeyUse::kActs,      false, false},
+    {&MainActions::mForm,        "mForm",        p::kMenuForm,       "%1",    QKeyCombination(Qt::Key_F),      KeyUse::kActs,      false, false},
+    {&MainActions::mListMem,     "mListMem",     p::kMenuListMem,    "%1",    QKeyCombination(Qt::Key_M),      KeyUse::kActs,      false, false},
+    {&MainActions::mProp,        "mProp",        p::kMenuProp,       "%1",    QKeyCombination(Qt::Key_S),      KeyUse::kActs,      false, false},
     // Not in any menu: the menu shows a plain separator where this key lives.
-    {&MainActions::copyResult,   "N11",          L"",                 Caption::kPlain,    Key(Qt::Key_C),                 false, false},
-    {&MainActions::mHide,        "mHide",        p::kMenuHide,        Caption::kPlain,    0,                              false, false},
-    {&MainActions::mFont,        "mFont",        p::kMenuFont,        Caption::kPlain,    0,                              false, false},
-    {&MainActions::mPrecision,   "mPrecision",   p::kMenuPrecision,   Caption::kPlain,    0,                              false, false},
-    {&MainActions::mPause,       "mPause",       L"Pause",            Caption::kPlain,    0,                              true,  true},
-    {&MainActions::mScroll,      "mScroll",      L"Scroll Lock",      Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mPrnScrn,     "mPrnScrn",     L"Print Screen",     Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mHotNum,      "mHotNum",      L"NumLock",          Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mEscClose,    "mEscClose",    p::kClose,           Caption::kMnemonic, 0,                              true,  true},
-    {&MainActions::mEscTray,     "mEscTray",     p::kHide,            Caption::kMnemonic, 0,                              true,  false},
-    {&MainActions::mEscUndo,     "mEscUndo",     p::kMenuUndo,        Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mEscDel,      "mEscDel",      p::kDelete,          Caption::kMnemonic, 0,                              true,  false},
-    {&MainActions::mNumLock,     "mNumLock",     p::kMenuNumLock,     Caption::kPlain,    0,                              true,  true},
-    {&MainActions::mTray,        "mTray",        p::kMenuTray,        Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mHideOnMin,   "mHideOnMin",   p::kMenuHideOnMin,   Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mConfirm,     "mConfirm",     p::kMenuConfirm,     Caption::kPlain,    0,                              true,  true},
-    {&MainActions::mTop,         "mTop",         p::kMenuTop,         Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mOnlyOne,     "mOnlyOne",     p::kMenuOnlyOne,     Caption::kPlain,    0,                              true,  false},
-    {&MainActions::mLang,        "mLang",        L"&Eng",             Caption::kFixed,    0,                              false, false},
-    {&MainActions::mReadMe,      "mReadMe",      p::kMenuReadMe,      Caption::kPlain,    Key(Qt::Key_F1),                false, false},
-    {&MainActions::mAbout,       "mAbout",       p::kMenuAbout,       Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpRowEdit,    "mpRowEdit",    p::kMenuRowEdit,     Caption::kPlain,    Key(Qt::Key_F5),                false, false},
-    {&MainActions::mpRowInsert,  "mpRowInsert",  p::kMenuRowInsert,   Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpRowDelete,  "mpRowDelete",  p::kMenuRowDelete,   Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpOperand,    "mpOperand",    p::kMenuOperand,     Caption::kPlain,    Key(Qt::Key_F6),                false, false},
-    {&MainActions::mpResult,     "mpResult",     p::kMenuResult,      Caption::kPlain,    Key(Qt::Key_F7),                false, false},
-    {&MainActions::pmMenu,       "pmMenu",       p::kMenuMenu,        Caption::kPlain,    0,                              true,  true},
-    {&MainActions::pmUndo,       "pmUndo",       p::kMenuUndo,        Caption::kPlain,    0,                              false, false},
-    {&MainActions::pmCut,        "pmCut",        p::kMenuCut,         Caption::kPlain,    0,                              false, false},
-    {&MainActions::pmCopy,       "pmCopy",       p::kMenuCopy,        Caption::kPlain,    0,                              false, false},
-    {&MainActions::pmPaste,      "pmPaste",      p::kMenuPaste,       Caption::kPlain,    0,                              false, false},
-    {&MainActions::pmDelete,     "pmDelete",     p::kMenuDelete,      Caption::kPlain,    0,                              false, false},
-    {&MainActions::pmSelectAll,  "pmSelectAll",  p::kMenuSelectAll,   Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpRestore,    "mpRestore",    p::kMenuRestore,     Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpCopyResult, "mpCopyResult", p::kMenuCopyResult,  Caption::kPlain,    0,                              false, false},
-    {&MainActions::mpClose,      "mpClose",      p::kMenuClose,       Caption::kPlain,    0,                              false, false},
+    {&MainActions::copyResult,   "N11",          L"",                "%1",    QKeyCombination(Qt::Key_C),      KeyUse::kActs,      false, false},
+    {&MainActions::mHide,        "mHide",        p::kMenuHide,       "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mFont,        "mFont",        p::kMenuFont,       "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mPrecision,   "mPrecision",   p::kMenuPrecision,  "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mPause,       "mPause",       L"Pause",           "%1",    {},                              KeyUse::kActs,      true,  true},
+    {&MainActions::mScroll,      "mScroll",      L"Scroll Lock",     "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mPrnScrn,     "mPrnScrn",     L"Print Screen",    "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mHotNum,      "mHotNum",      L"NumLock",         "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mEscClose,    "mEscClose",    p::kClose,          "&%1",   {},                              KeyUse::kActs,      true,  true},
+    {&MainActions::mEscTray,     "mEscTray",     p::kHide,           "&%1",   {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mEscUndo,     "mEscUndo",     p::kMenuUndo,       "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mEscDel,      "mEscDel",      p::kDelete,         "&%1",   {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mNumLock,     "mNumLock",     p::kMenuNumLock,    "%1",    {},                              KeyUse::kActs,      true,  true},
+    {&MainActions::mTray,        "mTray",        p::kMenuTray,       "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mHideOnMin,   "mHideOnMin",   p::kMenuHideOnMin,  "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mConfirm,     "mConfirm",     p::kMenuConfirm,    "%1",    {},                              KeyUse::kActs,      true,  true},
+    {&MainActions::mTop,         "mTop",         p::kMenuTop,        "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mOnlyOne,     "mOnlyOne",     p::kMenuOnlyOne,    "%1",    {},                              KeyUse::kActs,      true,  false},
+    {&MainActions::mLang,        "mLang",        L"&Eng",            nullptr, {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mReadMe,      "mReadMe",      p::kMenuReadMe,     "%1",    QKeyCombination(Qt::Key_F1),     KeyUse::kActs,      false, false},
+    {&MainActions::mAbout,       "mAbout",       p::kMenuAbout,      "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mpRowEdit,    "mpRowEdit",    p::kMenuRowEdit,    "%1",    QKeyCombination(Qt::Key_F5),     KeyUse::kActs,      false, false},
+    {&MainActions::mpRowInsert,  "mpRowInsert",  p::kMenuRowInsert,  "%1",    QKeyCombination(Qt::Key_Insert), KeyUse::kInCaption, false, false},
+    {&MainActions::mpRowDelete,  "mpRowDelete",  p::kMenuRowDelete,  "%1",    QKeyCombination(Qt::Key_Delete), KeyUse::kInCaption, false, false},
+    {&MainActions::mpOperand,    "mpOperand",    p::kMenuOperand,    "%1",    QKeyCombination(Qt::Key_F6),     KeyUse::kActs,      false, false},
+    {&MainActions::mpResult,     "mpResult",     p::kMenuResult,     "%1",    QKeyCombination(Qt::Key_F7),     KeyUse::kActs,      false, false},
+    {&MainActions::pmMenu,       "pmMenu",       p::kMenuMenu,       "%1",    {},                              KeyUse::kActs,      true,  true},
+    {&MainActions::mpRestore,    "mpRestore",    p::kMenuRestore,    "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mpCopyResult, "mpCopyResult", p::kMenuCopyResult, "%1",    {},                              KeyUse::kActs,      false, false},
+    {&MainActions::mpClose,      "mpClose",      p::kMenuClose,      "%1",    {},                              KeyUse::kActs,      false, false},
 };
 // clang-format on
 
@@ -110,11 +97,6 @@ constexpr MenuRow kMenus[] = {
 };
 // clang-format on
 
-QString CaptionOf(const ActionRow& row, bool english) {
-  const QString text = Lang(row.pair, english);
-  return row.caption == Caption::kMnemonic ? QStringLiteral("&") + text : text;
-}
-
 QMenu* MakeMenu(MainActions& a, QMenu* MainActions::*member, QWidget* owner, bool english) {
   for (const MenuRow& row : kMenus) {
     if (row.menu != member) continue;
@@ -136,13 +118,16 @@ QActionGroup* MakeGroup(QWidget* owner, std::initializer_list<QAction*> items) {
 
 MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   MainActions a;
+  std::vector<Command> commands;
   for (const ActionRow& row : kActions) {
-    auto* action = new QAction(CaptionOf(row, false), owner);
-    action->setObjectName(QString::fromLatin1(row.name));
-    if (row.key != 0) action->setShortcut(QKeySequence(row.key));
+    commands.push_back({static_cast<int>(commands.size()), row.name, row.pair, row.key, row.use, row.format});
+  }
+  a.commands = std::make_unique<CommandSet>(owner, std::move(commands));
+  int id = 0;
+  for (const ActionRow& row : kActions) {
+    QAction* action = a.commands->At(id++);
     action->setCheckable(row.checkable);
     action->setChecked(row.checked);
-    owner->addAction(action);
     a.*row.action = action;
   }
   a.hotKeys = MakeGroup(owner, {a.mPause, a.mScroll, a.mPrnScrn, a.mHotNum});
@@ -183,7 +168,7 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
   return a;
 }
 
-void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
+void BuildPopupMenus(MainActions& a, QWidget* owner, bool english, const EditTarget& entry) {
   if (a.pm) return;
   // Tape pop-up Pm
   a.pm = new QMenu(owner);
@@ -204,14 +189,12 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
   a.pm->addMenu(a.mpSets);
   a.pm->addAction(a.pmMenu);
 
-  // Entry pop-up PmEdit
+  // Entry pop-up PmEdit: the keys of its items are the entry line's own business.
+  a.edit = std::make_unique<CommandSet>(owner, EditCommands(0, entry, false));
+  a.edit->Caption(english);
   a.pmEdit = new QMenu(owner);
   a.pmEdit->setObjectName(QStringLiteral("PmEdit"));
-  a.pmEdit->addAction(a.pmUndo);
-  a.pmEdit->addSeparator();
-  a.pmEdit->addActions({a.pmCut, a.pmCopy, a.pmPaste, a.pmDelete});
-  a.pmEdit->addSeparator();
-  a.pmEdit->addAction(a.pmSelectAll);
+  AddEditItems(*a.edit, a.pmEdit, 0);
 
   // Tray menu Pm2
   a.pm2 = new QMenu(owner);
@@ -224,9 +207,8 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
 }
 
 void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
-  for (const ActionRow& row : kActions) {
-    if (row.caption != Caption::kFixed) (a.*row.action)->setText(CaptionOf(row, english));
-  }
+  a.commands->Caption(english);
+  if (a.edit) a.edit->Caption(english);
   for (const MenuRow& row : kMenus) {
     // A pop-up menu not built yet takes its caption when it is built.
     if (QMenu* menu = a.*row.menu) menu->setTitle(Lang(row.pair, english));

@@ -3,8 +3,10 @@
 // PmEdit and the tray menu Pm2. A main-menu item and its pop-up twin (mLoad and mpLoad) are one
 // QAction shown in both menus, so they always carry the same caption and check mark.
 #include <QString>
+#include <memory>
 
 #include "engine/settings/settings.h"
+#include "ui/command_table.h"
 
 class QAction;
 class QActionGroup;
@@ -70,14 +72,9 @@ struct MainActions {
   QMenu* mpSets = nullptr;
   QAction* pmMenu = nullptr;
 
-  // The entry line's pop-up menu PmEdit
+  // The entry line's pop-up menu PmEdit, with the edit commands every text pop-up shares
   QMenu* pmEdit = nullptr;
-  QAction* pmUndo = nullptr;
-  QAction* pmCut = nullptr;
-  QAction* pmCopy = nullptr;
-  QAction* pmPaste = nullptr;
-  QAction* pmDelete = nullptr;
-  QAction* pmSelectAll = nullptr;
+  std::unique_ptr<CommandSet> edit;
 
   // The tray menu Pm2
   QMenu* pm2 = nullptr;
@@ -87,6 +84,8 @@ struct MainActions {
 
   QActionGroup* hotKeys = nullptr;
   QActionGroup* escapeActions = nullptr;
+
+  std::unique_ptr<CommandSet> commands;  // every action above, in the order of the table
 };
 
 // The hot keys the menu offers: the key's code, its radio item and the name the hide command
@@ -109,8 +108,9 @@ inline constexpr HotKeyItem kHotKeyItems[] = {
 // and fills the menu bar. The actions belong to `owner` and act wherever the focus is in it.
 MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
 
-// The pop-up menus Pm (with its submenus), PmEdit and Pm2, built the first time one is needed.
-void BuildPopupMenus(MainActions& actions, QWidget* owner, bool english);
+// The pop-up menus Pm (with its submenus), PmEdit over `entry` and Pm2, built the first time one
+// is needed.
+void BuildPopupMenus(MainActions& actions, QWidget* owner, bool english, const EditTarget& entry);
 
 // Captions every item of the caption table in the language given.
 void ApplyMainCaptions(MainActions& actions, bool english, int hotKey, bool grabbed);

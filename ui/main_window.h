@@ -64,7 +64,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   const ProgramPaths& Paths() const { return m_paths; }
 
   // The pop-up menus are built on first use, off the start-up path.
-  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_settings.english); }
+  void EnsurePopupMenus() { BuildPopupMenus(m_actions, this, m_settings.english, EntryEditTarget()); }
 
   // A command was abandoned because memory ran out; the program, its tape and its results go on.
   void ReportOutOfMemory();
@@ -199,6 +199,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool ControlDrop(QObject* watched, QEvent* event);
   void PopupTapeMenu(const QPoint& global);
   void PopupEntryMenu(const QPoint& global);
+  EditTarget EntryEditTarget();
   bool CommandLetter(QKeyEvent* event);
   void ConnectDesktop();
   void DisconnectDesktop();

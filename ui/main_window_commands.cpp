@@ -79,15 +79,6 @@ void FormTallyman::ConnectCommands() {
   on(a.mpOperand, [this] { m_calc->TakeOperand(); });
   on(a.mpResult, [this] { m_calc->TakeResult(); });
 
-  on(a.pmUndo, [this] {
-    if (m_ed->isUndoAvailable()) m_ed->undo();
-  });
-  on(a.pmCut, [this] { m_calc->EditCut(); });
-  on(a.pmCopy, [this] { m_calc->EditCopy(); });
-  on(a.pmPaste, [this] { m_calc->EditPaste(); });
-  on(a.pmDelete, [this] { m_ed->del(); });
-  on(a.pmSelectAll, [this] { m_ed->selectAll(); });
-
   on(a.mpRestore, [this] { RestoreFromTray(); });
   on(a.mpClose, [this] { CloseByCommand(); });
 
@@ -117,18 +108,26 @@ void FormTallyman::PopupTapeMenu(const QPoint& global) {
   for (int i = 0; i < shared.size(); ++i) shared[i]->setEnabled(before[i]);
 }
 
+EditTarget FormTallyman::EntryEditTarget() {
+  return {
+      [this] { return m_ed->isUndoAvailable(); },
+      [this] { return m_ed->hasSelectedText(); },
+      [this] { return !m_ed->text().isEmpty(); },
+      [this] {
+        if (m_ed->isUndoAvailable()) m_ed->undo();
+      },
+      [this] { m_calc->EditCut(); },
+      [this] { m_calc->EditCopy(); },
+      [this] { m_calc->EditPaste(); },
+      [this] { m_ed->del(); },
+      [this] { m_ed->selectAll(); },
+  };
+}
+
 void FormTallyman::PopupEntryMenu(const QPoint& global) {
   EnsurePopupMenus();
-  MainActions& a = m_actions;
-  const bool selection = m_ed->hasSelectedText();
-  a.pmDelete->setEnabled(selection);
-  a.pmCopy->setEnabled(selection);
-  a.pmCut->setEnabled(selection);
-  a.pmSelectAll->setEnabled(!m_ed->text().isEmpty());
-  a.pmUndo->setEnabled(m_ed->isUndoAvailable());
-  const QMimeData* content = QGuiApplication::clipboard()->mimeData();
-  a.pmPaste->setEnabled(content && content->hasText());
-  a.pmEdit->exec(global);
+  m_actions.edit->Enable();
+  m_actions.pmEdit->exec(global);
 }
 
 void FormTallyman::LoadTapeFromFile(const QString& path) {

@@ -191,12 +191,10 @@ void FormTallyman::PasteSelection() {
 }
 
 bool FormTallyman::TapeKey(QKeyEvent* event) {
+  // Insert and Delete, as the tape's pop-up names them.
+  if (m_actions.commands->RunKey(event)) return true;
   const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   switch (event->key()) {
-    case Qt::Key_Delete:
-      if (modifiers != Qt::NoModifier) return false;
-      m_calc->DeleteSelectedRow();
-      return true;
     case Qt::Key_Insert:
       EditRow(modifiers == Qt::NoModifier);
       return true;

@@ -11,6 +11,7 @@
 #include "engine/settings/slot_text.h"
 #include "engine/tape/spoken_rows.h"
 #include "ui/accessibility.h"
+#include "ui/command_table.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -22,13 +23,6 @@ namespace {
 
 constexpr int kDefaultWidth = 220;
 constexpr int kDefaultHeight = 280;
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption, QKeySequence key = {}) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setShortcut(key);
-  return action;
-}
 
 }  // namespace
 
@@ -55,23 +49,26 @@ TFormList::TFormList(Calculator& calc, const QString& entry, bool english, bool 
   layout->addWidget(m_lbList);
   m_rows.Select(0);
 
-  const auto item = [english](const wchar_t* pair) { return QStringLiteral("&") + Lang(pair, english); };
+  using C = Command;
+  const auto id = [](C command) { return static_cast<int>(command); };
+  // The menu shows its keys; the list's key handler runs them.
+  const KeyUse list = KeyUse::kShown;
+  // clang-format off
+  m_commands = std::make_unique<CommandSet>(this, std::vector<tallyman::ui::Command>{
+      {id(C::kEdit),     "mPutNum",   pairs::kEdit,     {},                        list,                "&%1",                {}, [this] { EditCell(); }},
+      {id(C::kGet),      "mGetNum",   pairs::kGet,      Qt::Key_Insert,            list,                "&%1",                {}, [this] { TakeOrEdit(); }},
+      {id(C::kRemember), "mPutClose", pairs::kRemember, Qt::Key_Plus,              KeyUse::kInCaption,  "&%1 %3       (%2)",  {}, [this] { StoreEntryInCell(); }, entry},
+      {id(C::kDelete),   "mDel",      pairs::kDelete,   Qt::Key_Delete,            list,                "&%1",                {}, [this] { DeleteCell(); }},
+      {id(C::kClear),    "mClear",    pairs::kClearAll, Qt::CTRL | Qt::Key_Delete, list,                "&%1",                {}, [this] { ClearCells(); }},
+  });
+  // clang-format on
+  m_commands->Caption(english);
   m_pm = new QMenu(this);
   m_pm->setObjectName(QStringLiteral("Pm"));
-  m_mPutNum = AddItem(m_pm, "mPutNum", item(pairs::kEdit));
-  m_pm->setDefaultAction(m_mPutNum);
-  m_mGetNum = AddItem(m_pm, "mGetNum", item(pairs::kGet), QKeySequence(Qt::Key_Insert));
-  m_mPutClose =
-      AddItem(m_pm, "mPutClose", item(pairs::kRemember) + QLatin1Char(' ') + entry + QStringLiteral("       (+)"));
+  m_commands->AddTo(m_pm, {C::kEdit, C::kGet, C::kRemember});
+  m_pm->setDefaultAction((*m_commands)[C::kEdit]);
   m_pm->addSeparator()->setObjectName(QStringLiteral("N1"));
-  m_mDel = AddItem(m_pm, "mDel", item(pairs::kDelete), QKeySequence(Qt::Key_Delete));
-  m_mClear = AddItem(m_pm, "mClear", item(pairs::kClearAll), QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  // The menu shows its keys; the window's key handler acts on them.
-  connect(m_mPutNum, &QAction::triggered, this, &TFormList::EditCell);
-  connect(m_mGetNum, &QAction::triggered, this, &TFormList::TakeOrEdit);
-  connect(m_mPutClose, &QAction::triggered, this, &TFormList::StoreEntryInCell);
-  connect(m_mDel, &QAction::triggered, this, &TFormList::DeleteCell);
-  connect(m_mClear, &QAction::triggered, this, &TFormList::ClearCells);
+  m_commands->AddTo(m_pm, {C::kDelete, C::kClear});
   connect(m_lbList, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
     PreparePopup();
     m_pm->exec(m_lbList->viewport()->mapToGlobal(at));
@@ -99,10 +96,19 @@ void TFormList::ShowLines() {
   }
 }
 
+QAction* TFormList::MGetNum() const {
+  return (*m_commands)[Command::kGet];
+}
+
+QAction* TFormList::MPutClose() const {
+  return (*m_commands)[Command::kRemember];
+}
+
 void TFormList::PreparePopup() {
   const bool entry = !m_entry.isEmpty();
-  m_mPutClose->setVisible(entry);
-  m_mPutClose->setEnabled(entry);
+  QAction* remember = (*m_commands)[Command::kRemember];
+  remember->setVisible(entry);
+  remember->setEnabled(entry);
 }
 
 void TFormList::StoreEntryInCell() {
@@ -164,20 +170,14 @@ void TFormList::ClearCells() {
 bool TFormList::ListKey(QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = KeyModifiers(event);
   const int key = event->key();
-  if (key == Qt::Key_Delete && modifiers == Qt::ControlModifier) {
-    m_mClear->trigger();
-    return true;
-  }
+  // Insert, Delete, Ctrl+Delete and the numeric pad's "+".
+  if (m_commands->RunKey(event)) return true;
   if (modifiers != Qt::NoModifier) return false;
-  if (key == Qt::Key_Delete || key == Qt::Key_Insert) {
-    (key == Qt::Key_Delete ? m_mDel : m_mGetNum)->trigger();
-    return true;
-  }
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
     m_rows.Select(key - Qt::Key_0);
     return true;
   }
-  if ((key == Qt::Key_Plus && (event->modifiers() & Qt::KeypadModifier)) || key == Qt::Key_Equal) {
+  if (key == Qt::Key_Equal) {
     StoreEntryInCell();
     return true;
   }

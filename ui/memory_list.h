@@ -4,6 +4,7 @@
 // the selected slot into the tape. The slot rules (line texts, the edit text and what an edit
 // means) are the engine's slot_text.
 #include <QDialog>
+#include <memory>
 
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
@@ -14,6 +15,7 @@ class QMenu;
 
 namespace tallyman::ui {
 
+class CommandSet;
 class RowListView;
 
 class TFormList : public QDialog, private StateObserver {
@@ -26,10 +28,8 @@ class TFormList : public QDialog, private StateObserver {
 
   RowListView* LbList() const { return m_lbList; }
   QMenu* Pm() const { return m_pm; }
-  QAction* MGetNum() const { return m_mGetNum; }
-  QAction* MPutClose() const { return m_mPutClose; }
-  QAction* MDel() const { return m_mDel; }
-  QAction* MClear() const { return m_mClear; }
+  QAction* MGetNum() const;
+  QAction* MPutClose() const;
   // The selected slot, 0..9.
   int Selected() const { return static_cast<int>(m_rows.Selected()); }
 
@@ -60,12 +60,9 @@ class TFormList : public QDialog, private StateObserver {
   RowList m_rows;  // the ten line texts and the selected slot
 
   RowListView* m_lbList = nullptr;
+  enum class Command { kEdit, kGet, kRemember, kDelete, kClear };
+  std::unique_ptr<CommandSet> m_commands;
   QMenu* m_pm = nullptr;
-  QAction* m_mPutNum = nullptr;
-  QAction* m_mGetNum = nullptr;
-  QAction* m_mPutClose = nullptr;
-  QAction* m_mDel = nullptr;
-  QAction* m_mClear = nullptr;
 };
 
 }  // namespace tallyman::ui

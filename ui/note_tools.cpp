@@ -14,6 +14,7 @@
 #include "engine/core/lang_pairs.h"
 #include "engine/core/text_file.h"
 #include "engine/text/note_file.h"
+#include "ui/command_table.h"
 #include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
@@ -26,35 +27,29 @@ namespace {
 
 namespace p = tallyman::pairs;
 
-// A pop-up item: its caption, the key shown beside it and what it does. Keys reach the commands
-// through the window's key table, before the editor's own bindings (Ctrl+K deletes to the line
-// end there), so the items show them without owning them.
-struct NoteItem {
-  const char* name;
-  const wchar_t* pair;
-  const char* suffix;
-  QKeyCombination key;
+// The commands after the shared edit ones. The pop-up shows the keys the window's key handler
+// acts on, before the editor's own bindings (Ctrl+K deletes to the line end there); the tool-bar
+// hints name the keys of the buttons' commands.
+enum class NoteId {
+  kClearAll = static_cast<int>(EditId::kCount),
+  kRusTransLit,
+  kTransLitRus,
+  kDosWin,
+  kKoiWin,
+  kInsCalc,
+  kForm,
+  kSave,
+  kRun,
+  // tool-bar hints
+  kHour,
+  kMinute,
+  kTime,
+  kInsCalcHint,
+  kCalc,
+  kCalcTime,
+  kWords,
+  kFormHint,
 };
-
-// clang-format off
-constexpr NoteItem kItems[] = {
-    {"pmUndo",        p::kMenuUndo,          "",    Qt::CTRL | Qt::Key_Z},
-    {"pmCut",         p::kMenuCut,           "",    Qt::CTRL | Qt::Key_X},
-    {"pmCopy",        p::kMenuCopy,          "",    Qt::CTRL | Qt::Key_C},
-    {"pmPaste",       p::kMenuPaste,         "",    Qt::CTRL | Qt::Key_V},
-    {"pmDelete",      p::kMenuDelete,        "",    QKeyCombination(Qt::Key_Delete)},
-    {"pmSelectAll",   p::kMenuSelectAll,     "",    Qt::CTRL | Qt::Key_A},
-    {"pmClearAll",    p::kMenuClearAllText,  "",    Qt::CTRL | Qt::Key_Delete},
-    {"pmRusTransLit", L"Rus->TransLit",      "",    Qt::CTRL | Qt::Key_T},
-    {"pmTransLitRus", L"TransLit->Rus",      "",    Qt::CTRL | Qt::Key_R},
-    {"DOSWIN1",       L"DOS->WIN",           "",    Qt::CTRL | Qt::Key_D},
-    {"KOIWIN1",       L"KOI->WIN",           "",    Qt::CTRL | Qt::Key_K},
-    {"mInsCalc",      p::kInsertCalculations, "",   Qt::CTRL | Qt::Key_W},
-    {"mForm",         p::kMenuForm,          "...", QKeyCombination(Qt::Key_F4)},
-    {"pmSave",        p::kSaveToFile,        "...", Qt::CTRL | Qt::Key_S},
-    {"pmRun",         p::kRun,               "",    QKeyCombination(Qt::Key_F9)},
-};
-// clang-format on
 
 // The keypad: digits, the decimal separator, signs and "C".
 constexpr const char* kKeypad[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", ",",
@@ -62,16 +57,72 @@ constexpr const char* kKeypad[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", 
 
 }  // namespace
 
+void TFormNote::BuildCommands() {
+  const EditTarget edit{
+      [this] { return m_m->document()->isUndoAvailable(); },
+      [this] { return m_m->textCursor().hasSelection(); },
+      [this] { return !m_m->document()->isEmpty(); },
+      [this] { m_m->undo(); },
+      [this] { m_m->cut(); },
+      [this] { m_m->copy(); },
+      [this] { m_m->paste(); },
+      [this] { m_m->textCursor().removeSelectedText(); },
+      [this] { m_m->selectAll(); },
+  };
+  std::vector<Command> commands = EditCommands(0, edit, true);
+  const auto id = [](NoteId note) { return static_cast<int>(note); };
+  const auto filled = [this] { return !m_m->document()->isEmpty(); };
+  const auto convert = [this](NoteConversion conversion) { return [this, conversion] { Convert(conversion); }; };
+  const KeyUse menu = KeyUse::kShown;
+  const KeyUse hint = KeyUse::kInCaption;
+  const char* const hinted = "%1 (%2)";
+  // clang-format off
+  commands.insert(commands.end(), {
+      {id(NoteId::kClearAll),     "pmClearAll",    p::kMenuClearAllText,     Qt::CTRL | Qt::Key_Delete, menu, "%1",    filled, [this] { ClearAll(); }},
+      {id(NoteId::kRusTransLit),  "pmRusTransLit", L"Rus->TransLit",         Qt::CTRL | Qt::Key_T,      menu, "%1",    {},     convert(NoteConversion::RusToTransLit)},
+      {id(NoteId::kTransLitRus),  "pmTransLitRus", L"TransLit->Rus",         Qt::CTRL | Qt::Key_R,      menu, "%1",    {},     convert(NoteConversion::TransLitToRus)},
+      {id(NoteId::kDosWin),       "DOSWIN1",       L"DOS->WIN",              Qt::CTRL | Qt::Key_D,      menu, "%1",    {},     convert(NoteConversion::DosToWin)},
+      {id(NoteId::kKoiWin),       "KOIWIN1",       L"KOI->WIN",              Qt::CTRL | Qt::Key_K,      menu, "%1",    {},     convert(NoteConversion::KoiToWin)},
+      {id(NoteId::kInsCalc),      "mInsCalc",      p::kInsertCalculations,   Qt::CTRL | Qt::Key_W,      menu, "%1",    {},     [this] { InsertCalculations(); }},
+      {id(NoteId::kForm),         "mForm",         p::kMenuForm,             Qt::Key_F4,                menu, "%1...", {},     [this] { OpenFormula(); }},
+      {id(NoteId::kSave),         "pmSave",        p::kSaveToFile,           Qt::CTRL | Qt::Key_S,      menu, "%1...", filled, [this] { SaveToFile(); }},
+      {id(NoteId::kRun),          "pmRun",         p::kRun,                  Qt::Key_F9,                menu, "%1",    {},     [this] { Run(); }},
+      {id(NoteId::kHour),         "hintHour",      p::kHour,                 Qt::Key_F2,                hint, hinted,  {},     [this] { ButHClick(); }},
+      {id(NoteId::kMinute),       "hintMinute",    p::kMin,                  Qt::Key_F3,                hint, hinted,  {},     [this] { ButMClick(); }},
+      {id(NoteId::kTime),         "hintTime",      p::kInsertDateTime,       Qt::Key_F5,                hint, hinted,  {},     [this] { InsertDateTime(); }},
+      {id(NoteId::kInsCalcHint),  "hintInsCalc",   p::kInsertCalculations,   Qt::CTRL | Qt::Key_W,      hint, "%1   (%2)", {}, [this] { InsertCalculations(); }},
+      {id(NoteId::kCalc),         "hintCalc",      p::kCalculateSelection,   Qt::Key_F6,                hint, hinted,  {},     [this] { CalcSelection(false); }},
+      {id(NoteId::kCalcTime),     "hintCalcTime",  p::kCalculateTime,        Qt::CTRL | Qt::Key_F6,     hint, hinted,  {},     [this] { CalcSelection(true); }},
+      {id(NoteId::kWords),        "hintWords",     p::kSelectedNumberToText, Qt::Key_F7,                hint, hinted,  {},     [this] { WordsForSelection(false); }},
+      {id(NoteId::kFormHint),     "hintForm",      p::kMenuForm,             Qt::Key_F4,                hint, hinted,  {},     [this] { OpenFormula(); }},
+  });
+  // clang-format on
+  m_commands = std::make_unique<CommandSet>(this, std::move(commands));
+}
+
 void TFormNote::BuildTools() {
+  BuildCommands();
   auto* tools = static_cast<QHBoxLayout*>(m_panTop->layout());
-  const auto button = [this](QWidget* parent, const char* name, const QString& caption, auto handler) {
+  const auto newButton = [](QWidget* parent, const char* name) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setText(caption);
     b->setAutoRaise(true);
     // Tab reaches every button for a keyboard-only user; a click leaves the focus in the text.
     b->setFocusPolicy(Qt::TabFocus);
+    return b;
+  };
+  const auto button = [this, &newButton](QWidget* parent, const char* name, const QString& caption, auto handler) {
+    QToolButton* b = newButton(parent, name);
+    b->setText(caption);
     connect(b, &QToolButton::clicked, this, handler);
+    return b;
+  };
+  // A tool button shows its face, runs its command and takes the command's caption as its hint.
+  const auto command = [this, &newButton](QWidget* parent, const char* name, const QString& face, NoteId id) {
+    QAction* action = (*m_commands)[id];
+    action->setIconText(face);
+    QToolButton* b = newButton(parent, name);
+    b->setDefaultAction(action);
     return b;
   };
   // Tab goes as the window reads: the tool bar left to right, the text, then the keypad.
@@ -81,29 +132,29 @@ void TFormNote::BuildTools() {
     tools->insertWidget(at++, b);
     tabOrder << b;
   };
-  tool(button(m_panTop, "ButTime", QStringLiteral("d/t"), [this] { InsertDateTime(); }));
-  tool(button(m_panTop, "ButForm", QStringLiteral("f(x)"), [this] { OpenFormula(); }));
-  tool(button(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), [this] { InsertCalculations(); }));
-  tool(button(m_panTop, "ButCalc", QStringLiteral("="), [this] { CalcSelection(false); }));
-  tool(button(m_panTop, "ButCTime", QStringLiteral("t="), [this] { CalcSelection(true); }));
-  tool(button(m_panTop, "ButNum", QStringLiteral("N\u2192A"), [this] { WordsForSelection(false); }));
+  tool(command(m_panTop, "ButTime", QStringLiteral("d/t"), NoteId::kTime));
+  tool(command(m_panTop, "ButForm", QStringLiteral("f(x)"), NoteId::kFormHint));
+  tool(command(m_panTop, "ButInsCalc", QStringLiteral("\u03A3"), NoteId::kInsCalcHint));
+  tool(command(m_panTop, "ButCalc", QStringLiteral("="), NoteId::kCalc));
+  tool(command(m_panTop, "ButCTime", QStringLiteral("t="), NoteId::kCalcTime));
+  tool(command(m_panTop, "ButNum", QStringLiteral("N\u2192A"), NoteId::kWords));
   tabOrder << m_but;
 
   // The alarm clock at the right edge: hour ":" minute.
-  auto* panClock = new QWidget(m_panTop);
-  panClock->setObjectName(QStringLiteral("PanClock"));
-  auto* clock = new QHBoxLayout(panClock);
+  m_panClock = new QWidget(m_panTop);
+  m_panClock->setObjectName(QStringLiteral("PanClock"));
+  auto* clock = new QHBoxLayout(m_panClock);
   clock->setContentsMargins(0, 0, 0, 0);
   clock->setSpacing(0);
-  m_butH = button(panClock, "ButH", QString(), [this] { ButHClick(); });
-  m_butM = button(panClock, "ButM", QString(), [this] { ButMClick(); });
+  m_butH = command(m_panClock, "ButH", QString(), NoteId::kHour);
+  m_butM = command(m_panClock, "ButM", QString(), NoteId::kMinute);
   clock->addWidget(m_butH);
-  clock->addWidget(new QLabel(QStringLiteral(":"), panClock));
+  clock->addWidget(new QLabel(QStringLiteral(":"), m_panClock));
   clock->addWidget(m_butM);
   QFont clockFont = font();
   if (clockFont.pointSizeF() > 16) clockFont.setPointSizeF(16);
-  panClock->setFont(clockFont);
-  tools->addWidget(panClock);
+  m_panClock->setFont(clockFont);
+  tools->addWidget(m_panClock);
   tabOrder << m_butH << m_butM << m_m;
   ShowAlarm();
 
@@ -127,31 +178,7 @@ void TFormNote::BuildTools() {
   keypad->addStretch(1);
   for (qsizetype i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-  for (const NoteItem& item : kItems) {
-    auto* action = new QAction(this);
-    action->setObjectName(QString::fromLatin1(item.name));
-    action->setShortcut(QKeySequence(item.key));
-    action->setShortcutContext(Qt::WidgetShortcut);  // shown in the menu; the key table acts
-    m_items.insert(QString::fromLatin1(item.name), action);
-  }
-  const auto on = [this](const char* name, auto handler) {
-    connect(m_items.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);
-  };
-  on("pmUndo", [this] { m_m->undo(); });
-  on("pmCut", [this] { m_m->cut(); });
-  on("pmCopy", [this] { m_m->copy(); });
-  on("pmPaste", [this] { m_m->paste(); });
-  on("pmDelete", [this] { m_m->textCursor().removeSelectedText(); });
-  on("pmSelectAll", [this] { m_m->selectAll(); });
-  on("pmClearAll", [this] { ClearAll(); });
-  on("pmRusTransLit", [this] { Convert(NoteConversion::RusToTransLit); });
-  on("pmTransLitRus", [this] { Convert(NoteConversion::TransLitToRus); });
-  on("DOSWIN1", [this] { Convert(NoteConversion::DosToWin); });
-  on("KOIWIN1", [this] { Convert(NoteConversion::KoiToWin); });
-  on("mInsCalc", [this] { InsertCalculations(); });
-  on("mForm", [this] { OpenFormula(); });
-  on("pmSave", [this] { SaveToFile(); });
-  on("pmRun", [this] { Run(); });
+  BuildPopup();
   m_m->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(m_m, &QPlainTextEdit::customContextMenuRequested, this,
           [this](const QPoint& where) { PopupMenu(m_m->mapToGlobal(where)); });
@@ -159,53 +186,32 @@ void TFormNote::BuildTools() {
 
 void TFormNote::ApplyToolCaptions() {
   const bool english = m_services.settings.english;
-  const auto hint = [this](const char* name, const QString& text) {
-    if (auto* b = findChild<QToolButton*>(QString::fromLatin1(name))) b->setToolTip(text);
-  };
-  hint("ButH", Lang(p::kHour, english) + QStringLiteral(" (F2)"));
-  hint("ButM", Lang(p::kMin, english) + QStringLiteral(" (F3)"));
-  if (auto* panClock = findChild<QWidget*>(QStringLiteral("PanClock")))
-    panClock->setToolTip(Lang(p::kSetAlarm, english));
-  hint("ButTime", Lang(p::kInsertDateTime, english) + QStringLiteral(" (F5)"));
-  hint("ButInsCalc", Lang(p::kInsertCalculations, english) + QStringLiteral("   (Ctrl+W)"));
-  hint("ButCalc", Lang(p::kCalculateSelection, english) + QStringLiteral(" (F6)"));
-  hint("ButCTime", Lang(p::kCalculateTime, english) + QStringLiteral(" (Ctrl+F6)"));
-  hint("ButNum", Lang(p::kSelectedNumberToText, english) + QStringLiteral(" (F7)"));
-  hint("ButForm", Lang(p::kMenuForm, english).mid(1) + QStringLiteral(" (F4)"));
-  for (const NoteItem& item : kItems) {
-    m_items.value(QString::fromLatin1(item.name))->setText(Lang(item.pair, english) + QString::fromLatin1(item.suffix));
-  }
+  m_commands->Caption(english);  // the tool buttons' hints follow their commands' captions
+  m_panClock->setToolTip(Lang(p::kSetAlarm, english));
+  m_decode->setTitle(Lang(p::kDecode, english));
 }
 
 void TFormNote::EnableItems() {
-  const bool selected = m_m->textCursor().hasSelection();
-  const bool filled = !m_m->document()->isEmpty();
-  const QMimeData* clip = QApplication::clipboard()->mimeData();
-  const auto enable = [this](const char* name, bool on) { m_items.value(QString::fromLatin1(name))->setEnabled(on); };
-  enable("pmUndo", m_m->document()->isUndoAvailable());
-  for (const char* name : {"pmCut", "pmCopy", "pmDelete"}) enable(name, selected);
-  enable("pmPaste", clip && clip->hasText());
-  for (const char* name : {"pmSelectAll", "pmClearAll", "pmSave"}) enable(name, filled);
+  m_commands->Enable();
+}
+
+void TFormNote::BuildPopup() {
+  const CommandSet& c = *m_commands;
+  m_pm = new QMenu(this);
+  m_pm->setObjectName(QStringLiteral("Pm"));
+  AddEditItems(c, m_pm, 0);
+  c.AddTo(m_pm, {NoteId::kClearAll});
+  m_pm->addSeparator();
+  m_decode = m_pm->addMenu(QString());
+  m_decode->setObjectName(QStringLiteral("pmDecode"));
+  c.AddTo(m_decode, {NoteId::kRusTransLit, NoteId::kTransLitRus, NoteId::kDosWin, NoteId::kKoiWin});
+  c.AddTo(m_pm, {NoteId::kRun, NoteId::kInsCalc, NoteId::kForm, NoteId::kSave});
 }
 
 void TFormNote::PopupMenu(const QPoint& global) {
   EnableItems();
-  const bool filled = !m_m->document()->isEmpty();
-  const auto item = [this](const char* name) { return m_items.value(QString::fromLatin1(name)); };
-
-  QMenu menu(this);
-  menu.setObjectName(QStringLiteral("Pm"));
-  menu.addActions({item("pmUndo")});
-  menu.addSeparator();
-  menu.addActions({item("pmCut"), item("pmCopy"), item("pmPaste"), item("pmDelete")});
-  menu.addSeparator();
-  menu.addActions({item("pmSelectAll"), item("pmClearAll")});
-  menu.addSeparator();
-  QMenu* decode = menu.addMenu(Lang(p::kDecode, m_services.settings.english));
-  decode->setEnabled(filled);
-  decode->addActions({item("pmRusTransLit"), item("pmTransLitRus"), item("DOSWIN1"), item("KOIWIN1")});
-  menu.addActions({item("pmRun"), item("mInsCalc"), item("mForm"), item("pmSave")});
-  menu.exec(global);
+  m_decode->setEnabled(!m_m->document()->isEmpty());
+  m_pm->exec(global);
 }
 
 void TFormNote::KeypadClick(const QString& caption) {
@@ -243,8 +249,8 @@ void TFormNote::ButMClick() {
 // Two digits each; red while the alarm is armed.
 void TFormNote::ShowAlarm() {
   const Alarm& alarm = m_services.alarm;
-  m_butH->setText(QStringLiteral("%1").arg(alarm.hour, 2, 10, QLatin1Char('0')));
-  m_butM->setText(QStringLiteral("%1").arg(alarm.minute, 2, 10, QLatin1Char('0')));
+  (*m_commands)[NoteId::kHour]->setIconText(QStringLiteral("%1").arg(alarm.hour, 2, 10, QLatin1Char('0')));
+  (*m_commands)[NoteId::kMinute]->setIconText(QStringLiteral("%1").arg(alarm.minute, 2, 10, QLatin1Char('0')));
   const QColor text = QApplication::palette().color(QPalette::ButtonText);
   for (QToolButton* b : {m_butH, m_butM})
     KeepReadableText(b, alarm.armed ? QColor(Qt::red) : text, QPalette::ButtonText, QPalette::Button);
@@ -289,47 +295,17 @@ bool TFormNote::NoteKey(QKeyEvent* event) {
   if (modifiers.testFlag(Qt::ControlModifier) && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
     return key == Qt::Key_Tab && !modifiers.testFlag(Qt::ShiftModifier) ? focusNextChild() : focusPreviousChild();
   }
-  if (modifiers == Qt::ControlModifier) {
-    for (const NoteItem& item : kItems) {
-      if (item.key.keyboardModifiers() != Qt::ControlModifier || item.key.key() != key) continue;
-      const QString name = QString::fromLatin1(item.name);
-      // The editor's own undo, clipboard and select-all keys stay the editor's.
-      if (name == QLatin1String("pmUndo") || name == QLatin1String("pmCut") || name == QLatin1String("pmCopy") ||
-          name == QLatin1String("pmPaste") || name == QLatin1String("pmSelectAll")) {
-        return false;
-      }
-      m_items.value(name)->trigger();
-      return true;
-    }
+  if (key == Qt::Key_Escape) {
+    close();
+    return true;
   }
-  switch (key) {
-    case Qt::Key_Escape:
-      close();
-      return true;
-    case Qt::Key_F2:
-      ButHClick();
-      return true;
-    case Qt::Key_F3:
-      ButMClick();
-      return true;
-    case Qt::Key_F4:
-      OpenFormula();
-      return true;
-    case Qt::Key_F9:
-      Run();
-      return true;
-    case Qt::Key_F5:
-      InsertDateTime();
-      return true;
-    case Qt::Key_F6:
-      CalcSelection(modifiers == Qt::ControlModifier);
-      return true;
-    case Qt::Key_F7:
-      WordsForSelection((modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0);
-      return true;
-    default:
-      break;
+  if (m_commands->RunKey(event)) return true;
+  // The function keys act whatever else is held; F7 with Shift, Ctrl or Alt also copies.
+  if (key == Qt::Key_F7) {
+    WordsForSelection(true);
+    return true;
   }
+  if (key >= Qt::Key_F2 && key <= Qt::Key_F9) return m_commands->RunKey(QKeyCombination(static_cast<Qt::Key>(key)));
   if (IsEnterKey(key) && modifiers == Qt::ShiftModifier) {
     CalcThenBreakLine();
     return true;

@@ -25,6 +25,7 @@
 #include "engine/text/note_file.h"
 #include "engine/text/text_helpers.h"
 #include "ui/accessibility.h"
+#include "ui/command_table.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_positions.h"
 #include "ui/qt_text.h"

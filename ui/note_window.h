@@ -4,10 +4,10 @@
 // whose rule lives in the engine (engine/text/note_commands.h).
 #include <QDialog>
 #include <QFont>
-#include <QHash>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 
 #include "engine/core/host.h"
 #include "engine/core/locale.h"
@@ -19,11 +19,14 @@
 #include "engine/text/number_words.h"
 
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 class QToolButton;
 class QWidget;
 
 namespace tallyman::ui {
+
+class CommandSet;
 
 // What the notebook uses of the main window while it is open.
 struct NoteServices {
@@ -96,7 +99,9 @@ class TFormNote : public QDialog {
   void BuildWidgets(const QFont& mainFont);
   void ApplyCaptions();
   // note_tools.cpp: the tool bar, the keypad, the pop-up menu and the window's keys.
+  void BuildCommands();
   void BuildTools();
+  void BuildPopup();
   void ApplyToolCaptions();
   void ShowKeypad(bool shown);
   // Shows the lines as the text of `file`; with roomToWrite, a filled last line gets two empty ones.
@@ -127,7 +132,10 @@ class TFormNote : public QDialog {
   QToolButton* m_but = nullptr;
   QToolButton* m_butH = nullptr;
   QToolButton* m_butM = nullptr;
-  QHash<QString, QAction*> m_items;
+  std::unique_ptr<CommandSet> m_commands;
+  QWidget* m_panClock = nullptr;
+  QMenu* m_pm = nullptr;
+  QMenu* m_decode = nullptr;
   bool m_saveFailed = false;         // closing once told that the text could not be written
   bool m_fileUnread = false;         // the file could not be read: the text never goes into it
   bool m_readOnly = false;           // the file was read-only when it was read

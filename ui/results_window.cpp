@@ -15,6 +15,7 @@
 #include "engine/settings/results_file.h"
 #include "engine/tape/spoken_rows.h"
 #include "ui/accessibility.h"
+#include "ui/command_table.h"
 #include "ui/drag_source.h"
 #include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
@@ -28,14 +29,6 @@ namespace {
 
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 105;
-
-QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& key = {}) {
-  auto* action = new QAction(owner);
-  action->setObjectName(QString::fromLatin1(name));
-  if (!key.isEmpty()) action->setShortcut(key);
-  owner->addAction(action);
-  return action;
-}
 
 }  // namespace
 
@@ -101,7 +94,7 @@ void TFormRes::EnsureContents() {
   connect(m_lm, &QListView::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupList(m_lm->viewport()->mapToGlobal(at)); });
   connect(m_edRes, &QLineEdit::customContextMenuRequested, this,
-          [this](const QPoint& at) { m_actions.pmTotal->exec(m_edRes->mapToGlobal(at)); });
+          [this](const QPoint& at) { m_pmTotal->exec(m_edRes->mapToGlobal(at)); });
 
   if (m_font != QFont()) TakeFont(m_font);
   Recaption();
@@ -112,67 +105,80 @@ void TFormRes::EnsureContents() {
 }
 
 void TFormRes::BuildMenus() {
-  Actions& a = m_actions;
-  a.mSave = MakeAction(this, "mSave", QKeySequence(Qt::CTRL | Qt::Key_S));
-  a.mPrint = MakeAction(this, "mPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
-  a.mSaveAll = MakeAction(this, "mSaveAll");
-  a.mEdit = MakeAction(this, "mEdit", QKeySequence(Qt::Key_F5));
-  a.mpEdit = MakeAction(this, "mpEdit");
-  a.mDelete = MakeAction(this, "mDelete");
-  a.mResult = MakeAction(this, "mResult", QKeySequence(Qt::Key_F7));
-  a.mpResult = MakeAction(this, "mpResult");
-  a.mGoTo = MakeAction(this, "mGoTo", QKeySequence(Qt::Key_F8));
-  a.mpGoTo = MakeAction(this, "mpGoTo");
-  a.mClearAll = MakeAction(this, "mClearAll", QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  a.mpResMove = MakeAction(this, "mpResMove");
-  a.mpResCopy = MakeAction(this, "mpResCopy");
-
-  a.mFile = menuBar()->addMenu(QString());
-  a.mFile->setObjectName(QStringLiteral("mFile"));
-  a.mFile->addActions({a.mSave, a.mSaveAll, a.mPrint});
-  a.mOperations = menuBar()->addMenu(QString());
-  a.mOperations->setObjectName(QStringLiteral("mOperations"));
-  a.mOperations->addActions({a.mEdit, a.mDelete, a.mResult, a.mGoTo});
-  a.mOperations->addSeparator();
-  a.mOperations->addAction(a.mClearAll);
-
-  a.pmList = new QMenu(this);
-  a.pmList->addActions({a.mpEdit, a.mDelete, a.mpResult, a.mpGoTo});
-  a.pmList->addSeparator();
-  a.pmList->addActions({a.mSave, a.mPrint, a.mClearAll});
-  a.pmTotal = new QMenu(this);
-  a.pmTotal->addActions({a.mpResMove, a.mpResCopy});
-
-  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
-  on(a.mSave, [this] {
-    if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
-    if (!path.isEmpty()) SaveRows(path);
+  using C = Command;
+  namespace p = tallyman::pairs;
+  const auto id = [](C command) { return static_cast<int>(command); };
+  // Commands on an empty list have nothing to work on.
+  const auto any = [this] { return !m_calc.ResultsList().Empty(); };
+  const auto save = [this](bool withTapes) {
+    return [this, withTapes] {
+      if (m_calc.ResultsList().Count() == 0) return;
+      const QString path = ChooseSaveTextFile(this, Lang(p::kSaveResults, m_host.English()));
+      if (path.isEmpty()) return;
+      if (withTapes) {
+        SaveRowsWithTapes(path);
+      } else {
+        SaveRows(path);
+      }
+    };
+  };
+  const auto edit = [this] { EditComment(); };
+  const auto take = [this] { TakeEntry(); };
+  const auto goTo = [this] { GoToEntry(); };
+  // The menu bar's item and its pop-up twin share the key.
+  const QKeyCombination editKey = Qt::Key_F5;
+  const QKeyCombination takeKey = Qt::Key_F7;
+  const QKeyCombination goToKey = Qt::Key_F8;
+  const KeyUse acts = KeyUse::kActs;
+  // The pop-up twins write the key into the caption; the menu bar's item owns it.
+  const KeyUse shown = KeyUse::kInCaption;
+  // clang-format off
+  m_commands = std::make_unique<CommandSet>(this, std::vector<tallyman::ui::Command>{
+      {id(C::kSave),        "mSave",      p::kMenuSave,      Qt::CTRL | Qt::Key_S,      acts,  "%1",     any, save(false)},
+      {id(C::kSaveAll),     "mSaveAll",   p::kMenuSaveAll,   {},                        acts,  "%1",     any, save(true)},
+      {id(C::kPrint),       "mPrint",     p::kMenuPrint,     Qt::CTRL | Qt::Key_P,      acts,  "%1",     any,
+       [this] { m_host.PrintRows(m_calc.ResultsList().List().Rows(), true); }},
+      {id(C::kEdit),        "mEdit",      p::kMenuRowEdit,   editKey,                   acts,  "%1",     any, edit},
+      {id(C::kPopupEdit),   "mpEdit",     p::kMenuRowEdit,   editKey,                   shown, "%1  %2", any, edit},
+      {id(C::kDelete),      "mDelete",    p::kMenuRowDelete, Qt::Key_Delete,            shown, "%1",     any, [this] { DeleteEntry(); }},
+      {id(C::kResult),      "mResult",    p::kMenuResult,    takeKey,                   acts,  "%1",     any, take},
+      {id(C::kPopupResult), "mpResult",   p::kMenuResult,    takeKey,                   shown, "%1  %2", any, take},
+      {id(C::kGoTo),        "mGoTo",      p::kMenuGoTo,      goToKey,                   acts,  "%1",     any, goTo},
+      {id(C::kPopupGoTo),   "mpGoTo",     p::kMenuGoTo,      goToKey,                   shown, "%1  %2", any, goTo},
+      {id(C::kClearAll),    "mClearAll",  p::kMenuClearAll,  Qt::CTRL | Qt::Key_Delete, acts,  "%1",     any, [this] { ClearAll(); }},
+      {id(C::kResMove),     "mpResMove",  p::kMenuResMove,   {},                        acts,  "%1",     {},  [this] { m_calc.MoveTotalIntoEntry(); }},
+      {id(C::kResCopy),     "mpResCopy",  p::kMenuResCopy,   {},                        acts,  "%1",     {},  [this] { m_calc.CopyTotal(); }},
   });
-  on(a.mSaveAll, [this] {
-    if (m_calc.ResultsList().Count() == 0) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveResults, m_host.English()));
-    if (!path.isEmpty()) SaveRowsWithTapes(path);
-  });
-  for (QAction* edit : {a.mEdit, a.mpEdit}) on(edit, [this] { EditComment(); });
-  on(a.mDelete, [this] { DeleteEntry(); });
-  for (QAction* take : {a.mResult, a.mpResult}) on(take, [this] { TakeEntry(); });
-  for (QAction* go : {a.mGoTo, a.mpGoTo}) on(go, [this] { GoToEntry(); });
-  on(a.mClearAll, [this] { ClearAll(); });
-  on(a.mPrint, [this] { m_host.PrintRows(m_calc.ResultsList().List().Rows(), true); });
-  on(a.mpResMove, [this] { m_calc.MoveTotalIntoEntry(); });
-  on(a.mpResCopy, [this] { m_calc.CopyTotal(); });
+  // clang-format on
+  const CommandSet& c = *m_commands;
+  m_mFile = menuBar()->addMenu(QString());
+  m_mFile->setObjectName(QStringLiteral("mFile"));
+  c.AddTo(m_mFile, {C::kSave, C::kSaveAll, C::kPrint});
+  m_mOperations = menuBar()->addMenu(QString());
+  m_mOperations->setObjectName(QStringLiteral("mOperations"));
+  c.AddTo(m_mOperations, {C::kEdit, C::kDelete, C::kResult, C::kGoTo});
+  m_mOperations->addSeparator();
+  c.AddTo(m_mOperations, {C::kClearAll});
+
+  m_pmList = new QMenu(this);
+  m_pmList->setObjectName(QStringLiteral("pmList"));
+  c.AddTo(m_pmList, {C::kPopupEdit, C::kDelete, C::kPopupResult, C::kPopupGoTo});
+  m_pmList->addSeparator();
+  c.AddTo(m_pmList, {C::kSave, C::kPrint, C::kClearAll});
+  m_pmTotal = new QMenu(this);
+  m_pmTotal->setObjectName(QStringLiteral("pmTotal"));
+  c.AddTo(m_pmTotal, {C::kResMove, C::kResCopy});
 }
 
 void TFormRes::PopupList(const QPoint& global) {
   const bool any = m_calc.IsEnabled(MenuCommand::kResultsEntry);
-  const QList<QAction*> items = m_actions.pmList->actions();
+  const QList<QAction*> items = m_pmList->actions();
   QList<bool> before;
   for (QAction* item : items) {
     before.append(item->isEnabled());
     if (!item->isSeparator()) item->setEnabled(any);
   }
-  m_actions.pmList->exec(global);
+  m_pmList->exec(global);
   for (int i = 0; i < items.size(); ++i) items[i]->setEnabled(before[i]);
 }
 
@@ -196,13 +202,7 @@ void TFormRes::ShowTotal() {
   if (!m_edRes) return;
   const QString total = ToQString(m_calc.ResultsList().Total());
   if (m_edRes->text() != total) m_edRes->setText(total);
-  // Commands on an empty list have nothing to work on.
-  const bool any = !m_calc.ResultsList().Empty();
-  const Actions& a = m_actions;
-  for (QAction* command : {a.mSave, a.mPrint, a.mSaveAll, a.mEdit, a.mpEdit, a.mDelete, a.mResult, a.mpResult, a.mGoTo,
-                           a.mpGoTo, a.mClearAll}) {
-    command->setEnabled(any);
-  }
+  m_commands->Enable();
 }
 
 void TFormRes::ApplyLanguage() {
@@ -211,27 +211,14 @@ void TFormRes::ApplyLanguage() {
 }
 
 void TFormRes::Recaption() {
-  Actions& a = m_actions;
-  const auto text = [this](const wchar_t* pair) { return Lang(pair, m_host.English()); };
-  a.mFile->setTitle(text(pairs::kMenuFile));
-  a.mSave->setText(text(pairs::kMenuSave));
-  a.mPrint->setText(text(pairs::kMenuPrint));
-  a.mEdit->setText(text(pairs::kMenuRowEdit));
-  a.mpEdit->setText(a.mEdit->text() + QStringLiteral("  F5"));
-  a.mDelete->setText(text(pairs::kMenuRowDelete));
-  a.mResult->setText(text(pairs::kMenuResult));
-  a.mpResult->setText(a.mResult->text() + QStringLiteral("  F7"));
-  a.mGoTo->setText(text(pairs::kMenuGoTo));
-  a.mpGoTo->setText(a.mGoTo->text() + QStringLiteral("  F8"));
-  a.mClearAll->setText(text(pairs::kMenuClearAll));
-  a.mOperations->setTitle(text(pairs::kMenuOperations));
-  setWindowTitle(text(pairs::kResults));
-  SetAccessibleText(m_lm, pairs::kResults, m_host.English());
-  SetAccessibleText(m_edRes, pairs::kNameTotal, m_host.English());
+  const bool english = m_host.English();
+  m_commands->Caption(english);
+  m_mFile->setTitle(Lang(pairs::kMenuFile, english));
+  m_mOperations->setTitle(Lang(pairs::kMenuOperations, english));
+  setWindowTitle(Lang(pairs::kResults, english));
+  SetAccessibleText(m_lm, pairs::kResults, english);
+  SetAccessibleText(m_edRes, pairs::kNameTotal, english);
   m_lm->Relanguage();
-  a.mSaveAll->setText(text(pairs::kMenuSaveAll));
-  a.mpResMove->setText(text(pairs::kMenuResMove));
-  a.mpResCopy->setText(text(pairs::kMenuResCopy));
 }
 
 void TFormRes::ApplyMenuVisibility() {
@@ -329,10 +316,8 @@ bool TFormRes::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (watched == m_lm && modifiers == Qt::NoModifier) {
-        if (key->key() == Qt::Key_Delete) {
-          DeleteEntry();
-          return true;
-        }
+        m_commands->Enable();  // the list may have filled without a new total
+        if (m_commands->RunKey(key)) return true;
         if (IsEnterKey(key->key())) {
           EditComment();
           return true;

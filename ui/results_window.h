@@ -4,6 +4,7 @@
 // path stays short. Every command is an operation of the calculator model.
 #include <QFont>
 #include <QMainWindow>
+#include <memory>
 
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
@@ -16,6 +17,7 @@ class QMimeData;
 
 namespace tallyman::ui {
 
+class CommandSet;
 class ResultsWindowHost;
 class RowListView;
 
@@ -51,24 +53,20 @@ class TFormRes : public QMainWindow, public StateObserver {
   bool SaveRows(const QString& path);
   bool SaveRowsWithTapes(const QString& path);
 
-  struct Actions {
-    QMenu* mFile = nullptr;
-    QMenu* mOperations = nullptr;
-    QAction* mSave = nullptr;   // also mpSave
-    QAction* mPrint = nullptr;  // also mpPrint
-    QAction* mSaveAll = nullptr;
-    QAction* mEdit = nullptr;
-    QAction* mpEdit = nullptr;
-    QAction* mDelete = nullptr;  // also pmDelete
-    QAction* mResult = nullptr;
-    QAction* mpResult = nullptr;
-    QAction* mGoTo = nullptr;
-    QAction* mpGoTo = nullptr;
-    QAction* mClearAll = nullptr;  // also mpClearAll
-    QAction* mpResMove = nullptr;
-    QAction* mpResCopy = nullptr;
-    QMenu* pmList = nullptr;
-    QMenu* pmTotal = nullptr;
+  enum class Command {
+    kSave,
+    kSaveAll,
+    kPrint,
+    kEdit,
+    kPopupEdit,
+    kDelete,
+    kResult,
+    kPopupResult,
+    kGoTo,
+    kPopupGoTo,
+    kClearAll,
+    kResMove,
+    kResCopy,
   };
 
  protected:
@@ -90,7 +88,11 @@ class TFormRes : public QMainWindow, public StateObserver {
   RowListView* m_lm = nullptr;
   QWidget* m_panRes = nullptr;
   QLineEdit* m_edRes = nullptr;
-  Actions m_actions;
+  std::unique_ptr<CommandSet> m_commands;
+  QMenu* m_mFile = nullptr;
+  QMenu* m_mOperations = nullptr;
+  QMenu* m_pmList = nullptr;
+  QMenu* m_pmTotal = nullptr;
   QFont m_font;
   DragGesture m_totalDrag;
 };

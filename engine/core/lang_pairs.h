@@ -135,9 +135,10 @@ inline constexpr const wchar_t* kNotInt64 =
 inline constexpr const wchar_t* kHoursOutOfRange =
     L"Число часов должно быть от 0 до 596523=The number of hours must be from 0 to 596523";
 
-// Main window and results window captions.
+// Main window and results window captions; "%2" stands for the key of the command, as the desktop
+// names it.
 inline constexpr const wchar_t* kMenuFile = L"&Файл=&File";
-inline constexpr const wchar_t* kMenuOperations = L"&Команды=Commands";
+inline constexpr const wchar_t* kMenuOperations = L"&Команды=&Commands";
 inline constexpr const wchar_t* kMenuHelp = L"&Помощь=&Help";
 inline constexpr const wchar_t* kMenuLoad = L"&Загрузка...=&Load...";
 inline constexpr const wchar_t* kMenuSave = L"&Сохранение...=&Save...";
@@ -148,12 +149,12 @@ inline constexpr const wchar_t* kMenuResults = L"&Результаты...=&Resul
 inline constexpr const wchar_t* kMenuClear = L"&Очистка=&Clear";
 inline constexpr const wchar_t* kMenuHide = L"Спрятат&ь=&Hide";
 inline constexpr const wchar_t* kMenuTop = L"&Поверх других окон=&On top";
-inline constexpr const wchar_t* kMenuHotKey = L"&Горячая клавиша=Hot ke&y";
+inline constexpr const wchar_t* kMenuHotKey = L"&Горячая клавиша=Hot &key";
 inline constexpr const wchar_t* kMenuReadMe = L"&Содержание=&Content";
 inline constexpr const wchar_t* kMenuAbout = L"&О программе=&About";
 inline constexpr const wchar_t* kMenuRowEdit = L"&Изменить...=&Edit...";
-inline constexpr const wchar_t* kMenuRowInsert = L"&Вставить...  (Ins)=&Insert...   (Ins)";
-inline constexpr const wchar_t* kMenuRowDelete = L"&Удалить      (Del)=&Delete      (Del)";
+inline constexpr const wchar_t* kMenuRowInsert = L"&Вставить...  (%2)=&Insert...   (%2)";
+inline constexpr const wchar_t* kMenuRowDelete = L"&Удалить      (%2)=&Delete      (%2)";
 inline constexpr const wchar_t* kMenuOperand = L"Взять &операнд=&Get operand";
 inline constexpr const wchar_t* kMenuResult = L"Взять &результат=Get &result";
 inline constexpr const wchar_t* kMenuSets = L"У&становки=&Sets";
@@ -164,8 +165,8 @@ inline constexpr const wchar_t* kMenuClose = L"&Закрыть калькуля�
 inline constexpr const wchar_t* kMenuNote = L"&Блокнот=&Note";
 inline constexpr const wchar_t* kMenuForm = L"&Формула=&Formula";
 inline constexpr const wchar_t* kMenuListMem = L"Пам&ять=&Memory";
-inline constexpr const wchar_t* kMenuProp = L"Число прописью - в буфер=Number to text and to Clipboard";
-inline constexpr const wchar_t* kMenuFont = L"&Шрифт...=Fo&nt...";
+inline constexpr const wchar_t* kMenuProp = L"&Число прописью - в буфер=Number to te&xt and to Clipboard";
+inline constexpr const wchar_t* kMenuFont = L"&Шрифт...=Fon&t...";
 inline constexpr const wchar_t* kMenuPrecision = L"&Точность...=&Precision...";
 inline constexpr const wchar_t* kMenuTray = L"В &лоток при загрузке=&Load to tray";
 inline constexpr const wchar_t* kMenuConfirm = L"Подтверждать закрыт&ие=Conf&irm closing";
@@ -177,9 +178,9 @@ inline constexpr const wchar_t* kMenuCopy = L"&Копировать=&Copy";
 inline constexpr const wchar_t* kMenuPaste = L"Вст&авить=&Paste";
 inline constexpr const wchar_t* kMenuDelete = L"&Удалить=&Delete";
 inline constexpr const wchar_t* kMenuSelectAll = L"В&ыделить всё=Select &All";
-inline constexpr const wchar_t* kMenuClearAllText = L"У&далить всё!!!=Clear &All";
+inline constexpr const wchar_t* kMenuClearAllText = L"У&далить всё!!!=C&lear All";
 inline constexpr const wchar_t* kMenuOnlyOne = L"Один экземпляр программы=Only one instance";
-inline constexpr const wchar_t* kMenuGoTo = L"Перейти к &расчётам=&Go to calculations";
+inline constexpr const wchar_t* kMenuGoTo = L"Перейти &к расчётам=&Go to calculations";
 inline constexpr const wchar_t* kMenuClearAll = L"У&далить всё!!!=Clear &All";
 inline constexpr const wchar_t* kMenuSaveAll = L"Со&хранить всё=Save &all";
 inline constexpr const wchar_t* kMenuResMove = L"&Перенести результат в окно ввода=&Move result";

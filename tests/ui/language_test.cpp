@@ -42,16 +42,16 @@ class LanguageTest : public QObject {
     // clang-format off
     QTest::newRow("mFile") << "main.mFile" << "&File";
     QTest::newRow("mpFile") << "main.mpFile" << "&File";
-    QTest::newRow("mOperations") << "main.mOperations" << "Commands";
-    QTest::newRow("mpOperations") << "main.mpOperations" << "Commands";
+    QTest::newRow("mOperations") << "main.mOperations" << "&Commands";
+    QTest::newRow("mpOperations") << "main.mpOperations" << "&Commands";
     QTest::newRow("mHelp") << "main.mHelp" << "&Help";
     QTest::newRow("mLoad") << "main.mLoad" << "&Load...";
     QTest::newRow("mExit") << "main.mExit" << "E&xit";
     QTest::newRow("mHide") << "main.mHide" << "&Hide (Pause-Key)";
-    QTest::newRow("mHot") << "main.mHot" << "Hot ke&y";
+    QTest::newRow("mHot") << "main.mHot" << "Hot &key";
     QTest::newRow("mpRowInsert") << "main.mpRowInsert" << "&Insert...   (Ins)";
     QTest::newRow("mpSets") << "main.mpSets" << "&Sets";
-    QTest::newRow("mProp") << "main.mProp" << "&Number to text and to Clipboard";
+    QTest::newRow("mProp") << "main.mProp" << "Number to te&xt and to Clipboard";
     QTest::newRow("mEscClose") << "main.mEscClose" << "&Close";
     QTest::newRow("mEscUndo") << "main.mEscUndo" << "&Undo";
     QTest::newRow("mEscTray") << "main.mEscTray" << "&Hide";

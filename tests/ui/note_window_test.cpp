@@ -3,8 +3,6 @@
 
 #include <unistd.h>
 
-#include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -219,45 +217,6 @@ class NoteWindowTest : public QObject {
     QVERIFY(key);
     key->click();
     QCOMPARE(m->toPlainText(), after);
-  }
-
-  void popupItemsFollowTheTextAndSelection_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("length");  // selected from the start; -1 nothing
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QStringList>("enabled");
-    const QStringList always{"DOSWIN1", "KOIWIN1", "mForm", "mInsCalc", "pmRun", "pmRusTransLit", "pmTransLitRus"};
-    QTest::newRow("empty") << "" << -1 << "" << always;
-    QTest::newRow("text") << "abc" << -1 << "x"
-                          << always + QStringList{"pmClearAll", "pmPaste", "pmSave", "pmSelectAll", "pmUndo"};
-    QTest::newRow("selection") << "abc" << 2 << ""
-                               << always + QStringList{"pmClearAll", "pmCopy",      "pmCut", "pmDelete",
-                                                       "pmSave",     "pmSelectAll", "pmUndo"};
-  }
-
-  void popupItemsFollowTheTextAndSelection() {
-    QFETCH(QString, text);
-    QFETCH(int, length);
-    QFETCH(QString, clipboard);
-    QFETCH(QStringList, enabled);
-    ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
-    auto note = ShowNote(*window);
-    note->M()->insertPlainText(text);
-    Select(note->M(), 0, length);
-    if (clipboard.isEmpty()) {
-      QGuiApplication::clipboard()->clear();
-    } else {
-      QGuiApplication::clipboard()->setText(clipboard);
-    }
-    note->EnableItems();
-    QStringList on;
-    for (QAction* action : note->findChildren<QAction*>()) {
-      if (action->isEnabled() && !action->objectName().isEmpty()) on << action->objectName();
-    }
-    on.sort();
-    enabled.sort();
-    QCOMPARE(on, enabled);
   }
 
   void ctrlDeleteClearsAllAfterTheQuestion() {
