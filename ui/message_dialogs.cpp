@@ -114,7 +114,55 @@ DialogResult RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
   return known ? static_cast<DialogResult>(result) : DialogResult::kCancel;
 }
 
-DialogResult RunInputDialog(const DialogRequest& request, QString& typed);
+DialogResult RunInputDialog(const DialogRequest& request, QString& typed) {
+  QWidget* parent = request.parent;
+  const QFont* font = request.font;
+  const bool english = request.style.English();
+  auto* dialog = new LocalizedDialog(parent, DialogResult::kCancel, AbsentUserResultOf(true, 0));
+  dialog->setFont(QApplication::font("QMessageBox"));
+  dialog->setWindowTitle(request.title);
+  const DialogUnits units = MeasureDialogUnits(dialog->font());
+  auto* outer = new QVBoxLayout(dialog);
+  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  auto* label = new QLabel(request.text, dialog);
+  label->setObjectName(QStringLiteral("Prompt"));
+  label->setTextFormat(Qt::PlainText);
+  outer->addWidget(label);
+  auto* edit = new QLineEdit(request.inputText, dialog);
+  edit->setObjectName(QStringLiteral("Edit"));
+  edit->setMaxLength(255);
+  if (font) {
+    QFont reduced = *font;
+    if (reduced.pointSizeF() > 14) reduced.setPointSize(14);
+    edit->setFont(reduced);
+  }
+  edit->setMinimumWidth(units.X(214));
+  edit->selectAll();
+  outer->addWidget(edit);
+  outer->addSpacing(units.Y(4));
+  auto* row = new QHBoxLayout;
+  row->setSpacing(units.X(14));
+  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+  ok->setObjectName(QStringLiteral("OK"));
+  auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Отмена"), dialog);
+  cancel->setObjectName(QStringLiteral("Cancel"));
+  const int width = std::max({units.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
+  for (QPushButton* button : {ok, cancel}) {
+    button->setFixedWidth(width);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  outer->addLayout(row);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
+    typed = edit->text();
+    dialog->Finish(DialogResult::kOk);
+  });
+  QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->Finish(DialogResult::kCancel); });
+  edit->setFocus();
+  return RunDialog(dialog, request.style.onTop, ScreenOf(parent));
+}
 
 class PersonAnswerer : public DialogAnswerer {
  public:
@@ -259,60 +307,6 @@ bool InputText(DialogAnswerer& answers, QWidget* parent, const QString& title, c
   text = typed;
   return true;
 }
-
-namespace {
-
-DialogResult RunInputDialog(const DialogRequest& request, QString& typed) {
-  QWidget* parent = request.parent;
-  const QFont* font = request.font;
-  const bool english = request.style.English();
-  auto* dialog = new LocalizedDialog(parent, DialogResult::kCancel, AbsentUserResultOf(true, 0));
-  dialog->setFont(QApplication::font("QMessageBox"));
-  dialog->setWindowTitle(request.title);
-  const DialogUnits units = MeasureDialogUnits(dialog->font());
-  auto* outer = new QVBoxLayout(dialog);
-  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
-  outer->setSizeConstraint(QLayout::SetFixedSize);
-  auto* label = new QLabel(request.text, dialog);
-  label->setObjectName(QStringLiteral("Prompt"));
-  label->setTextFormat(Qt::PlainText);
-  outer->addWidget(label);
-  auto* edit = new QLineEdit(request.inputText, dialog);
-  edit->setObjectName(QStringLiteral("Edit"));
-  edit->setMaxLength(255);
-  if (font) {
-    QFont reduced = *font;
-    if (reduced.pointSizeF() > 14) reduced.setPointSize(14);
-    edit->setFont(reduced);
-  }
-  edit->setMinimumWidth(units.X(214));
-  edit->selectAll();
-  outer->addWidget(edit);
-  outer->addSpacing(units.Y(4));
-  auto* row = new QHBoxLayout;
-  row->setSpacing(units.X(14));
-  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-  ok->setObjectName(QStringLiteral("OK"));
-  auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Отмена"), dialog);
-  cancel->setObjectName(QStringLiteral("Cancel"));
-  const int width = std::max({units.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
-  for (QPushButton* button : {ok, cancel}) {
-    button->setFixedWidth(width);
-    row->addWidget(button);
-  }
-  row->addStretch(1);
-  outer->addLayout(row);
-  ok->setDefault(true);
-  QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
-    typed = edit->text();
-    dialog->Finish(DialogResult::kOk);
-  });
-  QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->Finish(DialogResult::kCancel); });
-  edit->setFocus();
-  return RunDialog(dialog, request.style.onTop, ScreenOf(parent));
-}
-
-}  // namespace
 
 DialogResult AbsentUserResult(const DialogRequest& request) {
   return AbsentUserResultOf(request.input, request.buttons);

@@ -406,21 +406,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->DragPartAt(2), 1);  // the first row has no operand
   }
 
+  // Save and Load go to the file the file dialog gives; Cancel there leaves the tape and the files.
   void savedTapeLoadsBack() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
+    ChosenFile chooser;
+    UiServices ui = m_answerer->Ui();
+    ui.files = Unowned<FileChooser>(chooser);
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     Type(*window, "1000+5,5=");
     const QString file = folder.File("tape.txt");
-    QVERIFY(window->SaveTapeToFile(file));
+    window->Actions().mSave->trigger();  // cancelled
+    QVERIFY(!QFile::exists(file));
+    chooser.path = file;
+    window->Actions().mSave->trigger();
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0"
                                          "000\r\n+5,5\t=1\xA0"
                                          "005,5\r\n"));
     Type(*window, "7");
-    window->LoadTapeFromFile(file);
+    window->Actions().mLoad->trigger();
     QCOMPARE(TapeRows(*window), (QStringList{"\t=1" + kNbsp + "000", "+5,5\t=1" + kNbsp + "005,5"}));
     QCOMPARE(window->S1()->text(), QString("="));
+    QCOMPARE(chooser.asked, (std::vector{FileChoice::kSaveText, FileChoice::kSaveText, FileChoice::kOpenText}));
   }
 
   void automaticCopyOnlyWhenChanged() {

@@ -535,10 +535,7 @@ class NoteWindowTest : public QObject {
     const QString file = folder.File(dropped ? "ro.txt" : "TallyNote.txt");
     WriteBytes(file, "old\r\n\r\n");
     QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    struct Chooser : FileChooser {
-      QString Choose(QWidget*, FileChoice, const QString&) override { return path; }
-      QString path;
-    } chooser;
+    ChosenFile chooser;
     UiServices ui = m_answerer->Ui();
     ui.files = Unowned<FileChooser>(chooser);
     auto window = MakeWindow(folder, Locale::Russian(), ui);

@@ -61,6 +61,16 @@ class ScriptedAnswerer : public DialogAnswerer {
   DialogResult defaultAnswer = DialogResult::kOk;
 };
 
+// Answers every file dialog with `path` (empty: Cancel) and records which dialogs were asked for.
+struct ChosenFile : FileChooser {
+  QString Choose(QWidget*, FileChoice choice, const QString&) override {
+    asked.push_back(choice);
+    return path;
+  }
+  QString path;
+  std::vector<FileChoice> asked;
+};
+
 // A program folder of its own: settings, the automatic copy and the help file live there.
 struct ProgramFolder {
   QTemporaryDir dir;
