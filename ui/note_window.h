@@ -101,8 +101,8 @@ class TFormNote : public QDialog {
   // Shows the lines as the text of `file`; with roomToWrite, a filled last line gets two empty ones.
   void ShowLines(const std::filesystem::path& file, const std::vector<Text>& lines, bool roomToWrite);
   void ShowTitle();
-  // A message of the sentences, each with "%s" standing for the file's full name.
   DialogStyle Style() const { return DialogStyleOf(m_services.settings); }
+  // A message of the sentences, each with "%s" standing for the file's full name.
   void ShowFileMessage(std::initializer_list<const wchar_t*> sentences, const std::filesystem::path& file);
   // Says why the text is not in its file; closing adds that closing again discards it.
   void ReportUnsaved(SaveOutcome outcome, bool closing);

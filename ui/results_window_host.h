@@ -1,7 +1,7 @@
 #pragma once
 // What the results window needs of the main window: its look, the options it shares (language,
-// menus, stay-on-top, tab-stop adjustment), its services, and a way back to it. Everything else the results
-// window reads from the calculator.
+// menus, stay-on-top, tab-stop adjustment), its services and a way back to it. Everything else
+// the results window reads from the calculator.
 #include <QFont>
 #include <vector>
 
