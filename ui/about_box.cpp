@@ -1,7 +1,6 @@
 #include "ui/about_box.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +29,7 @@ QLabel* MakeNameLabel(QWidget* parent) {
 }
 
 // Image1: the program's picture, opening the author's other web site.
-QToolButton* MakePicture(QWidget* parent) {
+QToolButton* MakePicture(QWidget* parent, const UrlOpener& openUrl) {
   auto* picture = new QToolButton(parent);
   picture->setObjectName(QStringLiteral("Image1"));
   picture->setIcon(ProgramIcon());
@@ -39,7 +38,7 @@ QToolButton* MakePicture(QWidget* parent) {
   picture->setCursor(Qt::PointingHandCursor);
   picture->setToolTip(QString::fromLatin1(kAuthorOtherSite));
   QObject::connect(picture, &QToolButton::clicked, picture,
-                   [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kAuthorOtherSite))); });
+                   [openUrl] { openUrl(QUrl(QString::fromLatin1(kAuthorOtherSite))); });
   return picture;
 }
 
@@ -51,7 +50,7 @@ QString AboutNameText() {
 
 // PanName covers the row's controls: the e-mail link along its top, the picture and the name in
 // the middle, the web site along its bottom. Only the close button stays below it.
-void TFormRow::SetupAbout() {
+void TFormRow::SetupAbout(const UrlOpener& openUrl) {
   setWindowTitle(Lang(pairs::kFreeware, m_english) + QLatin1Char('!'));
   m_butChange->setDefault(false);
   m_butChange->hide();
@@ -67,14 +66,14 @@ void TFormRow::SetupAbout() {
   bold.setBold(true);
   panel->setFont(bold);
   auto* column = new QVBoxLayout(panel);
-  auto* mail = new TUrllabel(QString::fromLatin1(kAuthorMail), panel);
+  auto* mail = new TUrllabel(QString::fromLatin1(kAuthorMail), openUrl, panel);
   column->addWidget(mail);
   auto* middle = new QHBoxLayout;
-  QToolButton* picture = MakePicture(panel);
+  QToolButton* picture = MakePicture(panel, openUrl);
   middle->addWidget(picture);
   middle->addWidget(MakeNameLabel(panel), 1);
   column->addLayout(middle);
-  auto* site = new TUrllabel(QString::fromLatin1(kAuthorSite), panel);
+  auto* site = new TUrllabel(QString::fromLatin1(kAuthorSite), openUrl, panel);
   column->addWidget(site);
   // Tab goes down the box as it reads: the e-mail link, the picture, the web site, Close.
   QWidget::setTabOrder(mail, picture);
@@ -84,9 +83,9 @@ void TFormRow::SetupAbout() {
   m_butCancel->setFocus();
 }
 
-void ShowAboutBox(QWidget* parent, const NumberText& numbers, bool english, bool onTop) {
-  TFormRow box(numbers, english, onTop, parent);
-  box.SetupAbout();
+void ShowAboutBox(QWidget* parent, const NumberText& numbers, DialogStyle style, const UrlOpener& openUrl) {
+  TFormRow box(numbers, style, parent);
+  box.SetupAbout(openUrl);
   CentreOnScreen(&box, parent);
   box.exec();
 }

@@ -4,6 +4,8 @@
 #include <QString>
 
 #include "engine/core/number_text.h"
+#include "ui/dialog_style.h"
+#include "ui/url_label.h"
 
 class QWidget;
 
@@ -17,6 +19,6 @@ inline constexpr const char* kAuthorOtherSite = "https://www.example.org/tallyma
 QString AboutNameText();
 
 // Shows the box modally and destroys it afterwards; its place is neither read nor stored.
-void ShowAboutBox(QWidget* parent, const NumberText& numbers, bool english, bool onTop);
+void ShowAboutBox(QWidget* parent, const NumberText& numbers, DialogStyle style, const UrlOpener& openUrl);
 
 }  // namespace tallyman::ui

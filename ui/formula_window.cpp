@@ -30,28 +30,30 @@ constexpr int kPanelExtra = 20;   // the panel is this much taller than the entr
 // Evaluation messages shown as the program's message box.
 class MessageBoxSink : public MessageSink {
  public:
-  MessageBoxSink(QWidget* parent, bool onTop, bool english) : m_parent(parent), m_onTop(onTop), m_english(english) {}
-  void ShowMessage(const Text& text) override { ShowMessageBox(m_parent, ToQString(text), m_onTop, m_english); }
+  MessageBoxSink(DialogAnswerer& answers, QWidget* parent, DialogStyle style)
+      : m_answers(answers), m_parent(parent), m_style(style) {}
+  void ShowMessage(const Text& text) override { ShowMessageBox(m_answers, m_parent, ToQString(text), m_style); }
 
  private:
+  DialogAnswerer& m_answers;
   QWidget* m_parent;
-  bool m_onTop;
-  bool m_english;
+  DialogStyle m_style;
 };
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, bool english,
-               bool onTop, QWidget* parent)
+TForm1::TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, DialogStyle style,
+               DialogAnswerer& answers, QWidget* parent)
     : QDialog(parent),
       m_file(std::move(formulaFile)),
       m_locale(locale),
       m_numbers(numbers),
-      m_english(english),
-      m_onTop(onTop) {
+      m_style(style),
+      m_answers(answers) {
+  const bool english = style.English();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(Lang(pairs::kEnterFormula, english));
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, style.onTop);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   auto* layout = new QVBoxLayout(this);
@@ -148,8 +150,8 @@ void TForm1::EvaluateEntry(bool closeOnSuccess) {
     if (closeOnSuccess) accept();
     return;
   }
-  MessageBoxSink sink(this, m_onTop, m_english);
-  ShowEvalError(result.errCode, m_english, sink);
+  MessageBoxSink sink(m_answers, this, m_style);
+  ShowEvalError(result.errCode, m_style.English(), sink);
   m_edForm->setFocus();
   m_edForm->deselect();
   m_edForm->setCursorPosition(static_cast<int>(ErrorCaret(result.errPos, m_edForm->text().size())));
@@ -168,7 +170,7 @@ void TForm1::PreparePopup() {
 }
 
 bool TForm1::Ask(const wchar_t* pair) {
-  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
+  return Confirm(m_answers, this, Lang(pair, m_style.English()) + QLatin1Char('?'), m_style);
 }
 
 void TForm1::DeleteLine() {
@@ -283,7 +285,7 @@ void TForm1::showEvent(QShowEvent* event) {
   m_edForm->deselect();
   m_edForm->setFocus();
   LayoutEntry();
-  if (m_onTop) {
+  if (m_style.onTop) {
     raise();
     activateWindow();
   }

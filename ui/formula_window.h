@@ -10,6 +10,7 @@
 #include "engine/core/number_text.h"
 #include "engine/settings/formula_history.h"
 #include "engine/tape/tape.h"
+#include "ui/message_dialogs.h"
 
 class QAction;
 class QLineEdit;
@@ -25,8 +26,8 @@ class TForm1 : public QDialog {
 
  public:
   // Reads the history from `formulaFile` (a missing or unreadable file is an empty history).
-  TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, bool english, bool onTop,
-         QWidget* parent);
+  TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, DialogStyle style,
+         DialogAnswerer& answers, QWidget* parent);
 
   QLineEdit* EdForm() const { return m_edForm; }
   RowListView* LbForm() const { return m_lbForm; }
@@ -64,8 +65,8 @@ class TForm1 : public QDialog {
   std::filesystem::path m_file;
   Locale m_locale;
   const NumberText& m_numbers;
-  bool m_english;
-  bool m_onTop;
+  DialogStyle m_style;
+  DialogAnswerer& m_answers;
   FormulaHistory m_history;
   RowList m_rows;  // what the list shows: the history's lines and the selected one
   Number m_result = 0;

@@ -1,6 +1,5 @@
 #include "ui/help_page.h"
 
-#include <QDesktopServices>
 #include <QFile>
 
 #include "engine/core/lang_pairs.h"
@@ -16,11 +15,11 @@ QUrl HelpPageUrl(const std::filesystem::path& page, bool english) {
   return url;
 }
 
-void OpenHelpPage(QWidget* parent, const std::filesystem::path& page, bool english, bool onTop) {
-  const QUrl url = HelpPageUrl(page, english);
-  if (QDesktopServices::openUrl(url)) return;
-  const QString text = Lang(pairs::kHelpNotOpened, english).replace(QStringLiteral("%s"), url.toLocalFile());
-  ShowMessageBox(parent, text, onTop, english);
+void OpenHelpPage(const UiServices& ui, QWidget* parent, const std::filesystem::path& page, DialogStyle style) {
+  const QUrl url = HelpPageUrl(page, style.English());
+  if (ui.openUrl(url)) return;
+  const QString text = Lang(pairs::kHelpNotOpened, style.English()).replace(QStringLiteral("%s"), url.toLocalFile());
+  ShowMessageBox(*ui.answers, parent, text, style);
 }
 
 }  // namespace tallyman::ui

@@ -3,6 +3,9 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "ui/dialog_style.h"
+#include "ui/ui_services.h"
+
 class QWidget;
 
 namespace tallyman::ui {
@@ -12,6 +15,6 @@ QUrl HelpPageUrl(const std::filesystem::path& page, bool english);
 
 // Opens the page; when no application could be started for it, a message gives its path so the
 // user can open it by hand.
-void OpenHelpPage(QWidget* parent, const std::filesystem::path& page, bool english, bool onTop);
+void OpenHelpPage(const UiServices& ui, QWidget* parent, const std::filesystem::path& page, DialogStyle style);
 
 }  // namespace tallyman::ui

@@ -45,14 +45,17 @@ QString SignText(wchar_t sign) {
 }  // namespace
 
 FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent)
-    : FormTallyman(locale, paths, platform::MakeDesktopServices(), parent) {}
+    : FormTallyman(locale, paths, MakeUiServices(), platform::MakeDesktopServices(), parent) {}
 
-FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, platform::DesktopServices services,
-                           QWidget* parent)
+FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, UiServices ui,
+                           platform::DesktopServices desktop, QWidget* parent)
     : QMainWindow(parent),
       m_locale(WithUsableThousandsSeparator(locale)),
       m_paths(paths),
-      m_desktop(std::move(services)) {
+      m_answers(std::make_shared<AnswersUntilAbsent>(std::move(ui.answers))),
+      m_ui(std::move(ui)),
+      m_desktop(std::move(desktop)) {
+  m_ui.answers = m_answers;
   StartUpMark("desktop services made");
   setObjectName(QStringLiteral("FormTallyman"));
   m_calc = std::make_unique<Calculator>(m_locale, *this);
@@ -309,7 +312,7 @@ void FormTallyman::TimTimer() {
     WriteAutomaticCopy();
   }
   setWindowTitle(ClockTitle(m_dateText, now));
-  if (m_alarm.Due(m_clock ? m_clock() : LocalNow())) FireAlarm();
+  if (m_alarm.Due(m_ui.clock())) FireAlarm();
 }
 
 // Four beeps 300 ms apart, the program brought forward, then the message.
@@ -334,7 +337,11 @@ void FormTallyman::ReportOutOfMemory() {
 }
 
 void FormTallyman::ShowMessage(const Text& text) {
-  ShowMessageBox(this, ToQString(text), StaysOnTop(), m_settings.english);
+  ShowMessageBox(*m_ui.answers, this, ToQString(text), Style());
+}
+
+void FormTallyman::AnswerForAbsentUser() {
+  m_answers->UserLeft();
 }
 
 void FormTallyman::Beep() {

@@ -23,6 +23,7 @@
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
 #include "ui/results_window_host.h"
+#include "ui/ui_services.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ class QTranslator;
 
 namespace tallyman::ui {
 
+class AnswersUntilAbsent;
 class LockKeyPolicy;
 class RowListView;
 class TrayIcon;
@@ -42,8 +44,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
  public:
   FormTallyman(const Locale& locale, const ProgramPaths& paths, QWidget* parent = nullptr);
-  // With the given desktop services instead of the session's own (tests pass fakes).
-  FormTallyman(const Locale& locale, const ProgramPaths& paths, platform::DesktopServices services,
+  // With the given services instead of the real dialogs and the session's own (tests pass fakes).
+  FormTallyman(const Locale& locale, const ProgramPaths& paths, UiServices ui, platform::DesktopServices desktop,
                QWidget* parent = nullptr);
   ~FormTallyman() override;
 
@@ -95,8 +97,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void RegisterAppHotKey();
   void OpenNote();  // mNote: the notebook, modal
   std::unique_ptr<TFormNote> CreateNote();
-  // The local date and time the notebook and the alarm go by; tests set their own.
-  void SetClock(std::function<DateTime()> clock) { m_clock = std::move(clock); }
 
   // The notebook's side of the formula window, set while the notebook is open: its selected text
   // goes into the formula entry, and a taken result goes into the notebook instead of the tape.
@@ -130,6 +130,9 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   // Closes without the closing question (a termination signal, the session ending); the settings
   // and the automatic copy are written as at every close.
   void CloseWithoutQuestion();
+  // Nobody is left to answer (the program ends on a signal): from now on every question of this
+  // window and of its dialogs gets the absent user's answer, without a dialog.
+  void AnswerForAbsentUser();
   // The program's own close commands (Exit, the tray menu's Close, Escape): they close even when
   // the window system's close button hides the calculator instead.
   void CloseByCommand();
@@ -166,6 +169,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void StateChanged(const StateChange& change) override;
 
   // --- ResultsWindowHost ---
+  const UiServices& Ui() const override { return m_ui; }
   QFont MainFont() const override { return font(); }
   void ReturnToMain(bool focusEntry) override;
   // Ctrl+P: the print dialog and the rows printed with the tape's or the results' total.
@@ -233,6 +237,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   FormulaNotebookHook m_formulaNotebook;
   QTimer m_tim;
 
+  std::shared_ptr<AnswersUntilAbsent> m_answers;
+  UiServices m_ui;  // its answers are m_answers
   platform::DesktopServices m_desktop;
   std::unique_ptr<LockKeyPolicy> m_lockKeys;
   TrayIcon* m_tray = nullptr;
@@ -245,7 +251,6 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool m_syncing = false;          // the window itself is writing Ed
   bool m_helpExists = false;
   QString m_dateText;
-  std::function<DateTime()> m_clock;
   Alarm m_alarm;
 };
 

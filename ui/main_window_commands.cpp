@@ -13,7 +13,6 @@
 
 #include "engine/core/lang_pairs.h"
 #include "ui/about_box.h"
-#include "ui/file_dialogs.h"
 #include "ui/formula_window.h"
 #include "ui/help_page.h"
 #include "ui/main_window.h"
@@ -33,12 +32,14 @@ void FormTallyman::ConnectCommands() {
   MainActions& a = m_actions;
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(a.mLoad, [this] {
-    const QString path = ChooseOpenTextFile(this, Lang(pairs::kLoadCalculations, m_settings.english));
+    const QString path =
+        m_ui.files->Choose(this, FileChoice::kOpenText, Lang(pairs::kLoadCalculations, m_settings.english));
     if (!path.isEmpty()) LoadTapeFromFile(path);
   });
   on(a.mSave, [this] {
     if (m_calc->Tape().Empty()) return;
-    const QString path = ChooseSaveTextFile(this, Lang(pairs::kSaveCalculations, m_settings.english));
+    const QString path =
+        m_ui.files->Choose(this, FileChoice::kSaveText, Lang(pairs::kSaveCalculations, m_settings.english));
     if (!path.isEmpty()) SaveTapeToFile(path);
   });
   on(a.mExit, [this] { CloseByCommand(); });
@@ -63,14 +64,14 @@ void FormTallyman::ConnectCommands() {
   on(a.pmMenu, [this] { ApplyMenuVisibility(); });
   on(a.mLang, [this] { mLangClick(); });
   on(a.mReadMe, [this] {
-    if (m_helpExists) OpenHelpPage(this, m_paths.helpFile, English(), StaysOnTop());
+    if (m_helpExists) OpenHelpPage(m_ui, this, m_paths.helpFile, Style());
   });
   on(a.mPrint, [this] {
     m_calc->CloseCalculation();
     PrintRows(m_calc->Tape().Rows(), false);
   });
   on(a.mAbout, [this] {
-    ShowAboutBox(this, m_calc->Numbers(), English(), StaysOnTop());
+    ShowAboutBox(this, m_calc->Numbers(), Style(), m_ui.openUrl);
     update();
   });
   on(a.mpRowEdit, [this] { EditRow(false); });
@@ -147,7 +148,7 @@ bool FormTallyman::SaveTapeToFile(const QString& path) {
 void FormTallyman::EditRow(bool insert) {
   const std::optional<RowDialogSetup> setup = m_calc->OpenRowDialog(insert);
   if (!setup) return;
-  TFormRow dialog(m_calc->Numbers(), m_settings.english, StaysOnTop(), this);
+  TFormRow dialog(m_calc->Numbers(), Style(), this);
   dialog.SetupRowEditing(setup->showSign, setup->sign, ToQString(setup->operand), setup->row, setup->count);
   // The model changes the tape, or says why not and keeps the dialog open.
   dialog.SetConfirm([this, insert](wchar_t chosenSign, const QString& operandText) {
@@ -181,14 +182,14 @@ void FormTallyman::ShowResultsOrFocus() {
 
 void FormTallyman::RunPrecisionDialog() {
   const NumberText& numbers = m_calc->Numbers();
-  TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), m_settings.english, StaysOnTop(), this);
+  TFormPrec dialog(numbers, numbers.Digits(), numbers.ResOut(), Style(), this);
   CentreOnScreen(&dialog, ScreenOf(this));
   if (dialog.exec() != QDialog::Accepted) return;
   m_calc->SetPrecision(dialog.Digits(), dialog.ResOut());
 }
 
 void FormTallyman::OpenFormulaWindow() {
-  TForm1 window(m_paths.FormulaFile(), m_locale, m_calc->Numbers(), m_settings.english, StaysOnTop(), this);
+  TForm1 window(m_paths.FormulaFile(), m_locale, m_calc->Numbers(), Style(), *m_ui.answers, this);
   window.setFont(font());
   PlaceWindow(&window, m_settings.formulaWindow, 5);
   if (m_formulaNotebook.selectedText) {
@@ -206,7 +207,7 @@ void FormTallyman::OpenFormulaWindow() {
 }
 
 void FormTallyman::OpenMemoryList() {
-  TFormList window(*m_calc, m_ed->text(), m_settings.english, StaysOnTop(), this);
+  TFormList window(*m_calc, m_ed->text(), Style(), *m_ui.answers, this);
   window.setFont(font());
   PlaceWindow(&window, m_settings.memoryList, 5);
   const bool taken = window.exec() == QDialog::Accepted;
@@ -246,9 +247,10 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
     return;
   }
   if (m_askBeforeClosing && m_settings.confirm && ProgramIsActive()) {
-    const int answer = ShowQuestion(this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
-                                    DialogKind::Confirmation, kButtonYes | kButtonNo, StaysOnTop(), m_settings.english);
-    if (answer != kResultYes) {
+    const DialogResult answer =
+        ShowQuestion(*m_ui.answers, this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
+                     DialogKind::Confirmation, kButtonYes | kButtonNo, Style());
+    if (answer != DialogResult::kYes) {
       event->ignore();
       return;
     }
@@ -263,10 +265,9 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
 }
 
 std::unique_ptr<TFormNote> FormTallyman::CreateNote() {
-  const auto clock = [this] { return m_clock ? m_clock() : LocalNow(); };
   auto note =
       std::make_unique<TFormNote>(NoteServices{m_locale, *m_calc, *m_words, *this, m_settings, m_paths.NoteFile(),
-                                               clock, m_alarm, [this] { OpenFormulaWindow(); }},
+                                               m_alarm, [this] { OpenFormulaWindow(); }, m_ui},
                                   font(), this);
   connect(this, &FormTallyman::AlarmFired, note.get(), &TFormNote::ShowAlarm);
   return note;

@@ -14,8 +14,7 @@ void FormTallyman::PrintRows(const std::vector<Text>& rows, bool fromResults) {
   if (rows.empty()) return;
   PrintOptions options;
   options.mainFont = font();
-  options.english = English();
-  options.onTop = StaysOnTop();
+  options.style = Style();
   const QDate today = QDate::currentDate();
   if (const std::optional<DateTime> date = EncodeDate(today.year(), today.month(), today.day())) {
     options.today = FormatShortDate(*date, m_locale);
@@ -26,7 +25,7 @@ void FormTallyman::PrintRows(const std::vector<Text>& rows, bool fromResults) {
   const std::vector<Text> printed = rows;
   // The dialogs belong to the window that prints, and the focus goes back there afterwards.
   QWidget* printing = fromResults && m_res ? static_cast<QWidget*>(m_res) : this;
-  ui::PrintRows(printing, printed, total, options, m_settings.printTitle);
+  ui::PrintRows(m_ui, printing, printed, total, options, m_settings.printTitle);
 }
 
 }  // namespace tallyman::ui

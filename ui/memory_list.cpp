@@ -26,13 +26,15 @@ constexpr int kDefaultHeight = 280;
 
 }  // namespace
 
-TFormList::TFormList(Calculator& calc, const QString& entry, bool english, bool onTop, QWidget* parent)
-    : QDialog(parent), m_calc(calc), m_entry(entry), m_english(english), m_onTop(onTop) {
+TFormList::TFormList(Calculator& calc, const QString& entry, DialogStyle style, DialogAnswerer& answers,
+                     QWidget* parent)
+    : QDialog(parent), m_calc(calc), m_entry(entry), m_style(style), m_answers(answers) {
+  const bool english = style.English();
   setObjectName(QStringLiteral("FormList"));
   QString title = Lang(pairs::kMenuListMem, english);
   title.remove(title.indexOf(QLatin1Char('&')), 1);
   setWindowTitle(title);
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, style.onTop);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   m_rows.Assign(std::vector<Text>(m_calc.Memory().size()));
@@ -43,9 +45,10 @@ TFormList::TFormList(Calculator& calc, const QString& entry, bool english, bool 
       QStringLiteral("LbList"), m_rows, [this](long row) { m_rows.Select(row); }, this);
   m_rows.SetObserver(&m_lbList->Observer());
   m_lbList->SetSpokenText([this](long row) {
-    return ToQString(SpokenMemoryLine(static_cast<int>(row), Slot(static_cast<int>(row)), m_calc.Numbers(), m_english));
+    return ToQString(
+        SpokenMemoryLine(static_cast<int>(row), Slot(static_cast<int>(row)), m_calc.Numbers(), m_style.English()));
   });
-  SetAccessibleText(m_lbList, pairs::kNameMemory, m_english);
+  SetAccessibleText(m_lbList, pairs::kNameMemory, m_style.English());
   layout->addWidget(m_lbList);
   m_rows.Select(0);
 
@@ -125,7 +128,8 @@ void TFormList::EditCell() {
   if (i < 0) return;
   const MemorySlot& slot = Slot(i);
   QString text = slot.value != 0 ? ToQString(SlotEditText(slot, m_calc.Numbers())) : m_entry;
-  if (!InputText(this, windowTitle(), Lang(pairs::kEnterNumber, m_english), text, m_onTop, m_english, &font())) {
+  if (!InputText(m_answers, this, windowTitle(), Lang(pairs::kEnterNumber, m_style.English()), text, m_style,
+                 &font())) {
     return;
   }
   const SlotEdit edit = InterpretSlotEdit(FromQString(text), m_calc.Numbers());
@@ -153,7 +157,7 @@ void TFormList::TakeOrEdit() {
 }
 
 bool TFormList::Ask(const wchar_t* pair) {
-  return Confirm(this, Lang(pair, m_english) + QLatin1Char('?'), m_onTop, m_english);
+  return Confirm(m_answers, this, Lang(pair, m_style.English()) + QLatin1Char('?'), m_style);
 }
 
 void TFormList::DeleteCell() {

@@ -9,6 +9,7 @@
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
+#include "ui/message_dialogs.h"
 
 class QAction;
 class QMenu;
@@ -23,7 +24,7 @@ class TFormList : public QDialog, private StateObserver {
 
  public:
   // `entry` is the main entry line's text: what the Remember item and numeric-pad "+" store.
-  TFormList(Calculator& calc, const QString& entry, bool english, bool onTop, QWidget* parent);
+  TFormList(Calculator& calc, const QString& entry, DialogStyle style, DialogAnswerer& answers, QWidget* parent);
   ~TFormList() override;
 
   RowListView* LbList() const { return m_lbList; }
@@ -55,8 +56,8 @@ class TFormList : public QDialog, private StateObserver {
 
   Calculator& m_calc;
   QString m_entry;
-  bool m_english;
-  bool m_onTop;
+  DialogStyle m_style;
+  DialogAnswerer& m_answers;
   RowList m_rows;  // the ten line texts and the selected slot
 
   RowListView* m_lbList = nullptr;

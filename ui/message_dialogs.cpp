@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "ui/accessibility.h"
 #include "ui/dialog_units.h"
@@ -23,51 +24,50 @@
 namespace tallyman::ui {
 namespace {
 
-DialogAnswerer* g_answerer = nullptr;  // set by tests only
-
 struct ButtonInfo {
   DialogButton button;
   const char* name;
   const char* russian;
   const char* english;
-  int result;
+  std::optional<DialogResult> result;  // none: the button does not close the dialog
 };
 
 // Single-language captions chosen by the dialog's language, in layout order.
 const ButtonInfo kButtonTable[] = {
-    {kButtonYes, "Yes", "Да", "&Yes", kResultYes},
-    {kButtonNo, "No", "Нет", "&No", kResultNo},
-    {kButtonOk, "OK", "OK", "OK", kResultOk},
-    {kButtonCancel, "Cancel", "Отмена", "Cancel", kResultCancel},
-    {kButtonAbort, "Abort", "Прервать", "&Abort", kResultAbort},
-    {kButtonRetry, "Retry", "Повторить", "&Retry", kResultRetry},
-    {kButtonIgnore, "Ignore", "Пропустить", "&Ignore", kResultIgnore},
-    {kButtonAll, "All", "Все", "&All", kResultAll},
-    {kButtonNoToAll, "NoToAll", "Нет для всех", "N&o to All", kResultNoToAll},
-    {kButtonYesToAll, "YesToAll", "Да для всех", "Yes to &All", kResultYesToAll},
-    {kButtonHelp, "Help", "Справка", "&Help", 0},
+    {kButtonYes, "Yes", "Да", "&Yes", DialogResult::kYes},
+    {kButtonNo, "No", "Нет", "&No", DialogResult::kNo},
+    {kButtonOk, "OK", "OK", "OK", DialogResult::kOk},
+    {kButtonCancel, "Cancel", "Отмена", "Cancel", DialogResult::kCancel},
+    {kButtonAbort, "Abort", "Прервать", "&Abort", DialogResult::kAbort},
+    {kButtonRetry, "Retry", "Повторить", "&Retry", DialogResult::kRetry},
+    {kButtonIgnore, "Ignore", "Пропустить", "&Ignore", DialogResult::kIgnore},
+    {kButtonAll, "All", "Все", "&All", DialogResult::kAll},
+    {kButtonNoToAll, "NoToAll", "Нет для всех", "N&o to All", DialogResult::kNoToAll},
+    {kButtonYesToAll, "YesToAll", "Да для всех", "Yes to &All", DialogResult::kYesToAll},
+    {kButtonHelp, "Help", "Справка", "&Help", std::nullopt},
 };
 
 // Escape answers with the cancel button's result; the close box always answers cancel.
 class LocalizedDialog : public QDialog {
  public:
-  LocalizedDialog(QWidget* parent, int escapeResult, int absentUserResult)
+  LocalizedDialog(QWidget* parent, DialogResult escapeResult, DialogResult absentUserResult)
       : QDialog(parent), m_escapeResult(escapeResult), m_absentUserResult(absentUserResult) {}
-  void reject() override { done(kResultCancel); }
-  int AbsentUserResult() const { return m_absentUserResult; }
+  void reject() override { Finish(DialogResult::kCancel); }
+  void Finish(DialogResult result) { done(static_cast<int>(result)); }
+  DialogResult AbsentUserResult() const { return m_absentUserResult; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-      done(m_escapeResult);
+      Finish(m_escapeResult);
       return;
     }
     QDialog::keyPressEvent(event);
   }
 
  private:
-  int m_escapeResult;
-  int m_absentUserResult;
+  DialogResult m_escapeResult;
+  DialogResult m_absentUserResult;
 };
 
 QStyle::StandardPixmap IconOf(DialogKind kind) {
@@ -83,41 +83,109 @@ QStyle::StandardPixmap IconOf(DialogKind kind) {
   return QStyle::SP_CustomBase;
 }
 
-int DefaultResultOf(DialogButtons buttons) {
-  if (buttons & kButtonOk) return kResultOk;
-  if (buttons & kButtonYes) return kResultYes;
-  if (buttons & kButtonRetry) return kResultRetry;
-  return -1;
+std::optional<DialogResult> DefaultResultOf(DialogButtons buttons) {
+  if (buttons & kButtonOk) return DialogResult::kOk;
+  if (buttons & kButtonYes) return DialogResult::kYes;
+  if (buttons & kButtonRetry) return DialogResult::kRetry;
+  return std::nullopt;
 }
 
-int EscapeResultOf(DialogButtons buttons) {
-  if (buttons & kButtonCancel) return kResultCancel;
-  if (buttons & kButtonNo) return kResultNo;
-  return kResultOk;
+DialogResult EscapeResultOf(DialogButtons buttons) {
+  if (buttons & kButtonCancel) return DialogResult::kCancel;
+  if (buttons & kButtonNo) return DialogResult::kNo;
+  return DialogResult::kOk;
 }
 
-int AbsentUserResultOf(bool input, DialogButtons buttons) {
-  if (input) return kResultCancel;
-  if (buttons & kButtonYes) return kResultYes;
-  const int defaultResult = DefaultResultOf(buttons);
-  return defaultResult >= 0 ? defaultResult : EscapeResultOf(buttons);
+DialogResult AbsentUserResultOf(bool input, DialogButtons buttons) {
+  if (input) return DialogResult::kCancel;
+  if (buttons & kButtonYes) return DialogResult::kYes;
+  return DefaultResultOf(buttons).value_or(EscapeResultOf(buttons));
 }
 
-int RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
+// A dialog ended other than by its buttons (it went away under its own loop) counts as cancelled.
+DialogResult RunDialog(QDialog* dialog, bool onTop, QScreen* screen) {
   std::unique_ptr<QDialog> owner(dialog);
   dialog->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   CentreOnScreen(dialog, screen);
   QTimer::singleShot(0, dialog, [dialog] { Announce(dialog, QAccessible::Alert); });
-  return dialog->exec();
+  const int result = dialog->exec();
+  const bool known =
+      result >= static_cast<int>(DialogResult::kOk) && result <= static_cast<int>(DialogResult::kYesToAll);
+  return known ? static_cast<DialogResult>(result) : DialogResult::kCancel;
 }
+
+DialogResult RunInputDialog(const DialogRequest& request, QString& typed) {
+  QWidget* parent = request.parent;
+  const QFont* font = request.font;
+  const bool english = request.style.English();
+  auto* dialog = new LocalizedDialog(parent, DialogResult::kCancel, AbsentUserResultOf(true, 0));
+  dialog->setFont(QApplication::font("QMessageBox"));
+  dialog->setWindowTitle(request.title);
+  const DialogUnits units = MeasureDialogUnits(dialog->font());
+  auto* outer = new QVBoxLayout(dialog);
+  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  auto* label = new QLabel(request.text, dialog);
+  label->setObjectName(QStringLiteral("Prompt"));
+  label->setTextFormat(Qt::PlainText);
+  outer->addWidget(label);
+  auto* edit = new QLineEdit(request.inputText, dialog);
+  edit->setObjectName(QStringLiteral("Edit"));
+  edit->setMaxLength(255);
+  if (font) {
+    QFont reduced = *font;
+    if (reduced.pointSizeF() > 14) reduced.setPointSize(14);
+    edit->setFont(reduced);
+  }
+  edit->setMinimumWidth(units.X(214));
+  edit->selectAll();
+  outer->addWidget(edit);
+  outer->addSpacing(units.Y(4));
+  auto* row = new QHBoxLayout;
+  row->setSpacing(units.X(14));
+  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+  ok->setObjectName(QStringLiteral("OK"));
+  auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Отмена"), dialog);
+  cancel->setObjectName(QStringLiteral("Cancel"));
+  const int width = std::max({units.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
+  for (QPushButton* button : {ok, cancel}) {
+    button->setFixedWidth(width);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  outer->addLayout(row);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
+    typed = edit->text();
+    dialog->Finish(DialogResult::kOk);
+  });
+  QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->Finish(DialogResult::kCancel); });
+  edit->setFocus();
+  return RunDialog(dialog, request.style.onTop, ScreenOf(parent));
+}
+
+class PersonAnswerer : public DialogAnswerer {
+ public:
+  DialogResult Answer(const DialogRequest& request, QString* inputText) override {
+    if (request.input) return RunInputDialog(request, *inputText);
+    QDialog* dialog =
+        CreateLocalizedDialog(request.parent, request.text, request.kind, request.buttons, request.style.language);
+    return RunDialog(dialog, request.style.onTop, ScreenOf(request.parent));
+  }
+};
 
 }  // namespace
 
-void SetDialogAnswerer(DialogAnswerer* answerer) {
-  g_answerer = answerer;
+std::shared_ptr<DialogAnswerer> MakePersonAnswerer() {
+  return std::make_shared<PersonAnswerer>();
 }
 
-QString DialogTitle(DialogKind kind, bool english) {
+DialogResult AnswersUntilAbsent::Answer(const DialogRequest& request, QString* inputText) {
+  return m_absent ? AbsentUserResult(request) : m_present->Answer(request, inputText);
+}
+
+QString DialogTitle(DialogKind kind, Language language) {
+  const bool english = language == Language::kEnglish;
   // clang-format off
   switch (kind) {
     case DialogKind::Warning: return english ? QStringLiteral("Warning") : QStringLiteral("Предупреждение");
@@ -131,11 +199,12 @@ QString DialogTitle(DialogKind kind, bool english) {
 }
 
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
-                               bool english) {
+                               Language language) {
+  const bool english = language == Language::kEnglish;
   auto* dialog = new LocalizedDialog(parent, EscapeResultOf(buttons), AbsentUserResultOf(false, buttons));
   MarkAsAlert(dialog, text);
   dialog->setFont(QApplication::font("QMessageBox"));  // the desktop's message font, not the tape's
-  dialog->setWindowTitle(DialogTitle(kind, english));
+  dialog->setWindowTitle(DialogTitle(kind, language));
   const DialogUnits units = MeasureDialogUnits(dialog->font());
   QScreen* screen = ScreenOf(parent);
   const int halfScreen = screen ? screen->availableGeometry().width() / 2 : 512;
@@ -171,16 +240,16 @@ QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind 
   row->setSpacing(units.X(4));
   row->addStretch(1);
   std::vector<QPushButton*> made;
-  const int defaultResult = DefaultResultOf(buttons);
+  const std::optional<DialogResult> defaultResult = DefaultResultOf(buttons);
   for (const ButtonInfo& info : kButtonTable) {
     if (!(buttons & info.button)) continue;
     auto* button = new QPushButton(QString::fromUtf8(english ? info.english : info.russian), dialog);
     button->setObjectName(QString::fromLatin1(info.name));
-    const int result = info.result;
-    if (result != 0) {
-      QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+    const std::optional<DialogResult> result = info.result;
+    if (result) {
+      QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->Finish(*result); });
     }
-    button->setDefault(result == defaultResult);
+    button->setDefault(result && result == defaultResult);
     button->setAutoDefault(true);  // Enter answers the focused button, else the default one
     row->addWidget(button);
     made.push_back(button);
@@ -201,100 +270,52 @@ QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind 
   return dialog;
 }
 
-void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool english) {
-  ShowQuestion(parent, text, DialogKind::Custom, kButtonOk, onTop, english);
+void ShowMessageBox(DialogAnswerer& answers, QWidget* parent, const QString& text, DialogStyle style) {
+  ShowQuestion(answers, parent, text, DialogKind::Custom, kButtonOk, style);
 }
 
-bool Confirm(QWidget* parent, const QString& question, bool onTop, bool english) {
-  return ShowQuestion(parent, question, DialogKind::Confirmation, kButtonYes | kButtonNo, onTop, english) == kResultYes;
+bool Confirm(DialogAnswerer& answers, QWidget* parent, const QString& question, DialogStyle style) {
+  return ShowQuestion(answers, parent, question, DialogKind::Confirmation, kButtonYes | kButtonNo, style) ==
+         DialogResult::kYes;
 }
 
-int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
-                 bool english) {
-  if (g_answerer) {
-    DialogRequest request;
-    request.kind = kind;
-    request.title = DialogTitle(kind, english);
-    request.text = text;
-    request.buttons = buttons;
-    return g_answerer->Answer(request, nullptr);
-  }
-  return RunDialog(CreateLocalizedDialog(parent, text, kind, buttons, english), onTop, ScreenOf(parent));
+DialogResult ShowQuestion(DialogAnswerer& answers, QWidget* parent, const QString& text, DialogKind kind,
+                          DialogButtons buttons, DialogStyle style) {
+  DialogRequest request;
+  request.kind = kind;
+  request.title = DialogTitle(kind, style.language);
+  request.text = text;
+  request.buttons = buttons;
+  request.parent = parent;
+  request.style = style;
+  return answers.Answer(request, nullptr);
 }
 
-bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
-               const QFont* font) {
-  if (g_answerer) {
-    DialogRequest request;
-    request.input = true;
-    request.title = title;
-    request.text = prompt;
-    request.buttons = kButtonOk | kButtonCancel;
-    request.inputText = text;
-    QString typed = text;
-    if (g_answerer->Answer(request, &typed) != kResultOk) return false;
-    text = typed;
-    return true;
-  }
-
-  auto* dialog = new LocalizedDialog(parent, kResultCancel, AbsentUserResultOf(true, 0));
-  dialog->setFont(QApplication::font("QMessageBox"));
-  dialog->setWindowTitle(title);
-  const DialogUnits units = MeasureDialogUnits(dialog->font());
-  auto* outer = new QVBoxLayout(dialog);
-  outer->setContentsMargins(units.X(8), units.Y(8), units.X(8), units.Y(8));
-  outer->setSizeConstraint(QLayout::SetFixedSize);
-  auto* label = new QLabel(prompt, dialog);
-  label->setObjectName(QStringLiteral("Prompt"));
-  label->setTextFormat(Qt::PlainText);
-  outer->addWidget(label);
-  auto* edit = new QLineEdit(text, dialog);
-  edit->setObjectName(QStringLiteral("Edit"));
-  edit->setMaxLength(255);
-  if (font) {
-    QFont reduced = *font;
-    if (reduced.pointSizeF() > 14) reduced.setPointSize(14);
-    edit->setFont(reduced);
-  }
-  edit->setMinimumWidth(units.X(214));
-  edit->selectAll();
-  outer->addWidget(edit);
-  outer->addSpacing(units.Y(4));
-  auto* row = new QHBoxLayout;
-  row->setSpacing(units.X(14));
-  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-  ok->setObjectName(QStringLiteral("OK"));
-  auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Отмена"), dialog);
-  cancel->setObjectName(QStringLiteral("Cancel"));
-  const int width = std::max({units.X(50), ok->sizeHint().width(), cancel->sizeHint().width()});
-  for (QPushButton* button : {ok, cancel}) {
-    button->setFixedWidth(width);
-    row->addWidget(button);
-  }
-  row->addStretch(1);
-  outer->addLayout(row);
-  ok->setDefault(true);
+bool InputText(DialogAnswerer& answers, QWidget* parent, const QString& title, const QString& prompt, QString& text,
+               DialogStyle style, const QFont* font) {
+  DialogRequest request;
+  request.input = true;
+  request.title = title;
+  request.text = prompt;
+  request.buttons = kButtonOk | kButtonCancel;
+  request.inputText = text;
+  request.parent = parent;
+  request.style = style;
+  request.font = font;
   QString typed = text;
-  QObject::connect(ok, &QPushButton::clicked, dialog, [dialog, edit, &typed] {
-    typed = edit->text();
-    dialog->done(kResultOk);
-  });
-  QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->done(kResultCancel); });
-  edit->setFocus();
-
-  if (RunDialog(dialog, onTop, ScreenOf(parent)) != kResultOk) return false;
+  if (answers.Answer(request, &typed) != DialogResult::kOk) return false;
   text = typed;
   return true;
 }
 
-int AbsentUserResult(const DialogRequest& request) {
+DialogResult AbsentUserResult(const DialogRequest& request) {
   return AbsentUserResultOf(request.input, request.buttons);
 }
 
 bool AnswerForAbsentUser(QWidget* dialog) {
   auto* open = dynamic_cast<LocalizedDialog*>(dialog);
   if (!open) return false;
-  open->done(open->AbsentUserResult());
+  open->Finish(open->AbsentUserResult());
   return true;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 // Messages, questions and one-line prompts. Titles and button captions follow the program's own
 // language, not the desktop's; the dialogs are laid out by Qt layouts, so no caption is cut in
-// either language. Tests answer them through a DialogAnswerer instead of a person.
+// either language. Whoever answers them is a DialogAnswerer: a person at the screen, nobody once
+// the program ends on a signal, or a test's script.
 #include <QString>
+#include <memory>
+
+#include "ui/dialog_style.h"
 
 class QDialog;
 class QFont;
@@ -28,17 +32,8 @@ enum DialogButton : unsigned {
 };
 using DialogButtons = unsigned;
 
-// Results of the buttons; closing a dialog by its close box gives kResultCancel.
-inline constexpr int kResultOk = 1;
-inline constexpr int kResultCancel = 2;
-inline constexpr int kResultAbort = 3;
-inline constexpr int kResultRetry = 4;
-inline constexpr int kResultIgnore = 5;
-inline constexpr int kResultYes = 6;
-inline constexpr int kResultNo = 7;
-inline constexpr int kResultAll = 8;
-inline constexpr int kResultNoToAll = 9;
-inline constexpr int kResultYesToAll = 10;
+// Results of the buttons; closing a dialog by its close box gives kCancel.
+enum class DialogResult { kOk = 1, kCancel, kAbort, kRetry, kIgnore, kYes, kNo, kAll, kNoToAll, kYesToAll };
 
 // What a dialog would have shown, as the answerer sees it.
 struct DialogRequest {
@@ -48,40 +43,57 @@ struct DialogRequest {
   QString text;  // the message, or the prompt of InputText
   DialogButtons buttons = 0;
   QString inputText;  // InputText: the initial text
+  // Where a real dialog opens and how it looks.
+  QWidget* parent = nullptr;
+  DialogStyle style;
+  const QFont* font = nullptr;  // InputText: the edit's font (at most 14 points), else the desktop's
 };
 
 class DialogAnswerer {
  public:
   virtual ~DialogAnswerer() = default;
-  // Returns the result of the "pressed" button; for InputText kResultOk confirms, and *inputText
-  // (preset to the initial text) is what was "typed".
-  virtual int Answer(const DialogRequest& request, QString* inputText) = 0;
+  // Returns the result of the pressed button; for InputText kOk confirms, and *inputText (preset
+  // to the initial text) is what was typed.
+  virtual DialogResult Answer(const DialogRequest& request, QString* inputText) = 0;
 };
 
-// Installs the answerer that replaces every dialog (nullptr: real dialogs again).
-void SetDialogAnswerer(DialogAnswerer* answerer);
+// A person at the screen: each request opens its dialog and waits for the answer.
+std::shared_ptr<DialogAnswerer> MakePersonAnswerer();
+
+// Answers through `present` until the user is gone (the program ends on a signal); from then on
+// every request is answered as AbsentUserResult says, without a dialog.
+class AnswersUntilAbsent : public DialogAnswerer {
+ public:
+  explicit AnswersUntilAbsent(std::shared_ptr<DialogAnswerer> present) : m_present(std::move(present)) {}
+  DialogResult Answer(const DialogRequest& request, QString* inputText) override;
+  void UserLeft() { m_absent = true; }
+
+ private:
+  std::shared_ptr<DialogAnswerer> m_present;
+  bool m_absent = false;
+};
 
 // A plain message: no icon, title "Calculator", one OK button.
-void ShowMessageBox(QWidget* parent, const QString& text, bool onTop, bool english);
+void ShowMessageBox(DialogAnswerer& answers, QWidget* parent, const QString& text, DialogStyle style);
 // A question; returns the result of the pressed button.
-int ShowQuestion(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons, bool onTop,
-                 bool english);
+DialogResult ShowQuestion(DialogAnswerer& answers, QWidget* parent, const QString& text, DialogKind kind,
+                          DialogButtons buttons, DialogStyle style);
 // A confirmation with Yes and No buttons; true when answered Yes.
-bool Confirm(QWidget* parent, const QString& question, bool onTop, bool english);
+bool Confirm(DialogAnswerer& answers, QWidget* parent, const QString& question, DialogStyle style);
 // A one-line prompt; true when confirmed with OK, and then `text` holds what was typed.
-bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text, bool onTop, bool english,
-               const QFont* font = nullptr);
+bool InputText(DialogAnswerer& answers, QWidget* parent, const QString& title, const QString& prompt, QString& text,
+               DialogStyle style, const QFont* font = nullptr);
 
 // When nobody is left to answer (the program ends on a signal): a question is answered Yes, or
 // else with its default button; a message counts as read; a prompt is cancelled.
-int AbsentUserResult(const DialogRequest& request);
+DialogResult AbsentUserResult(const DialogRequest& request);
 // Answers `dialog` that way when it is an open message, question or prompt of this module; false
 // for any other widget.
 bool AnswerForAbsentUser(QWidget* dialog);
 
 // The dialog itself, not yet shown (laid out, centred, titled); exposed for layout tests.
 QDialog* CreateLocalizedDialog(QWidget* parent, const QString& text, DialogKind kind, DialogButtons buttons,
-                               bool english);
-QString DialogTitle(DialogKind kind, bool english);
+                               Language language);
+QString DialogTitle(DialogKind kind, Language language);
 
 }  // namespace tallyman::ui

@@ -15,7 +15,6 @@
 #include "engine/core/text_file.h"
 #include "engine/text/note_file.h"
 #include "ui/command_table.h"
-#include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_window.h"
@@ -237,12 +236,12 @@ void TFormNote::OpenFormula() {
 }
 
 void TFormNote::ButHClick() {
-  m_services.alarm.StepHour(m_services.now());
+  m_services.alarm.StepHour(m_services.ui.clock());
   ShowAlarm();
 }
 
 void TFormNote::ButMClick() {
-  m_services.alarm.StepMinute(m_services.now());
+  m_services.alarm.StepMinute(m_services.ui.clock());
   ShowAlarm();
 }
 
@@ -258,9 +257,8 @@ void TFormNote::ShowAlarm() {
 
 void TFormNote::ClearAll() {
   if (m_m->document()->isEmpty()) return;
-  const bool english = m_services.settings.english;
-  if (ShowQuestion(this, Lang(p::kClearAllText, english) + QLatin1Char('?'), DialogKind::Confirmation,
-                   kButtonYes | kButtonNo, m_services.settings.stayOnTop, english) != kResultYes) {
+  if (ShowQuestion(*m_services.ui.answers, this, Lang(p::kClearAllText, m_services.settings.english) + QLatin1Char('?'),
+                   DialogKind::Confirmation, kButtonYes | kButtonNo, Style()) != DialogResult::kYes) {
     return;
   }
   QTextCursor cursor(m_m->document());
@@ -271,7 +269,8 @@ void TFormNote::ClearAll() {
 // The whole text goes to the chosen file; the window keeps its own file and modified state.
 void TFormNote::SaveToFile() {
   if (m_m->document()->isEmpty()) return;
-  const QString path = ChooseSaveTextFile(this, Lang(p::kSaveToFile, m_services.settings.english));
+  const QString path =
+      m_services.ui.files->Choose(this, FileChoice::kSaveText, Lang(p::kSaveToFile, m_services.settings.english));
   if (path.isEmpty()) return;
   const std::filesystem::path target = path.toStdString();
   // The file dialog's overwrite question does not make a read-only file, or the file the text
@@ -282,8 +281,7 @@ void TFormNote::SaveToFile() {
     return;
   }
   if (!WriteTextLines(target, Lines())) {
-    ShowMessageBox(this, Lang(p::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
-                   m_services.settings.english);
+    ShowMessageBox(*m_services.ui.answers, this, Lang(p::kFileError, m_services.settings.english), Style());
   }
 }
 

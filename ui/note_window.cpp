@@ -52,14 +52,6 @@ const wchar_t* Refusal(NoteFileState state) {
 
 }  // namespace
 
-DateTime LocalNow() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
-  return EncodeDateTime({date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), 0})
-      .value_or(0);
-}
-
 TFormNote::TFormNote(NoteServices services, const QFont& mainFont, QWidget* parent)
     : QDialog(parent), m_services(std::move(services)), m_fileName(m_services.noteFile) {
   setObjectName(QStringLiteral("FormNote"));
@@ -176,7 +168,7 @@ void TFormNote::ShowFileMessage(std::initializer_list<const wchar_t*> sentences,
     if (!text.empty()) text += L' ';
     text += WithArgument(LangText(sentence, english), FromQString(QString::fromStdString(file.string())));
   }
-  ShowMessageBox(this, ToQString(text), m_services.settings.stayOnTop, english);
+  ShowMessageBox(*m_services.ui.answers, this, ToQString(text), Style());
 }
 
 void TFormNote::ShowLines(const std::filesystem::path& file, const std::vector<Text>& lines, bool roomToWrite) {
@@ -216,9 +208,9 @@ TFormNote::SaveOutcome TFormNote::SaveText() {
   if (m_fileUnread) return SaveOutcome::Unread;
   if (IsReadOnlyFile(m_fileName)) return SaveOutcome::ReadOnly;
   if (!IsNoteFile()) {
-    if (ShowQuestion(this, Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
-                     DialogKind::Confirmation, kButtonYes | kButtonNo, m_services.settings.stayOnTop,
-                     m_services.settings.english) != kResultYes) {
+    if (ShowQuestion(*m_services.ui.answers, this,
+                     Lang(pairs::kSaveChanges, m_services.settings.english) + QLatin1Char('?'),
+                     DialogKind::Confirmation, kButtonYes | kButtonNo, Style()) != DialogResult::kYes) {
       document->setModified(false);
       return SaveOutcome::Saved;
     }
@@ -239,8 +231,7 @@ void TFormNote::ReportWrittenPastLimits() {
 
 void TFormNote::ReportUnsaved(SaveOutcome outcome, bool closing) {
   if (outcome == SaveOutcome::Failed) {
-    ShowMessageBox(this, Lang(pairs::kFileError, m_services.settings.english), m_services.settings.stayOnTop,
-                   m_services.settings.english);
+    ShowMessageBox(*m_services.ui.answers, this, Lang(pairs::kFileError, m_services.settings.english), Style());
     return;
   }
   const wchar_t* reason = outcome == SaveOutcome::Unread ? pairs::kNoteKeptUnread : pairs::kNoteKeptReadOnly;
@@ -263,7 +254,7 @@ std::vector<Text> TFormNote::Lines() const {
 
 void TFormNote::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  m_services.alarm.Refresh(m_services.now());
+  m_services.alarm.Refresh(m_services.ui.clock());
   ShowAlarm();
   if (m_services.settings.maxNote) {
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -289,8 +280,8 @@ void TFormNote::done(int result) {
 }
 
 NoteContext TFormNote::Context() const {
-  return {m_services.locale, m_services.calc.Numbers(),   m_services.words,
-          m_services.now(),  m_services.settings.english, m_services.sink};
+  return {m_services.locale,     m_services.calc.Numbers(),   m_services.words,
+          m_services.ui.clock(), m_services.settings.english, m_services.sink};
 }
 
 void TFormNote::ApplyResult(const NoteCommandResult& result, const QString& piece, int base) {
@@ -362,7 +353,7 @@ void TFormNote::InsertFormulaResult(Number value) {
 }
 
 void TFormNote::InsertDateTime() {
-  m_m->textCursor().insertText(ToQString(NoteDateTimeText(m_services.now(), m_services.locale)));
+  m_m->textCursor().insertText(ToQString(NoteDateTimeText(m_services.ui.clock(), m_services.locale)));
 }
 
 // The lines go to the end of the text in one undoable batch, as if each were added as a line.
@@ -439,7 +430,7 @@ void TFormNote::Run() {
   const QTextCursor cursor = m_m->textCursor();
   const QString target = cursor.hasSelection() ? SelectedPlainText(cursor) : cursor.block().text();
   const QUrl url = RunTargetUrl(target);
-  if (url.isValid() && !url.isEmpty()) OpenRunTarget(url);
+  if (url.isValid() && !url.isEmpty()) m_services.ui.openUrl(url);  // a failure shows nothing
 }
 
 void TFormNote::DropFile(const QString& path) {

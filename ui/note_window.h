@@ -17,6 +17,8 @@
 #include "engine/text/date_time.h"
 #include "engine/text/note_commands.h"
 #include "engine/text/number_words.h"
+#include "ui/dialog_style.h"
+#include "ui/ui_services.h"
 
 class QAction;
 class QMenu;
@@ -36,13 +38,10 @@ struct NoteServices {
   MessageSink& sink;
   Settings& settings;  // the place, MaxNote, KeysNote, the language and the on-top state
   std::filesystem::path noteFile;
-  std::function<DateTime()> now;      // the local date and time
   Alarm& alarm;                       // kept by the main window, whose clock fires it
   std::function<void()> openFormula;  // the main window's formula command (F4)
+  UiServices ui;                      // the clock, the questions, and Run's addresses
 };
-
-// The desktop's local date and time, to the second.
-DateTime LocalNow();
 
 class TFormNote : public QDialog {
   Q_OBJECT
@@ -107,6 +106,7 @@ class TFormNote : public QDialog {
   // Shows the lines as the text of `file`; with roomToWrite, a filled last line gets two empty ones.
   void ShowLines(const std::filesystem::path& file, const std::vector<Text>& lines, bool roomToWrite);
   void ShowTitle();
+  DialogStyle Style() const { return DialogStyleOf(m_services.settings); }
   // A message of the sentences, each with "%s" standing for the file's full name.
   void ShowFileMessage(std::initializer_list<const wchar_t*> sentences, const std::filesystem::path& file);
   // Says why the text is not in its file; closing adds that closing again discards it.

@@ -27,11 +27,12 @@ QComboBox* MakeDecimalsBox(QWidget* parent, const char* name, int selected) {
 
 }  // namespace
 
-TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, bool english, bool onTop, QWidget* parent)
+TFormPrec::TFormPrec(const NumberText& numbers, int digits, int resOut, DialogStyle style, QWidget* parent)
     : QDialog(parent), m_numbers(numbers) {
+  const bool english = style.English();
   setObjectName(QStringLiteral("TFormPrec"));
   setWindowTitle(Lang(pairs::kMenuPrecision, english).remove(QLatin1Char('&')));
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, style.onTop);
   setFont(QApplication::font("QDialog"));
   if (digits >= 19) digits = 8;
   if (resOut >= 19) resOut = 2;

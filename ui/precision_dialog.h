@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "engine/core/number_text.h"
+#include "ui/dialog_style.h"
 
 class QComboBox;
 class QLabel;
@@ -14,7 +15,7 @@ class TFormPrec : public QDialog {
 
  public:
   // Values of 19 and more become the defaults 8 and 2; negative values become 0.
-  TFormPrec(const NumberText& numbers, int digits, int resOut, bool english, bool onTop, QWidget* parent);
+  TFormPrec(const NumberText& numbers, int digits, int resOut, DialogStyle style, QWidget* parent);
 
   int Digits() const;
   int ResOut() const;

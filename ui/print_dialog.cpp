@@ -28,11 +28,12 @@ QLabel* MakeLabel(const char* name, const wchar_t* pair, bool english, QWidget* 
 }  // namespace
 
 TFormPrn::TFormPrn(const QStringList& printers, const QString& current, const QFont& mainFont, const QString& title,
-                   bool english, bool onTop, QWidget* parent)
+                   DialogStyle style, QWidget* parent)
     : QDialog(parent) {
+  const bool english = style.English();
   setObjectName(QStringLiteral("TFormPrn"));
   setWindowTitle(Lang(pairs::kPrintCalculations, english));
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, style.onTop);
   QFont plain = mainFont;
   plain.setBold(false);
   setFont(plain);

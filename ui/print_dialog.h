@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QFont>
 
+#include "ui/dialog_style.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +21,7 @@ class TFormPrn : public QDialog {
   // `printers` are the system's printer names, `current` the one chosen first (the PDF file
   // when it is not among them).
   TFormPrn(const QStringList& printers, const QString& current, const QFont& mainFont, const QString& title,
-           bool english, bool onTop, QWidget* parent);
+           DialogStyle style, QWidget* parent);
 
   bool PdfChosen() const;
   QString PrinterName() const;  // empty for the PDF file

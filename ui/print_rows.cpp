@@ -12,7 +12,6 @@
 #include "engine/core/text_file.h"
 #include "engine/print/print_layout.h"
 #include "ui/centre_on_screen.h"
-#include "ui/file_dialogs.h"
 #include "ui/message_dialogs.h"
 #include "ui/print_dialog.h"
 #include "ui/qt_text.h"
@@ -62,13 +61,14 @@ bool PrintToPdfFile(const QString& path, const QFont& font, const PrintContent& 
                              std::string_view(document.constData(), static_cast<size_t>(document.size())));
 }
 
-void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& total, const PrintOptions& options,
-               Text& printTitle) {
+void PrintRows(const UiServices& ui, QWidget* parent, const std::vector<Text>& rows, const QString& total,
+               const PrintOptions& options, Text& printTitle) {
+  const bool english = options.style.English();
   if (rows.empty()) return;
   const FocusReturn focusReturn;
   const QStringList printers = QPrinterInfo::availablePrinterNames();
-  TFormPrn dialog(printers, QPrinterInfo::defaultPrinterName(), options.mainFont, ToQString(printTitle),
-                  options.english, options.onTop, parent);
+  TFormPrn dialog(printers, QPrinterInfo::defaultPrinterName(), options.mainFont, ToQString(printTitle), options.style,
+                  parent);
   CentreOnScreen(&dialog, parent);
   if (dialog.exec() != QDialog::Accepted) return;
   printTitle = FromQString(dialog.Title());
@@ -80,11 +80,11 @@ void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& to
   content.rows = &rows;
   content.title = printTitle;
   if (dialog.PrintDate()) content.date = options.today;
-  content.totalLine = PrintTotalLine(rows.size(), FromQString(total), options.english);
+  content.totalLine = PrintTotalLine(rows.size(), FromQString(total), english);
 
   bool printed = false;
   if (dialog.PdfChosen()) {
-    const QString path = ChooseSavePdfFile(parent, Lang(pairs::kPrintToPdf, options.english));
+    const QString path = ui.files->Choose(parent, FileChoice::kSavePdf, Lang(pairs::kPrintToPdf, english));
     if (path.isEmpty()) return;
     printed = PrintToPdfFile(path, font, content);
   } else {
@@ -95,7 +95,7 @@ void PrintRows(QWidget* parent, const std::vector<Text>& rows, const QString& to
     printed = printer.isValid() && PaintRows(printer, printer.resolution(), font, content) &&
               printer.printerState() != QPrinter::Error;
   }
-  if (!printed) ShowMessageBox(parent, Lang(pairs::kPrintError, options.english), options.onTop, options.english);
+  if (!printed) ShowMessageBox(*ui.answers, parent, Lang(pairs::kPrintError, english), options.style);
 }
 
 }  // namespace tallyman::ui

@@ -17,7 +17,6 @@
 #include "ui/accessibility.h"
 #include "ui/command_table.h"
 #include "ui/drag_source.h"
-#include "ui/file_dialogs.h"
 #include "ui/key_modifiers.h"
 #include "ui/message_dialogs.h"
 #include "ui/qt_text.h"
@@ -113,7 +112,7 @@ void TFormRes::BuildMenus() {
   const auto save = [this](bool withTapes) {
     return [this, withTapes] {
       if (m_calc.ResultsList().Count() == 0) return;
-      const QString path = ChooseSaveTextFile(this, Lang(p::kSaveResults, m_host.English()));
+      const QString path = m_host.Ui().files->Choose(this, FileChoice::kSaveText, Lang(p::kSaveResults, m_host.English()));
       if (path.isEmpty()) return;
       if (withTapes) {
         SaveRowsWithTapes(path);
@@ -249,8 +248,8 @@ void TFormRes::EditComment() {
   if (results.Selected() < 0) return;
   QString text = ToQString(results.Description(results.Selected()));
   const QFont font = m_host.MainFont();
-  if (!InputText(this, Lang(pairs::kComments, m_host.English()), Lang(pairs::kAnyText, m_host.English()), text,
-                 m_host.StaysOnTop(), m_host.English(), &font)) {
+  if (!InputText(*m_host.Ui().answers, this, Lang(pairs::kComments, m_host.English()),
+                 Lang(pairs::kAnyText, m_host.English()), text, m_host.Style(), &font)) {
     return;
   }
   const Text comment = FromQString(text);
@@ -272,24 +271,24 @@ void TFormRes::GoToEntry() {
 
 void TFormRes::ClearAll() {
   if (m_calc.ResultsList().Count() == 0) return;
-  const int answer =
-      ShowQuestion(this, Lang(pairs::kRemoveEverythingQuestion, m_host.English()), DialogKind::Confirmation,
-                   kButtonYes | kButtonNo, m_host.StaysOnTop(), m_host.English());
-  if (answer != kResultYes) return;
+  const DialogResult answer =
+      ShowQuestion(*m_host.Ui().answers, this, Lang(pairs::kRemoveEverythingQuestion, m_host.English()),
+                   DialogKind::Confirmation, kButtonYes | kButtonNo, m_host.Style());
+  if (answer != DialogResult::kYes) return;
   m_calc.ClearAllResults();
 }
 
 bool TFormRes::SaveRows(const QString& path) {
   const Results& results = m_calc.ResultsList();
   if (WriteTextLines(path.toStdString(), ResultsFileLines(results.List().Rows()))) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
+  ShowMessageBox(*m_host.Ui().answers, this, Lang(pairs::kFileError, m_host.English()), m_host.Style());
   return false;
 }
 
 bool TFormRes::SaveRowsWithTapes(const QString& path) {
   const Results& results = m_calc.ResultsList();
   if (WriteTextLines(path.toStdString(), ResultsWithTapesFileLines(results))) return true;
-  ShowMessageBox(this, Lang(pairs::kFileError, m_host.English()), m_host.StaysOnTop(), m_host.English());
+  ShowMessageBox(*m_host.Ui().answers, this, Lang(pairs::kFileError, m_host.English()), m_host.Style());
   return false;
 }
 

@@ -22,10 +22,11 @@
 
 namespace tallyman::ui {
 
-TFormRow::TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent)
-    : QDialog(parent), m_numbers(numbers), m_english(english) {
+TFormRow::TFormRow(const NumberText& numbers, DialogStyle style, QWidget* parent)
+    : QDialog(parent), m_numbers(numbers), m_english(style.English()) {
+  const bool english = m_english;
   setObjectName(QStringLiteral("TFormRow"));
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, style.onTop);
   if (parent) setFont(parent->font());
 
   auto* outer = new QVBoxLayout(this);

@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "engine/core/number_text.h"
+#include "ui/dialog_style.h"
+#include "ui/url_label.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,13 +18,13 @@ class TFormRow : public QDialog {
   Q_OBJECT
 
  public:
-  TFormRow(const NumberText& numbers, bool english, bool onTop, QWidget* parent);
+  TFormRow(const NumberText& numbers, DialogStyle style, QWidget* parent);
 
   // showSign: the sign label is shown (inserting, or editing a row after the first).
   // row is 1-based; the caption tells editing (operand given) from inserting.
   void SetupRowEditing(bool showSign, wchar_t sign, const QString& operand, long row, long count);
   // About mode: the panel PanName with the name, version and links covers the row's controls.
-  void SetupAbout();
+  void SetupAbout(const UrlOpener& openUrl);
 
   // OK asks `confirm` with the sign and the operand text; the dialog closes when it agrees (it
   // says why not itself). Without one, OK closes the dialog.

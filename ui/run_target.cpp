@@ -1,6 +1,5 @@
 #include "ui/run_target.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -10,11 +9,6 @@
 
 namespace tallyman::ui {
 namespace {
-
-std::function<void(const QUrl&)>& Opener() {
-  static std::function<void(const QUrl&)> opener;
-  return opener;
-}
 
 bool StartsWith(const QString& text, const char* prefix) {
   return text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
@@ -98,18 +92,6 @@ QUrl RunTargetUrl(const QString& target) {
   if (const QUrl web = WebUrl(text); web.isValid() && !web.isEmpty()) return web;
   if (text.contains(QLatin1Char('@'))) return MailUrl(text);
   return FileUrl(text);
-}
-
-void OpenRunTarget(const QUrl& url) {
-  if (Opener()) {
-    Opener()(url);
-  } else {
-    QDesktopServices::openUrl(url);  // a failure shows nothing
-  }
-}
-
-void SetRunTargetOpener(std::function<void(const QUrl&)> opener) {
-  Opener() = std::move(opener);
 }
 
 }  // namespace tallyman::ui

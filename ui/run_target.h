@@ -4,7 +4,6 @@
 // line never runs.
 #include <QString>
 #include <QUrl>
-#include <functional>
 
 namespace tallyman::ui {
 
@@ -15,10 +14,5 @@ namespace tallyman::ui {
 // launcher or a package that starts a program, by name or by content. Links are resolved: the
 // address is that of the file they lead to.
 QUrl RunTargetUrl(const QString& target);
-
-// Opens the address with the desktop's default application.
-void OpenRunTarget(const QUrl& url);
-// Tests record what would be opened instead (nullptr: the desktop again).
-void SetRunTargetOpener(std::function<void(const QUrl&)> opener);
 
 }  // namespace tallyman::ui

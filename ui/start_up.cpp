@@ -15,13 +15,6 @@
 namespace tallyman::ui {
 namespace {
 
-// Once the program ends on a signal, nobody is left to answer its questions.
-class AbsentUser : public DialogAnswerer {
- public:
-  int Answer(const DialogRequest& request, QString*) override { return AbsentUserResult(request); }
-};
-AbsentUser g_absentUser;
-
 // Answers or closes the open dialogs from the top one down, as the user would. A dialog whose own
 // close is already under way further up the call stack (it was asking its question) cannot close
 // again from here: it finishes that close, its question answered, once this returns. Each dialog
@@ -71,8 +64,7 @@ void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& inst
 void CloseAndEnd(FormTallyman& window) {
   // First, so that every loop returns at once and every question asked from here on is answered
   // without one: nothing may hold the program open now.
-  SetDialogAnswerer(&g_absentUser);
-  QObject::connect(&window, &QObject::destroyed, [] { SetDialogAnswerer(nullptr); });
+  window.AnswerForAbsentUser();
   QCoreApplication::exit(0);
   // Open dialogs close as the user would close them, and keep what they hold (the notebook its
   // text, its place for the settings), before the main window writes the settings.

@@ -1,6 +1,5 @@
 #include "ui/url_label.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -15,7 +14,8 @@ namespace tallyman::ui {
 const QColor TUrllabel::kNormal = QColor(0, 0, 255);
 const QColor TUrllabel::kHover = QColor(255, 0, 0);
 
-TUrllabel::TUrllabel(const QString& address, QWidget* parent) : QLabel(address, parent) {
+TUrllabel::TUrllabel(const QString& address, UrlOpener openUrl, QWidget* parent)
+    : QLabel(address, parent), m_openUrl(std::move(openUrl)) {
   MarkAsLink(this);  // before any change that would make screen readers meet a plain label
   setObjectName(QStringLiteral("TUrllabel"));
   QFont underlined = font();
@@ -36,7 +36,7 @@ void TUrllabel::SetColour(const QColor& colour) {
 }
 
 void TUrllabel::Open() {
-  QDesktopServices::openUrl(QUrl(text()));
+  m_openUrl(QUrl(text()));  // a failure shows nothing
 }
 
 void TUrllabel::keyPressEvent(QKeyEvent* event) {

@@ -4,8 +4,13 @@
 // click, or Enter or Space while it has the focus, hands the address to the desktop's default
 // handler. It takes the focus with Tab and shows it with a focus frame; screen readers hear a link.
 #include <QLabel>
+#include <QUrl>
+#include <functional>
 
 namespace tallyman::ui {
+
+// Hands an address to the desktop's default application; true when one took it.
+using UrlOpener = std::function<bool(const QUrl&)>;
 
 class TUrllabel : public QLabel {
   Q_OBJECT
@@ -14,7 +19,7 @@ class TUrllabel : public QLabel {
   static const QColor kNormal;
   static const QColor kHover;
 
-  TUrllabel(const QString& address, QWidget* parent);
+  TUrllabel(const QString& address, UrlOpener openUrl, QWidget* parent);
 
  protected:
   void enterEvent(QEnterEvent* event) override;
@@ -26,6 +31,8 @@ class TUrllabel : public QLabel {
  private:
   void Open();
   void SetColour(const QColor& colour);
+
+  UrlOpener m_openUrl;
 };
 
 }  // namespace tallyman::ui

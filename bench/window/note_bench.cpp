@@ -53,7 +53,7 @@ std::unique_ptr<TFormNote> OpenNote(FormTallyman& window) {
 void BM_OpenTheLargestNote(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteLargestNote(folder.File("TallyNote.txt"));
   for (auto _ : state) {
     auto note = OpenNote(*window);
@@ -69,7 +69,7 @@ BENCHMARK(BM_OpenTheLargestNote)->Iterations(5)->Unit(benchmark::kMillisecond);
 void BM_OpenNoteOfLines(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteNoteOfLines(folder.File("TallyNote.txt"), state.range(0) << 10, state.range(1));
   for (auto _ : state) {
     auto note = OpenNote(*window);
@@ -91,7 +91,7 @@ BENCHMARK(BM_OpenNoteOfLines)
 void BM_F6OnTheLastLineOfTheLargestNote(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteLargestNote(folder.File("TallyNote.txt"));
   auto note = OpenNote(*window);
   QPlainTextEdit* m = note->M();
@@ -117,7 +117,7 @@ BENCHMARK(BM_F6OnTheLastLineOfTheLargestNote)->Iterations(50)->Unit(benchmark::k
 void BM_SaveTheLargestNote(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteLargestNote(folder.File("TallyNote.txt"));
   auto note = OpenNote(*window);
   for (auto _ : state) {
@@ -130,7 +130,7 @@ BENCHMARK(BM_SaveTheLargestNote)->Iterations(10)->Unit(benchmark::kMillisecond);
 void BM_CtrlWWithTenThousandResults(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   for (int i = 0; i < 10000; ++i) {
     for (const wchar_t key : {L'1', L'+', L'2', L'='}) window->Calc().KeyPress(key);
   }

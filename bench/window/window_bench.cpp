@@ -17,7 +17,7 @@ namespace {
 void BM_KeyPressWithALargeTape(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   for (int i = 0; i < 1000; ++i) {
     for (const wchar_t key : {L'1', L'+', L'2', L'='}) window->Calc().KeyPress(key);
   }
@@ -37,7 +37,7 @@ BENCHMARK(BM_KeyPressWithALargeTape)->Iterations(100)->Unit(benchmark::kMillisec
 void BM_LoadAHundredThousandRows(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   test::WriteLongTape(folder.File("huge.txt"), 100000);
   for (auto _ : state) {
     window->LoadTapeFromFile(folder.File("huge.txt"));
@@ -56,10 +56,11 @@ void WriteFullHistory(const test::ProgramFolder& folder) {
 void BM_OpenFormulaWindowWithFullHistory(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteFullHistory(folder);
   for (auto _ : state) {
-    TForm1 form(window->Paths().FormulaFile(), Locale::Russian(), window->Calc().Numbers(), false, false, window.get());
+    TForm1 form(window->Paths().FormulaFile(), Locale::Russian(), window->Calc().Numbers(), {Language::kRussian, false},
+                answerer, window.get());
     form.setFont(window->font());
     form.show();
     form.repaint();
@@ -78,13 +79,13 @@ BENCHMARK(BM_OpenFormulaWindowWithFullHistory)
 void BM_OpenMemoryList(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   for (int i = 0; i < 10; ++i) {
     window->Calc().StoreSlot(i, 1234.5L * static_cast<Number>(i + 1), L'+');
     window->Calc().RenameSlot(i, L"rent");
   }
   for (auto _ : state) {
-    TFormList list(window->Calc(), window->Ed()->text(), false, false, window.get());
+    TFormList list(window->Calc(), window->Ed()->text(), {Language::kRussian, false}, answerer, window.get());
     list.setFont(window->font());
     list.show();
     list.repaint();
@@ -98,10 +99,11 @@ BENCHMARK(BM_OpenMemoryList)->Iterations(1)->Repetitions(20)->ReportAggregatesOn
 void BM_FormulaEnterToTheTape(benchmark::State& state) {
   test::ScriptedAnswerer answerer;
   test::ProgramFolder folder;
-  auto window = test::MakeWindow(folder, Locale::Russian());
+  auto window = test::MakeWindow(folder, Locale::Russian(), answerer.Ui());
   WriteFullHistory(folder);
   QString formula = QStringLiteral("(1,5*2+3)/7-").repeated(15) + QStringLiteral("sqrt(2)*pi-1234567890");
-  TForm1 form(window->Paths().FormulaFile(), Locale::Russian(), window->Calc().Numbers(), false, false, window.get());
+  TForm1 form(window->Paths().FormulaFile(), Locale::Russian(), window->Calc().Numbers(), {Language::kRussian, false},
+              answerer, window.get());
   for (auto _ : state) {
     state.PauseTiming();
     form.show();

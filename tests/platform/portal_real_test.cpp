@@ -224,7 +224,8 @@ class PortalRealTest : public QObject {
 
   void aKeyChangedInTheDesktopShowsInTheMenu() {
     ui::test::ProgramFolder folder;
-    auto window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), MakeWaylandServices(Bus()));
+    auto window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), ui::MakeUiServices(),
+                                                     MakeWaylandServices(Bus()));
     QMenu* menu = window->Actions().mHot;
     QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 19, kBindLimitMs);
     const QString title = menu->title();
@@ -238,7 +239,8 @@ class PortalRealTest : public QObject {
 
     // The next start finds the key the user chose.
     window.reset();
-    window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), MakeWaylandServices(Bus()));
+    window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), ui::MakeUiServices(),
+                                                MakeWaylandServices(Bus()));
     QTRY_COMPARE_WITH_TIMEOUT(window->Actions().mHot->title(), changed, kBindLimitMs);
 
     // A key removed in the desktop's settings is no key: the menu shows none as working.

@@ -23,14 +23,12 @@ namespace {
 // Stands for the closing question: the signal comes while it is open, in its own event loop.
 class SignalDuringQuestion : public tallyman::ui::DialogAnswerer {
  public:
-  SignalDuringQuestion() { SetDialogAnswerer(this); }
-  ~SignalDuringQuestion() override { SetDialogAnswerer(nullptr); }
-  int Answer(const DialogRequest&, QString*) override {
+  DialogResult Answer(const DialogRequest&, QString*) override {
     ++questions;
     std::raise(SIGTERM);
     QEventLoop question;
     question.exec();
-    return kResultNo;
+    return DialogResult::kNo;
   }
   int questions = 0;
 };
@@ -105,10 +103,12 @@ class TerminationTest : public QObject {
     SingleInstance instance(QString{});
     TerminationSignals termination;
     QVERIFY(termination.Installed());
-    auto window = MakeWindow(folder, tallyman::Locale::English());
+    SignalDuringQuestion question;
+    UiServices ui = MakeUiServices();
+    ui.answers = Unowned<DialogAnswerer>(question);
+    auto window = MakeWindow(folder, tallyman::Locale::English(), ui);
     ConnectOutsideRequests(*window, instance, termination);
     Type(*window, QStringLiteral("12+5="));
-    SignalDuringQuestion question;
     window->Actions().mConfirm->setChecked(questionOpen);
     if (questionOpen) {
       QTimer::singleShot(0, window.get(), [&window] { window->close(); });
@@ -140,7 +140,6 @@ class TerminationTest : public QObject {
   }
   void SignalDuringTheNotebooksClose() {
     QFETCH(QString, open);
-    SetDialogAnswerer(nullptr);
     ProgramFolder folder;
     QTemporaryDir elsewhere;
     const QString dropped = elsewhere.filePath(QStringLiteral("dropped.txt"));
@@ -152,7 +151,7 @@ class TerminationTest : public QObject {
     SingleInstance instance(QString{});
     TerminationSignals termination;
     QVERIFY(termination.Installed());
-    auto window = MakeWindow(folder, tallyman::Locale::English());
+    auto window = MakeWindow(folder, tallyman::Locale::English(), MakeUiServices());
     ConnectOutsideRequests(*window, instance, termination);
     Type(*window, QStringLiteral("12+5="));
 

@@ -55,22 +55,13 @@ QStringList TabChain(QWidget* window, const QString& first) {
 
 }  // namespace
 
-// Receives the addresses the links hand to the desktop, so no browser starts.
-class UrlCatcher : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> opened;
- public slots:
-  void Open(const QUrl& url) { opened << url; }
-};
-
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private slots:
   void mainWindowNamesFollowTheLanguage() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), MakeUiServices());
     Type(*window, "30*");
     struct Control {
       QWidget* widget;
@@ -112,7 +103,7 @@ class AccessibilityTest : public QObject {
 
   void dialogFieldsAreNamed() {
     NumberText numbers(Locale::English());
-    TFormPrec precision(numbers, 8, 2, true, false, nullptr);
+    TFormPrec precision(numbers, 8, 2, {Language::kEnglish, false}, nullptr);
     // A combo box reads out its value as its name; its label comes as the "labelled by" relation.
     const auto label = [](QWidget* field) {
       const auto labels = Accessible(field)->relations(QAccessible::Label);
@@ -120,12 +111,13 @@ class AccessibilityTest : public QObject {
     };
     QCOMPARE(label(precision.findChild<QComboBox*>("CbPrec")), QStringLiteral("Calculations:"));
     QCOMPARE(label(precision.findChild<QComboBox*>("CbRes")), QStringLiteral("Result:"));
-    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), false, false, nullptr);
+    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(),
+                   {Language::kRussian, false}, nullptr);
     for (const auto& [field, name] : {std::pair{"CbPrn", "Принтеры"}, std::pair{"CbFnt", "Шрифты"},
                                       std::pair{"Ed", "Заголовок"}, std::pair{"CbCop", "Копий"}}) {
       QCOMPARE(label(print.findChild<QWidget*>(field)), QString::fromUtf8(name));
     }
-    TFormRow row(numbers, true, false, nullptr);
+    TFormRow row(numbers, {Language::kEnglish, false}, nullptr);
     row.SetupRowEditing(true, L'/', QStringLiteral("4"), 2, 3);
     QCOMPARE(Accessible(row.EdOp())->text(QAccessible::Name), QStringLiteral("Number"));
     QCOMPARE(Accessible(row.findChild<QLabel*>("Lab"))->text(QAccessible::Description), QStringLiteral("divided by"));
@@ -133,22 +125,25 @@ class AccessibilityTest : public QObject {
     Calculator calc(Locale::English(), host);
     calc.StoreSlot(3, 25, L'-');
     calc.RenameSlot(3, L"rent");
-    TFormList list(calc, QString(), true, false, nullptr);
+    ScriptedAnswerer answerer;
+    TFormList list(calc, QString(), {Language::kEnglish, false}, answerer, nullptr);
     QAccessibleInterface* lines = Accessible(list.findChild<QListView*>("LbList"));
     QCOMPARE(lines->text(QAccessible::Name), QStringLiteral("Memory"));
     QCOMPARE(lines->child(3)->text(QAccessible::Name), QStringLiteral("memory 3: minus 25, rent"));
-    std::unique_ptr<QDialog> message(
-        CreateLocalizedDialog(nullptr, QStringLiteral("Divide by zero!"), DialogKind::Error, kButtonOk, true));
+    std::unique_ptr<QDialog> message(CreateLocalizedDialog(nullptr, QStringLiteral("Divide by zero!"),
+                                                           DialogKind::Error, kButtonOk, Language::kEnglish));
     QCOMPARE(Accessible(message.get())->role(), QAccessible::AlertMessage);
     QCOMPARE(Accessible(message.get())->text(QAccessible::Name), QStringLiteral("Divide by zero!"));
   }
 
   void aboutLinksWorkFromTheKeyboard() {
-    UrlCatcher catcher;
-    for (const char* scheme : {"mailto", "https"}) QDesktopServices::setUrlHandler(scheme, &catcher, "Open");
+    QList<QUrl> opened;  // what the links hand to the desktop, so no browser starts
     NumberText numbers(Locale::English());
-    TFormRow box(numbers, true, false, nullptr);
-    box.SetupAbout();
+    TFormRow box(numbers, {Language::kEnglish, false}, nullptr);
+    box.SetupAbout([&opened](const QUrl& url) {
+      opened << url;
+      return true;
+    });
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
@@ -162,29 +157,31 @@ class AccessibilityTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), links[1]);
     QTest::keyClick(links[1], Qt::Key_Space);
     Accessible(links[0])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(links[0]->text()), QUrl(links[1]->text()), QUrl(links[0]->text())}));
-    for (const char* scheme : {"mailto", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(opened, (QList<QUrl>{QUrl(links[0]->text()), QUrl(links[1]->text()), QUrl(links[0]->text())}));
   }
 
   void tabVisitsEveryControlInVisualOrder() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), MakeUiServices());
     window->ShowOrCloseResults();
     auto note = window->CreateNote();
     note->findChild<QToolButton*>("But")->setChecked(true);  // the keypad is shown
     NumberText numbers(Locale::English());
-    TForm1 formula(folder.File("TallyForm.txt").toStdString(), Locale::English(), numbers, true, false, nullptr);
+    ScriptedAnswerer answerer;
+    TForm1 formula(folder.File("TallyForm.txt").toStdString(), Locale::English(), numbers, {Language::kEnglish, false},
+                   answerer, nullptr);
     RecordingHost host;
     Calculator calc(Locale::English(), host);
-    TFormList memory(calc, QString(), true, false, nullptr);
-    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), false, false, nullptr);
-    TFormPrec precision(numbers, 8, 2, true, false, nullptr);
-    TFormRow row(numbers, true, false, nullptr);
+    TFormList memory(calc, QString(), {Language::kEnglish, false}, answerer, nullptr);
+    TFormPrn print({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(),
+                   {Language::kRussian, false}, nullptr);
+    TFormPrec precision(numbers, 8, 2, {Language::kEnglish, false}, nullptr);
+    TFormRow row(numbers, {Language::kEnglish, false}, nullptr);
     row.SetupRowEditing(true, L'+', QStringLiteral("4"), 2, 3);
-    TFormRow about(numbers, true, false, nullptr);
-    about.SetupAbout();
+    TFormRow about(numbers, {Language::kEnglish, false}, nullptr);
+    about.SetupAbout(MakeUiServices().openUrl);
     std::unique_ptr<QDialog> message(CreateLocalizedDialog(nullptr, QStringLiteral("Save?"), DialogKind::Confirmation,
-                                                           kButtonYes | kButtonNo | kButtonCancel, true));
+                                                           kButtonYes | kButtonNo | kButtonCancel, Language::kEnglish));
     const std::pair<QWidget*, const char*> windows[] = {
         {window.get(), "Lb Ed"},
         {window->Results(), "Lm EdRes"},
@@ -224,10 +221,10 @@ class AccessibilityTest : public QObject {
 
   void selfColouredTextStaysReadable() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), MakeUiServices());
     NumberText numbers(Locale::English());
-    TFormRow box(numbers, true, false, nullptr);
-    box.SetupAbout();
+    TFormRow box(numbers, {Language::kEnglish, false}, nullptr);
+    box.SetupAbout(MakeUiServices().openUrl);
     const QList<TUrllabel*> links = box.findChildren<TUrllabel*>();
     const QList<std::pair<QWidget*, QColor>> coloured = {{window->S1(), QColor(0, 0, 128)},
                                                          {window->S2(), QColor(0, 0, 128)},

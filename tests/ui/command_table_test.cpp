@@ -95,7 +95,7 @@ class CommandTableTest : public QObject {
     QFETCH(bool, english);
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     if (english) window->Actions().mLang->trigger();
     QCOMPARE(window->English(), english);
     window->Results()->EnsureContents();
@@ -145,8 +145,9 @@ class CommandTableTest : public QObject {
     QFETCH(int, selected);
     QFETCH(QString, clipboard);
     QFETCH(QStringList, enabled);
+    ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     window->EnsurePopupMenus();
     std::unique_ptr<TFormNote> note;
     if (clipboard.isEmpty()) {

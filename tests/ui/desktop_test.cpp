@@ -22,7 +22,8 @@ constexpr int kPrintScreen = kHotKeyPrintScreen;
 
 // A window with fake desktop services and the lock keys as given at its start.
 struct DesktopWindow {
-  DesktopWindow(bool numLockAtStart, bool scrollLockAtStart, const QString& settings = {}) {
+  DesktopWindow(bool numLockAtStart, bool scrollLockAtStart, const QString& settings = {},
+                UiServices ui = MakeUiServices()) {
     if (!settings.isEmpty()) {
       QFile file(folder.File(QStringLiteral("tallyman.ini")));
       file.open(QIODevice::WriteOnly);
@@ -30,7 +31,7 @@ struct DesktopWindow {
     }
     platform::DesktopServices services = desk.Make();
     desk.lockKeys->on = {{LockKey::NumLock, numLockAtStart}, {LockKey::ScrollLock, scrollLockAtStart}};
-    window = std::make_unique<FormTallyman>(Locale::Russian(), folder.Paths(), std::move(services));
+    window = std::make_unique<FormTallyman>(Locale::Russian(), folder.Paths(), std::move(ui), std::move(services));
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
@@ -247,7 +248,7 @@ void DesktopTest::quietServicesDisableTheirItems() {
   platform::DesktopServices services{platform::MakeQuietHotKey(platform::Absence::kNoPortal),
                                      platform::MakeQuietLockKeys(),
                                      platform::MakeQuietActivation(platform::Absence::kWayland)};
-  FormTallyman window(Locale::English(), folder.Paths(), std::move(services));
+  FormTallyman window(Locale::English(), folder.Paths(), MakeUiServices(), std::move(services));
   MainActions& a = window.Actions();
   QVERIFY(!a.mHot->menuAction()->isEnabled());
   QVERIFY(a.mHot->menuAction()->toolTip().contains(QLatin1String("GlobalShortcuts")));
@@ -262,7 +263,7 @@ void DesktopTest::quietServicesDisableTheirItems() {
 void DesktopTest::offscreenSessionGetsTheQuietServices() {
   QCOMPARE(QGuiApplication::platformName(), QString("offscreen"));
   ProgramFolder folder;
-  auto window = MakeWindow(folder, Locale::Russian());
+  auto window = MakeWindow(folder, Locale::Russian(), MakeUiServices());
   MainActions& a = window->Actions();
   QVERIFY(!a.mHot->menuAction()->isEnabled());
   QVERIFY(a.mHot->menuAction()->toolTip().contains(QLatin1String("X11")));
@@ -274,14 +275,14 @@ void DesktopTest::offscreenSessionGetsTheQuietServices() {
 
 void DesktopTest::hideOnMinimizeAndClose() {
   ScriptedAnswerer answerer;
-  DesktopWindow w(false, false, QStringLiteral("[SETS]\nHideOnMin=1\nConfirm=1\n"));
+  DesktopWindow w(false, false, QStringLiteral("[SETS]\nHideOnMin=1\nConfirm=1\n"), answerer.Ui());
   // The window manager's close hides instead, without the closing question.
   w.window->windowHandle()->close();  // as the window system's close, not the program's own
   QVERIFY(answerer.asked.empty());
   QVERIFY(!QFile::exists(w.folder.File(QStringLiteral("tallyman.ini.new"))));
   QTRY_VERIFY(w.window->isMinimized() || !w.window->isVisible());
   // The Exit command still closes.
-  answerer.Queue(kResultYes);
+  answerer.Queue(DialogResult::kYes);
   w.window->HotKeyMessage(false);
   w.window->Actions().mExit->trigger();
   QTRY_VERIFY(!w.window->isVisible());

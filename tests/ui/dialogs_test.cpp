@@ -41,7 +41,7 @@ class DialogsTest : public QObject {
     QFETCH(QString, calc);
     QFETCH(QString, result);
     const NumberText numbers(WithUsableThousandsSeparator(locale));
-    TFormPrec dialog(numbers, digits, resOut, false, false, nullptr);
+    TFormPrec dialog(numbers, digits, resOut, {Language::kRussian, false}, nullptr);
     QCOMPARE(dialog.LabC()->text(), calc);
     QCOMPARE(dialog.LabR()->text(), result);
     QCOMPARE(dialog.windowTitle(), QString("Точность..."));
@@ -49,7 +49,7 @@ class DialogsTest : public QObject {
 
   void precisionPreviewFollowsTheBoxes() {
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
-    TFormPrec dialog(numbers, 8, 4, true, false, nullptr);
+    TFormPrec dialog(numbers, 8, 4, {Language::kEnglish, false}, nullptr);
     QCOMPARE(dialog.windowTitle(), QString("Precision..."));
     dialog.CbPrec()->setCurrentIndex(1);
     dialog.CbRes()->setCurrentIndex(3);
@@ -81,7 +81,7 @@ class DialogsTest : public QObject {
     QFETCH(QString, operand);
     QFETCH(QString, sign);
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
-    TFormRow dialog(numbers, false, false, nullptr);
+    TFormRow dialog(numbers, {Language::kRussian, false}, nullptr);
     dialog.SetupRowEditing(true, L'+', start, 2, 3);
     dialog.EdOp()->end(false);
     TypeText(dialog.EdOp(), keys);
@@ -101,7 +101,7 @@ class DialogsTest : public QObject {
     QFETCH(int, tabs);
     QFETCH(int, result);
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
-    TFormRow dialog(numbers, false, false, nullptr);
+    TFormRow dialog(numbers, {Language::kRussian, false}, nullptr);
     dialog.SetupRowEditing(true, L'+', "5", 2, 3);
     QTimer::singleShot(0, &dialog, [&dialog, tabs] {
       for (int i = 0; i < tabs; ++i) QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
@@ -113,7 +113,7 @@ class DialogsTest : public QObject {
 
   void rowDialogTypesNothingWithAlt() {
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
-    TFormRow dialog(numbers, false, false, nullptr);
+    TFormRow dialog(numbers, {Language::kRussian, false}, nullptr);
     dialog.SetupRowEditing(true, L'+', "5", 2, 3);
     dialog.EdOp()->end(false);
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_7, Qt::Key_Plus}) QTest::keyClick(dialog.EdOp(), key, Qt::AltModifier);
@@ -123,7 +123,7 @@ class DialogsTest : public QObject {
 
   void rowDialogF9AndCopy() {
     const NumberText numbers(WithUsableThousandsSeparator(Locale::Russian()));
-    TFormRow dialog(numbers, true, false, nullptr);
+    TFormRow dialog(numbers, {Language::kEnglish, false}, nullptr);
     dialog.SetupRowEditing(false, L'+', "1234,5", 1, 1);
     QCOMPARE(dialog.windowTitle(), QString("Change:  line 1/1"));
     QVERIFY(!dialog.Lab()->isVisibleTo(&dialog));

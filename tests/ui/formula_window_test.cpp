@@ -49,7 +49,7 @@ class FormulaWindowTest : public QObject {
 
   void resultAfterAnEqualsStartsANewTape() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "2+3=");
     InFormulaWindow(*window, [](TForm1* form) {
       QTest::keyClicks(form->EdForm(), "2*pi*5");
@@ -84,7 +84,7 @@ class FormulaWindowTest : public QObject {
     QFETCH(QStringList, after);
     ProgramFolder folder;
     WriteHistory(folder, before);
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     bool closed = false;
     InFormulaWindow(*window, [&](TForm1* form) {
       form->EdForm()->setText(typed);
@@ -97,7 +97,7 @@ class FormulaWindowTest : public QObject {
 
   void f12ShowsTheResultThenEnterTakesIt() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     InFormulaWindow(*window, [](TForm1* form) {
       QCOMPARE(form->windowTitle(), QString("Введите (выберите) формулу и нажмите Enter"));
       QTest::keyClicks(form->EdForm(), "2/3");
@@ -112,7 +112,7 @@ class FormulaWindowTest : public QObject {
 
   void divisionByZeroPutsTheCaretBeforeTheLastCharacter() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     window->mLangClick();
     InFormulaWindow(*window, [this](TForm1* form) {
       QTest::keyClicks(form->EdForm(), "1/0");
@@ -130,7 +130,7 @@ class FormulaWindowTest : public QObject {
   void keysAndWheelWalkTheHistory() {
     ProgramFolder folder;
     WriteHistory(folder, {"1+1", "2+2", "3+3"});
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     InFormulaWindow(*window, [](TForm1* form) {
       QCOMPARE(form->EdForm()->text(), QString());  // line 0 is selected but not copied
       const struct {
@@ -160,17 +160,17 @@ class FormulaWindowTest : public QObject {
   void deletingTheLastLineRemovesTheFile() {
     ProgramFolder folder;
     WriteHistory(folder, {"1+1", "2+2"});
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     InFormulaWindow(*window, [this](TForm1* form) {
       form->LbForm()->setFocus();
-      m_answerer->Queue(kResultNo);
+      m_answerer->Queue(DialogResult::kNo);
       QTest::keyClick(form->LbForm(), Qt::Key_Delete);
       QCOMPARE(ListLines(form), (QStringList{"1+1", "2+2"}));
-      m_answerer->Queue(kResultYes);
+      m_answerer->Queue(DialogResult::kYes);
       QTest::keyClick(form->LbForm(), Qt::Key_Delete);
       QCOMPARE(ListLines(form), QStringList{"2+2"});
       QCOMPARE(form->EdForm()->text(), QString("2+2"));
-      m_answerer->Queue(kResultYes);
+      m_answerer->Queue(DialogResult::kYes);
       QTest::keyClick(form->LbForm(), Qt::Key_Delete);
       QCOMPARE(ListLines(form), QStringList());
       form->PreparePopup();
@@ -185,11 +185,11 @@ class FormulaWindowTest : public QObject {
   void clearingAllLinesWritesNothingUntilClosed() {
     ProgramFolder folder;
     WriteHistory(folder, {"1+1", "2+2"});
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     window->mLangClick();
     InFormulaWindow(*window, [this, &folder](TForm1* form) {
       form->LbForm()->setFocus();
-      m_answerer->Queue(kResultYes);
+      m_answerer->Queue(DialogResult::kYes);
       QTest::keyClick(form->LbForm(), Qt::Key_Delete, Qt::ControlModifier);
       QCOMPARE(m_answerer->Texts(), QStringList{"Clear all lines?"});
       QCOMPARE(ListLines(form), QStringList());
@@ -200,7 +200,7 @@ class FormulaWindowTest : public QObject {
 
   void pageDownOpensItAndThePlaceIsKept() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     QRect shown;
     WhenDialogOpens<TForm1>([&shown](TForm1* form) {
       QCOMPARE(form->font(), form->parentWidget()->font());

@@ -77,7 +77,7 @@ class LanguageTest : public QObject {
     QFETCH(QString, english);
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     window->Results()->EnsureContents();
     window->EnsurePopupMenus();
     window->Actions().mLang->trigger();
@@ -88,7 +88,7 @@ class LanguageTest : public QObject {
   void switchingBackRestoresEveryCaption() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     window->Results()->EnsureContents();
     window->EnsurePopupMenus();
     window->ApplyLanguage();  // the Russian captions as the language layer sets them
@@ -106,7 +106,7 @@ class LanguageTest : public QObject {
   // Qt's own dialogs (file and font dialogs, their questions) follow the program's language.
   void qtDialogsFollowTheLanguage() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), MakeUiServices());
     const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
     if (open() == "&Open") QSKIP("Qt's Russian translation (qt6-translations-l10n) is not installed");
     QCOMPARE(open(), QString("&Открыть"));
@@ -119,7 +119,7 @@ class LanguageTest : public QObject {
   void messagesFollowTheLanguage() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     window->Actions().mLang->trigger();
     Type(*window, "10+0=");
     QCOMPARE(answerer.Texts(), QStringList{"Error!"});
@@ -144,7 +144,7 @@ class LanguageTest : public QObject {
     QFETCH(QString, checked);
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), answerer.Ui());
     window->Actions().mLang->trigger();
     MainActions& actions = window->Actions();
     SetHideCaption(actions, true, hotKey);

@@ -66,7 +66,7 @@ class LayoutAndClockTest : public QObject {
   void entryLinesOwnEditsReachTheModel() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     Type(*window, "123");
     QTest::keyClick(window->Ed(), Qt::Key_Backspace);
     QCOMPARE(window->Ed()->text(), QString("12"));
@@ -82,7 +82,7 @@ class LayoutAndClockTest : public QObject {
   void selectedEntryIsReplacedByTyping() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     Type(*window, "55");
     window->Ed()->selectAll();
     Type(*window, "8");

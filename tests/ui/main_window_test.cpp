@@ -72,7 +72,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, s2);
     QFETCH(QString, entry);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, locale);
+    auto window = MakeWindow(folder, locale, m_answerer->Ui());
     Type(*window, keys);
     QCOMPARE(TapeRows(*window), rows);
     QCOMPARE(window->S1()->text(), s1);
@@ -82,7 +82,7 @@ class MainWindowTest : public QObject {
 
   void zeroOperandSaysErrorAndKeepsTheResult() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     Type(*window, "10+0=");
     QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка!"});
     QCOMPARE(window->Ed()->text(), QString("10"));
@@ -101,7 +101,7 @@ class MainWindowTest : public QObject {
   void singleLetterCommandsNeverType() {
     QFETCH(int, key);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "12+5");
     // F, M and N open their windows: closed again at once
     QTimer::singleShot(0, qApp, [] {
@@ -116,7 +116,7 @@ class MainWindowTest : public QObject {
 
   void keyCCopiesTheResult() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1000+234,5");
     QTest::keyClick(window->Ed(), Qt::Key_C);
     QCOMPARE(window->S1()->text(), QString("="));
@@ -125,7 +125,7 @@ class MainWindowTest : public QObject {
 
   void keySPutsTheNumberInWordsOnTheClipboard() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QGuiApplication::clipboard()->setText("before");
     QVERIFY(!window->Actions().mProp->isEnabled());
     QTest::keyClick(window->Ed(), Qt::Key_S);
@@ -143,7 +143,7 @@ class MainWindowTest : public QObject {
 
   void pasteRefusesANonNumber() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     QGuiApplication::clipboard()->setText("abc");
     QTest::keyClick(window->Ed(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_answerer->Texts(), QStringList{"В буфере не число!"});
@@ -155,7 +155,7 @@ class MainWindowTest : public QObject {
 
   void memorySlotWithCtrlDigit() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Calc().StoreSlot(2, 5, L'*');
     window->Calc().RenameSlot(2, L"five");
     Type(*window, "10");
@@ -166,7 +166,7 @@ class MainWindowTest : public QObject {
 
   void signChangeWithF9() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "7");
     QTest::keyClick(window->Ed(), Qt::Key_F9);
     QCOMPARE(window->Ed()->text(), QString("-7"));
@@ -176,7 +176,7 @@ class MainWindowTest : public QObject {
 
   void clearTapeWithCtrlDelete() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "4+4");
     QTest::keyClick(window->Ed(), Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(TapeRows(*window), QStringList{});
@@ -201,7 +201,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, entryAfter);
     QFETCH(bool, visibleAfter);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Actions().mConfirm->setChecked(false);
     window->findChild<QAction*>(option)->trigger();
     Type(*window, "4");
@@ -213,9 +213,9 @@ class MainWindowTest : public QObject {
 
   void closeQuestionAnsweredNoKeepsRunning() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    m_answerer->Queue(kResultNo);
+    m_answerer->Queue(DialogResult::kNo);
     QVERIFY(!window->close());
     QVERIFY(window->isVisible());
     QCOMPARE(m_answerer->asked.size(), size_t{1});
@@ -223,14 +223,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(m_answerer->asked[0].kind, DialogKind::Confirmation);
     QCOMPARE(m_answerer->asked[0].buttons, DialogButtons{kButtonYes | kButtonNo});
     QVERIFY(!QFile::exists(folder.File("tallyman.ini")));  // nothing saved on No
-    m_answerer->Queue(kResultYes);
+    m_answerer->Queue(DialogResult::kYes);
     QVERIFY(window->close());
     QVERIFY(QFile::exists(folder.File("tallyman.ini")));
   }
 
   void tabStopMovesWithCtrlLeftAndRight() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QCOMPARE(window->TabDelta(), 0);
     QTest::keyClick(window->Ed(), Qt::Key_Right, Qt::ControlModifier);
     QTest::keyClick(window->Ed(), Qt::Key_Right, Qt::ControlModifier);
@@ -240,7 +240,7 @@ class MainWindowTest : public QObject {
 
   void tapeRowsAreDeletedWithTheDeleteKey() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5*2=");
     window->Calc().SelectRow(1);
     window->Lb()->setFocus();
@@ -252,7 +252,7 @@ class MainWindowTest : public QObject {
 
   void rowIsEditedThroughTheDialog() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
@@ -271,7 +271,7 @@ class MainWindowTest : public QObject {
 
   void rowIsInsertedThroughTheDialog() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     WhenDialogOpens<TFormRow>([](TFormRow* dialog) {
@@ -297,7 +297,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, operand);
     QFETCH(QString, message);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     WhenDialogOpens<TFormRow>([operand](TFormRow* dialog) {
@@ -314,7 +314,7 @@ class MainWindowTest : public QObject {
   // First centred on the real screen; then where the user left it, unless that is off the screen.
   void rowDialogReopensWhereItWasLeft() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -339,7 +339,7 @@ class MainWindowTest : public QObject {
 
   void tapeScrollsSidewaysRatherThanCutAValue() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QScrollBar* sideways = window->Lb()->horizontalScrollBar();
     Type(*window, "1+2=");
     QTest::qWait(1);
@@ -352,7 +352,7 @@ class MainWindowTest : public QObject {
 
   void precisionChangeRecomputesTheTape() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10/3=");
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "/3\t=3,33333333"}));
     window->move(0, 0);  // centred on the screen, not on the main window
@@ -386,7 +386,7 @@ class MainWindowTest : public QObject {
     QFETCH(int, dragPart);
     QFETCH(QString, entry);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     window->DropOnEntry(kDragFromTape, dragPart);
@@ -397,7 +397,7 @@ class MainWindowTest : public QObject {
 
   void dragPartFollowsThePointer() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "10+5=");
     window->Calc().SelectRow(1);
     QCOMPARE(window->DragPartAt(2), -1);
@@ -406,26 +406,34 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->DragPartAt(2), 1);  // the first row has no operand
   }
 
+  // Save and Load go to the file the file dialog gives; Cancel there leaves the tape and the files.
   void savedTapeLoadsBack() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    ChosenFile chooser;
+    UiServices ui = m_answerer->Ui();
+    ui.files = Unowned<FileChooser>(chooser);
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     Type(*window, "1000+5,5=");
     const QString file = folder.File("tape.txt");
-    QVERIFY(window->SaveTapeToFile(file));
+    window->Actions().mSave->trigger();  // cancelled
+    QVERIFY(!QFile::exists(file));
+    chooser.path = file;
+    window->Actions().mSave->trigger();
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("\t=1\xA0"
                                          "000\r\n+5,5\t=1\xA0"
                                          "005,5\r\n"));
     Type(*window, "7");
-    window->LoadTapeFromFile(file);
+    window->Actions().mLoad->trigger();
     QCOMPARE(TapeRows(*window), (QStringList{"\t=1" + kNbsp + "000", "+5,5\t=1" + kNbsp + "005,5"}));
     QCOMPARE(window->S1()->text(), QString("="));
+    QCOMPARE(chooser.asked, (std::vector{FileChoice::kSaveText, FileChoice::kSaveText, FileChoice::kOpenText}));
   }
 
   void automaticCopyOnlyWhenChanged() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     const QString copy = folder.File("~Calc.txt");
     window->WriteAutomaticCopy();
     QVERIFY(!QFile::exists(copy));  // an empty tape is never written
@@ -442,7 +450,7 @@ class MainWindowTest : public QObject {
 
   void signDisplaysShowAndCopy() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "2+2");
     QTest::mouseClick(window->S1(), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("4"));
@@ -454,19 +462,19 @@ class MainWindowTest : public QObject {
   void helpCommandFollowsTheHelpFile() {
     ProgramFolder folder;
     {
-      auto window = MakeWindow(folder, Locale::Russian());
+      auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
       QVERIFY(!window->Actions().mReadMe->isVisible());
     }
     QFile help(folder.File("Tallyman.html"));
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QVERIFY(window->Actions().mReadMe->isVisible());
   }
 
   void menuBarsFollowTheMenuSwitch() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Actions().pmMenu->trigger();
     QVERIFY(!window->menuBar()->isVisible());
     window->Actions().pmMenu->trigger();
@@ -475,7 +483,7 @@ class MainWindowTest : public QObject {
 
   void designedLook() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QCOMPARE(window->centralWidget()->size(), QSize(262, 127));
     QCOMPARE(window->Ed()->font().family(), QString("Arial"));
     QVERIFY(window->Ed()->font().bold());

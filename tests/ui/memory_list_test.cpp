@@ -32,7 +32,7 @@ class MemoryListTest : public QObject {
 
   void digitThenInsertTakesTheSlot() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Calc().StoreSlot(3, 12.5L, L'+');
     window->Calc().RenameSlot(3, L"rent");
     Type(*window, "10=");
@@ -50,11 +50,11 @@ class MemoryListTest : public QObject {
 
   void editedSlotMultipliesTheRunningResult() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     Type(*window, "10+5=7");
     InMemoryList(*window, [this](TFormList* list) {
       QTest::keyClick(list->LbList(), Qt::Key_4);
-      m_answerer->Queue(kResultOk, "*2 ; double");
+      m_answerer->Queue(DialogResult::kOk, "*2 ; double");
       QTest::keyClick(list->LbList(), Qt::Key_Insert);  // an empty slot: the edit dialog
       QVERIFY(list->isVisible());
       QCOMPARE(m_answerer->asked.at(0).text, QString("Введите число"));
@@ -74,16 +74,16 @@ class MemoryListTest : public QObject {
 
   void deletedSlotGetsItsNameBackFromTheEntry() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Calc().StoreSlot(2, 5, L'\0');
     window->Calc().RenameSlot(2, L"rent");
     Type(*window, "9");
     InMemoryList(*window, [this](TFormList* list) {
       QTest::keyClick(list->LbList(), Qt::Key_2);
-      m_answerer->Queue(kResultNo);
+      m_answerer->Queue(DialogResult::kNo);
       QTest::keyClick(list->LbList(), Qt::Key_Delete);
       QCOMPARE(Line(list, 2), QString("2 = 5 ; rent"));
-      m_answerer->Queue(kResultYes);
+      m_answerer->Queue(DialogResult::kYes);
       QTest::keyClick(list->LbList(), Qt::Key_Delete);
       QCOMPARE(m_answerer->Texts(), (QStringList{"Удалить?", "Удалить?"}));
       QCOMPARE(Line(list, 2), QString("2 = 0"));
@@ -107,7 +107,7 @@ class MemoryListTest : public QObject {
     QFETCH(QString, entry);
     QFETCH(bool, offered);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     window->mLangClick();
     Type(*window, entry);
     InMemoryList(*window, [&](TFormList* list) {
@@ -123,12 +123,12 @@ class MemoryListTest : public QObject {
 
   void clearAllAsksAndEmptiesEverySlot() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     window->Calc().StoreSlot(1, 1, L'\0');
     window->Calc().StoreSlot(9, 9, L'-');
     InMemoryList(*window, [this](TFormList* list) {
       QTest::keyClick(list->LbList(), Qt::Key_4);
-      m_answerer->Queue(kResultYes);
+      m_answerer->Queue(DialogResult::kYes);
       QTest::keyClick(list->LbList(), Qt::Key_Delete, Qt::ControlModifier);
       QCOMPARE(Line(list, 1), QString("1 = 0"));
       QCOMPARE(Line(list, 9), QString("9 = 0"));

@@ -16,10 +16,10 @@ using namespace tallyman::ui::test;
 namespace {
 
 // Shows the dialog, lets `act` answer it, and returns its result.
-int Run(QDialog* dialog, const std::function<void(QDialog*)>& act) {
+DialogResult Run(QDialog* dialog, const std::function<void(QDialog*)>& act) {
   std::unique_ptr<QDialog> owner(dialog);
   QTimer::singleShot(0, dialog, [dialog, act] { act(dialog); });
-  return dialog->exec();
+  return static_cast<DialogResult>(dialog->exec());
 }
 
 QStringList ButtonCaptions(QDialog* dialog) {
@@ -54,8 +54,8 @@ class MessageDialogsTest : public QObject {
     QFETCH(bool, english);
     QFETCH(QString, title);
     QFETCH(QStringList, buttons);
-    std::unique_ptr<QDialog> dialog(
-        CreateLocalizedDialog(nullptr, "?", static_cast<DialogKind>(kind), kButtonYes | kButtonNo, english));
+    std::unique_ptr<QDialog> dialog(CreateLocalizedDialog(nullptr, "?", static_cast<DialogKind>(kind),
+                                                          kButtonYes | kButtonNo, LanguageOf(english)));
     QCOMPARE(dialog->windowTitle(), title);
     QCOMPARE(ButtonCaptions(dialog.get()), buttons);
     QCOMPARE(dialog->findChild<QLabel*>("Icon") != nullptr, kind != int(DialogKind::Custom));
@@ -64,26 +64,27 @@ class MessageDialogsTest : public QObject {
   void keysAndCloseBoxAnswer_data() {
     QTest::addColumn<unsigned>("buttons");
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("result");
+    QTest::addColumn<DialogResult>("result");
     // clang-format off
-    QTest::newRow("Enter answers yes") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Return) << kResultYes;
-    QTest::newRow("Escape answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Escape) << kResultNo;
+    QTest::newRow("Enter answers yes") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Return) << DialogResult::kYes;
+    QTest::newRow("Escape answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Escape) << DialogResult::kNo;
     QTest::newRow("Escape answers cancel") << unsigned(kButtonYes | kButtonNo | kButtonCancel) << int(Qt::Key_Escape)
-                                           << kResultCancel;
-    QTest::newRow("Enter answers ok") << unsigned(kButtonOk) << int(Qt::Key_Return) << kResultOk;
-    QTest::newRow("Escape on ok only") << unsigned(kButtonOk) << int(Qt::Key_Escape) << kResultOk;
-    QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << kResultRetry;
-    QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << kResultNo;
+                                           << DialogResult::kCancel;
+    QTest::newRow("Enter answers ok") << unsigned(kButtonOk) << int(Qt::Key_Return) << DialogResult::kOk;
+    QTest::newRow("Escape on ok only") << unsigned(kButtonOk) << int(Qt::Key_Escape) << DialogResult::kOk;
+    QTest::newRow("Enter answers retry") << unsigned(kButtonRetry | kButtonCancel) << int(Qt::Key_Return) << DialogResult::kRetry;
+    QTest::newRow("Tab then Enter answers no") << unsigned(kButtonYes | kButtonNo) << int(Qt::Key_Tab) << DialogResult::kNo;
     QTest::newRow("Tab then Enter answers cancel")
         // clang-format on
-        << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << kResultCancel;
+        << unsigned(kButtonOk | kButtonCancel) << int(Qt::Key_Tab) << DialogResult::kCancel;
   }
 
   void keysAndCloseBoxAnswer() {
     QFETCH(unsigned, buttons);
     QFETCH(int, key);
-    QFETCH(int, result);
-    QDialog* dialog = CreateLocalizedDialog(nullptr, "Закрыть калькулятор?", DialogKind::Confirmation, buttons, false);
+    QFETCH(DialogResult, result);
+    QDialog* dialog =
+        CreateLocalizedDialog(nullptr, "Закрыть калькулятор?", DialogKind::Confirmation, buttons, Language::kRussian);
     // Tab moves the focus to the next button, and Enter then answers with the focused one.
     QCOMPARE(Run(dialog,
                  [key](QDialog* shown) {
@@ -94,8 +95,9 @@ class MessageDialogsTest : public QObject {
   }
 
   void closeBoxAnswersCancel() {
-    QDialog* dialog = CreateLocalizedDialog(nullptr, "?", DialogKind::Confirmation, kButtonYes | kButtonNo, true);
-    QCOMPARE(Run(dialog, [](QDialog* shown) { shown->reject(); }), kResultCancel);
+    QDialog* dialog =
+        CreateLocalizedDialog(nullptr, "?", DialogKind::Confirmation, kButtonYes | kButtonNo, Language::kEnglish);
+    QCOMPARE(Run(dialog, [](QDialog* shown) { shown->reject(); }), DialogResult::kCancel);
   }
 
   void noCaptionIsCutInEitherLanguage_data() {
@@ -108,7 +110,7 @@ class MessageDialogsTest : public QObject {
     QFETCH(bool, english);
     const unsigned all = kButtonYes | kButtonNo | kButtonOk | kButtonCancel | kButtonAbort | kButtonRetry |
                          kButtonIgnore | kButtonAll | kButtonNoToAll | kButtonYesToAll | kButtonHelp;
-    std::unique_ptr<QDialog> dialog(CreateLocalizedDialog(nullptr, "x", DialogKind::Warning, all, english));
+    std::unique_ptr<QDialog> dialog(CreateLocalizedDialog(nullptr, "x", DialogKind::Warning, all, LanguageOf(english)));
     dialog->adjustSize();
     const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
     QCOMPARE(buttons.size(), 11);
@@ -117,7 +119,7 @@ class MessageDialogsTest : public QObject {
       QCOMPARE(button->width(), buttons.first()->width());  // one width for all
     }
     // A long caption in one language does not leave the other language's buttons too narrow.
-    std::unique_ptr<QDialog> other(CreateLocalizedDialog(nullptr, "x", DialogKind::Warning, all, !english));
+    std::unique_ptr<QDialog> other(CreateLocalizedDialog(nullptr, "x", DialogKind::Warning, all, LanguageOf(!english)));
     for (QPushButton* button : other->findChildren<QPushButton*>()) {
       QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
     }
@@ -135,7 +137,7 @@ class MessageDialogsTest : public QObject {
     QFETCH(int, kind);
     QFETCH(bool, english);
     std::unique_ptr<QDialog> dialog(
-        CreateLocalizedDialog(nullptr, "1", static_cast<DialogKind>(kind), kButtonOk, english));
+        CreateLocalizedDialog(nullptr, "1", static_cast<DialogKind>(kind), kButtonOk, LanguageOf(english)));
     dialog->adjustSize();
     // The title's text, and beside it the window manager's icon and three buttons.
     const int title =
@@ -147,10 +149,10 @@ class MessageDialogsTest : public QObject {
     const int half = QGuiApplication::primaryScreen()->availableGeometry().width() / 2;
     const QString words = QString("Будет удалено вообще всё!!! ").repeated(20);
     std::unique_ptr<QDialog> wide(
-        CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+        CreateLocalizedDialog(nullptr, words, DialogKind::Confirmation, kButtonYes | kButtonNo, Language::kRussian));
     wide->adjustSize();
     std::unique_ptr<QDialog> shortOne(
-        CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, false));
+        CreateLocalizedDialog(nullptr, "Ok?", DialogKind::Confirmation, kButtonYes | kButtonNo, Language::kRussian));
     shortOne->adjustSize();
     auto* label = wide->findChild<QLabel*>("Message");
     QVERIFY(label->width() <= half);
@@ -170,7 +172,7 @@ class MessageDialogsTest : public QObject {
       QTest::keyClicks(edit, "new text");
       QTest::keyClick(edit, Qt::Key_Return);
     });
-    QVERIFY(InputText(nullptr, "Comments", "any text:", text, false, true));
+    QVERIFY(InputText(*MakePersonAnswerer(), nullptr, "Comments", "any text:", text, {Language::kEnglish, false}));
     QCOMPARE(text, QString("new text"));
   }
 
@@ -184,20 +186,23 @@ class MessageDialogsTest : public QObject {
       QTest::keyClicks(edit, "typed");
       QTest::keyClick(edit, Qt::Key_Escape);
     });
-    QVERIFY(!InputText(nullptr, "Комментарии", "любой текст:", text, false, false));
+    QVERIFY(
+        !InputText(*MakePersonAnswerer(), nullptr, "Комментарии", "любой текст:", text, {Language::kRussian, false}));
     QCOMPARE(text, QString("old"));
   }
 
   void answererReplacesEveryDialog() {
     ScriptedAnswerer answerer;
-    answerer.Queue(kResultNo);
-    answerer.Queue(kResultOk, "typed");
-    QCOMPARE(ShowQuestion(nullptr, "Close program?", DialogKind::Confirmation, kButtonYes | kButtonNo, false, true),
-             kResultNo);
+    answerer.Queue(DialogResult::kNo);
+    answerer.Queue(DialogResult::kOk, "typed");
+    const DialogStyle english{Language::kEnglish, false};
+    QCOMPARE(
+        ShowQuestion(answerer, nullptr, "Close program?", DialogKind::Confirmation, kButtonYes | kButtonNo, english),
+        DialogResult::kNo);
     QString text = "before";
-    QVERIFY(InputText(nullptr, "Comments", "any text:", text, false, true));
+    QVERIFY(InputText(answerer, nullptr, "Comments", "any text:", text, english));
     QCOMPARE(text, QString("typed"));
-    ShowMessageBox(nullptr, "Error!", false, true);
+    ShowMessageBox(answerer, nullptr, "Error!", english);
     QCOMPARE(answerer.asked.size(), size_t{3});
     QCOMPARE(answerer.asked[0].title, QString("Confirm"));
     QVERIFY(answerer.asked[1].input);

@@ -95,7 +95,7 @@ class NoteWindowTest : public QObject {
     QFETCH(QString, text);
     ProgramFolder folder;
     WriteBytes(folder.File("TallyNote.txt"), file);
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     QCOMPARE(note->M()->toPlainText(), text);
     QCOMPARE(note->M()->textCursor().position(), static_cast<int>(text.size()));
@@ -107,7 +107,7 @@ class NoteWindowTest : public QObject {
 
   void keyNOpensTheNotebookAndEscapeClosesIt() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     window->mLangClick();
     QString title;
     WhenDialogOpens<TFormNote>([&title](TFormNote* note) {
@@ -124,7 +124,7 @@ class NoteWindowTest : public QObject {
   // results go to the entry line again.
   void formulaResultGoesIntoTheNotebook() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     TypeText(window->Ed(), QStringLiteral("7"));
     QTest::keyClick(window->Ed(), Qt::Key_Plus);
     const QStringList tape = TapeRows(*window);
@@ -161,7 +161,7 @@ class NoteWindowTest : public QObject {
 
   void unicodeTextSurvivesSaveAndReload() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     note->M()->insertPlainText(QStringLiteral("€ 5 — ✓\nРубль 𝄞"));
     note->close();
@@ -174,7 +174,7 @@ class NoteWindowTest : public QObject {
 
   void ctrlWAppendsTheCalculationsAsOneEdit() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=5*2=");
     auto note = ShowNote(*window);
     QPlainTextEdit* m = note->M();
@@ -205,7 +205,7 @@ class NoteWindowTest : public QObject {
     QFETCH(int, length);
     QFETCH(QString, after);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     QPlainTextEdit* m = note->M();
     m->setPlainText(QStringLiteral("123"));
@@ -221,13 +221,13 @@ class NoteWindowTest : public QObject {
 
   void ctrlDeleteClearsAllAfterTheQuestion() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     note->M()->setPlainText(QStringLiteral("keep"));
-    m_answerer->Queue(kResultNo);
+    m_answerer->Queue(DialogResult::kNo);
     QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(note->M()->toPlainText(), QStringLiteral("keep"));
-    m_answerer->Queue(kResultYes);
+    m_answerer->Queue(DialogResult::kYes);
     QTest::keyClick(note->M(), Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(note->M()->toPlainText(), QString());
     QCOMPARE(m_answerer->Texts(), (QStringList{"Удалить весь текст?", "Удалить весь текст?"}));
@@ -235,8 +235,9 @@ class NoteWindowTest : public QObject {
 
   void alarmKeysStepTheClockAndArmIt() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
-    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 14, 0, 0, 0}); });
+    UiServices ui = m_answerer->Ui();
+    ui.clock = [] { return *EncodeDateTime({2026, 7, 5, 14, 0, 0, 0}); };
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     window->NoteAlarm() = {14, 0, false};
     auto note = ShowNote(*window);
     const QColor normal = note->ButH()->palette().color(QPalette::ButtonText);
@@ -255,9 +256,10 @@ class NoteWindowTest : public QObject {
 
   void alarmFiresOnceFromTheMainClockWithTheNotebookClosed() {
     ProgramFolder folder;
-    CountingWindow window(Locale::Russian(), folder.Paths());
     DateTime now = *EncodeDateTime({2026, 7, 5, 14, 4, 50, 0});
-    window.SetClock([&now] { return now; });
+    UiServices ui = m_answerer->Ui();
+    ui.clock = [&now] { return now; };
+    CountingWindow window(Locale::Russian(), folder.Paths(), ui, platform::MakeDesktopServices());
     window.NoteAlarm() = {14, 5, true};
     window.TimTimer();
     QCOMPARE(window.beeps, 0);
@@ -273,9 +275,10 @@ class NoteWindowTest : public QObject {
   // Once the alarm has gone off, the open notebook's clock is no longer red.
   void theClockLeavesRedOnceTheAlarmFired() {
     ProgramFolder folder;
-    CountingWindow window(Locale::Russian(), folder.Paths());
     DateTime now = *EncodeDateTime({2026, 7, 5, 14, 4, 50, 0});
-    window.SetClock([&now] { return now; });
+    UiServices ui = m_answerer->Ui();
+    ui.clock = [&now] { return now; };
+    CountingWindow window(Locale::Russian(), folder.Paths(), ui, platform::MakeDesktopServices());
     window.NoteAlarm() = {14, 5, true};
     auto note = ShowNote(window);
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
@@ -289,7 +292,7 @@ class NoteWindowTest : public QObject {
   // The keypad may widen the window; hiding it gives back the width the user had.
   void hidingTheKeypadRestoresTheWidth() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     note->resize(note->minimumSizeHint().width(), 320);
     const int width = note->width();
@@ -339,28 +342,34 @@ class NoteWindowTest : public QObject {
     line.replace("$DIR", folder.dir.path());
     opened.replace("$DIR", folder.dir.path());
     QStringList urls;
-    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
-    auto window = MakeWindow(folder, Locale::Russian());
+    UiServices ui = m_answerer->Ui();
+    ui.openUrl = [&urls](const QUrl& url) {
+      urls << url.toString();
+      return true;
+    };
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     auto note = ShowNote(*window);
     note->M()->setPlainText(QStringLiteral("first\n") + line);
     note->M()->moveCursor(QTextCursor::End);
     QTest::keyClick(note->M(), Qt::Key_F9);
-    SetRunTargetOpener(nullptr);
     QCOMPARE(urls, opened.isEmpty() ? QStringList() : QStringList{opened});
   }
 
   void doubleClickRunsTheWord() {
     ProgramFolder folder;
     QStringList urls;
-    SetRunTargetOpener([&urls](const QUrl& url) { urls << url.toString(); });
-    auto window = MakeWindow(folder, Locale::Russian());
+    UiServices ui = m_answerer->Ui();
+    ui.openUrl = [&urls](const QUrl& url) {
+      urls << url.toString();
+      return true;
+    };
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     auto note = ShowNote(*window);
     note->M()->setPlainText(QStringLiteral("write to bob@example.org today"));
     QTextCursor cursor = note->M()->textCursor();
     cursor.setPosition(14);
     QTest::mouseDClick(note->M()->viewport(), Qt::LeftButton, {}, note->M()->cursorRect(cursor).center());
     QTRY_COMPARE(urls.size(), 1);
-    SetRunTargetOpener(nullptr);
     QCOMPARE(urls.front(), QStringLiteral("mailto:bob@example.org"));
   }
 
@@ -368,7 +377,7 @@ class NoteWindowTest : public QObject {
     ProgramFolder folder;
     WriteBytes(folder.File("picture.png"), "png");
     WriteBytes(folder.File("SETUP.INI"), "[a]\r\nb=1\r\n");
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     QPlainTextEdit* m = note->M();
     m->insertPlainText(QStringLiteral("note "));
@@ -386,7 +395,7 @@ class NoteWindowTest : public QObject {
 
   void aFailedSaveKeepsTheWindowOpenOnce() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     QDir(folder.dir.path()).mkdir("TallyNote.txt");  // a folder where the file should go
     note->M()->insertPlainText(QStringLiteral("precious"));
@@ -402,7 +411,7 @@ class NoteWindowTest : public QObject {
   void aDropWaitsForTheTextToBeSaved() {
     ProgramFolder folder;
     WriteBytes(folder.File("other.txt"), "other\r\n");
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     QDir(folder.dir.path()).mkdir("TallyNote.txt");  // the notes cannot be written now
     note->M()->insertPlainText(QStringLiteral("precious"));
@@ -438,7 +447,7 @@ class NoteWindowTest : public QObject {
       if (kind == "no rights") QFile::setPermissions(file, {});
     }
     const QByteArray before = kind == "no rights" ? QByteArray("keep") : ReadBytes(file);
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     if (dropped) {
       note->M()->insertPlainText(QStringLiteral("notes"));
@@ -479,7 +488,10 @@ class NoteWindowTest : public QObject {
     const QString file = folder.File(dropped ? "ro.txt" : "TallyNote.txt");
     WriteBytes(file, "old\r\n\r\n");
     QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    auto window = MakeWindow(folder, Locale::Russian());
+    ChosenFile chooser;
+    UiServices ui = m_answerer->Ui();
+    ui.files = Unowned<FileChooser>(chooser);
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     auto note = ShowNote(*window);
     if (dropped) DropOn(*note, file);
     QCOMPARE(note->windowTitle(), (dropped ? file : QStringLiteral("Блокнот")) + QStringLiteral(" [только чтение]"));
@@ -491,16 +503,10 @@ class NoteWindowTest : public QObject {
     const QString told = m_answerer->Texts().front();
     QVERIFY2(told.startsWith(QStringLiteral("Файл \"%1\" только для чтения").arg(file)), qPrintable(told));
     // Ctrl+S takes the text elsewhere, but not over the read-only file either.
-    struct Chooser : FileChooser {
-      QString Choose(bool, const QString&) override { return path; }
-      QString path;
-    } chooser;
-    SetFileChooser(&chooser);
     chooser.path = file;
     QTest::keyClick(note->M(), Qt::Key_S, Qt::ControlModifier);
     chooser.path = folder.File("copy.txt");
     QTest::keyClick(note->M(), Qt::Key_S, Qt::ControlModifier);
-    SetFileChooser(nullptr);
     QCOMPARE(m_answerer->Texts().size(), 2);
     QVERIFY(m_answerer->Texts().back().startsWith(QStringLiteral("Файл \"%1\" только для чтения").arg(file)));
     QVERIFY(ReadBytes(folder.File("copy.txt")).endsWith("new\r\n"));
@@ -514,7 +520,7 @@ class NoteWindowTest : public QObject {
   // A text past what the notebook opens is still written whole, and the user is told at once.
   void aTextPastTheLimitsIsSavedWithAWarning() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     const QString line(int(kMaxNoteLineChars) + 1, QLatin1Char('x'));
     note->M()->insertPlainText(line);
@@ -528,7 +534,7 @@ class NoteWindowTest : public QObject {
 
   void quittingWhileOpenSavesTheNotes() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     note->M()->insertPlainText(QStringLiteral("typed"));
     QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
@@ -536,18 +542,18 @@ class NoteWindowTest : public QObject {
   }
 
   void anotherFileIsSavedOnlyAfterTheQuestion_data() {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<DialogResult>("answer");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("yes") << kResultYes << QByteArray("old\r\nnew\r\n");
-    QTest::newRow("no") << kResultNo << QByteArray("old\r\n");
+    QTest::newRow("yes") << DialogResult::kYes << QByteArray("old\r\nnew\r\n");
+    QTest::newRow("no") << DialogResult::kNo << QByteArray("old\r\n");
   }
 
   void anotherFileIsSavedOnlyAfterTheQuestion() {
-    QFETCH(int, answer);
+    QFETCH(DialogResult, answer);
     QFETCH(QByteArray, saved);
     ProgramFolder folder;
     WriteBytes(folder.File("other.txt"), "old\r\n");
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     auto note = ShowNote(*window);
     note->LoadFile(folder.File("other.txt").toStdString());
     QCOMPARE(note->windowTitle(), folder.File("other.txt"));
@@ -609,8 +615,9 @@ class NoteWindowTest : public QObject {
     QFETCH(int, caret);
     QFETCH(QStringList, messages);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
-    window->SetClock([] { return *EncodeDateTime({2026, 7, 5, 9, 3, 7, 0}); });
+    UiServices ui = m_answerer->Ui();
+    ui.clock = [] { return *EncodeDateTime({2026, 7, 5, 9, 3, 7, 0}); };
+    auto window = MakeWindow(folder, Locale::Russian(), ui);
     auto note = ShowNote(*window);
     QPlainTextEdit* m = note->M();
     m->setPlainText(text);

@@ -14,7 +14,7 @@ class PerformanceTest : public QObject {
   void keyPressWithALargeTape() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     for (int i = 0; i < 1000; ++i) {
       for (const wchar_t key : {L'1', L'+', L'2', L'='}) window->Calc().KeyPress(key);
     }
@@ -35,7 +35,7 @@ class PerformanceTest : public QObject {
   void loadingAHundredThousandRows() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     WriteLongTape(folder.File("huge.txt"), 100000);
     window->LoadTapeFromFile(folder.File("huge.txt"));
     RepaintNow(*window);

@@ -69,11 +69,14 @@ QList<QStringList> PdfPages(const QString& path) {
 
 // Answers the save dialog with one file name and records its title.
 struct PdfChooser : FileChooser {
-  explicit PdfChooser(QString chosen) : path(std::move(chosen)) { SetFileChooser(this); }
-  ~PdfChooser() override { SetFileChooser(nullptr); }
-  QString Choose(bool save, const QString& dialogTitle) override {
+  explicit PdfChooser(QString chosen) : path(std::move(chosen)) {}
+  QString Choose(QWidget*, FileChoice choice, const QString& dialogTitle) override {
     title = dialogTitle;
-    return save ? path : QString();
+    return choice == FileChoice::kSavePdf ? path : QString();
+  }
+  UiServices Ui(UiServices ui) {
+    ui.files = Unowned(*this);
+    return ui;
   }
   QString path;
   QString title;
@@ -103,21 +106,6 @@ QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Stands in for the desktop's handler of file addresses, which the offscreen platform lacks.
-class FileOpener : public QObject {
-  Q_OBJECT
-
- public:
-  explicit FileOpener(bool installed) {
-    if (installed) QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
-  }
-  ~FileOpener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-  QStringList opened;
-
- public slots:
-  void Open(const QUrl& url) { opened << url.toString(); }
-};
 
 int LineHolding(const QStringList& lines, const QString& word) {
   for (int i = 0; i < lines.size(); ++i) {
@@ -207,10 +195,10 @@ class PrintTest : public QObject {
   // and the title typed becomes the print title of the next print.
   void ctrlPPrintsTheTapeToTheChosenPdfFile() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
-    Type(*window, QStringLiteral("12+5"));
     const QString path = folder.File(QStringLiteral("printed.pdf"));
     PdfChooser chooser(path);
+    auto window = MakeWindow(folder, Locale::Russian(), chooser.Ui(MakeUiServices()));
+    Type(*window, QStringLiteral("12+5"));
     QStringList printers;
     WhenDialogOpens<TFormPrn>([&](TFormPrn* dialog) {
       for (int i = 0; i < dialog->CbPrn()->count(); ++i) printers << dialog->CbPrn()->itemText(i);
@@ -243,10 +231,10 @@ class PrintTest : public QObject {
   void unwritablePdfSaysPrintError() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    PdfChooser chooser(folder.File(QStringLiteral("no such folder/tape.pdf")));
+    auto window = MakeWindow(folder, Locale::English(), chooser.Ui(answerer.Ui()));
     window->Actions().mLang->trigger();
     Type(*window, QStringLiteral("7+1"));
-    PdfChooser chooser(folder.File(QStringLiteral("no such folder/tape.pdf")));
     WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
     window->Actions().mPrint->trigger();
     QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Print error!")});
@@ -280,9 +268,9 @@ class PrintTest : public QObject {
     std::filesystem::create_symlink("new.pdf", out.filePath(QStringLiteral("new-link.pdf")).toStdString());
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
-    Type(*window, QStringLiteral("12+5"));
     PdfChooser chooser(out.filePath(chosen));
+    auto window = MakeWindow(folder, Locale::Russian(), chooser.Ui(answerer.Ui()));
+    Type(*window, QStringLiteral("12+5"));
     WhenDialogOpens<TFormPrn>([](TFormPrn* dialog) { dialog->ButOk()->click(); });
     {
       FileSizeLimit limit(diskFull ? 1024 : RLIM_INFINITY);
@@ -308,8 +296,8 @@ class PrintTest : public QObject {
   // A printer prints the copies asked for; a PDF file holds one, so the number is not offered.
   void dialogCopiesFollowTheDestination() {
     for (const bool english : {false, true}) {
-      TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), english, false,
-                      nullptr);
+      TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(),
+                      {LanguageOf(english), false}, nullptr);
       dialog.show();
       dialog.CbCop()->setCurrentIndex(2);
       QVERIFY(dialog.CbCop()->isEnabled() && !dialog.CopiesHint()->isVisible());
@@ -328,14 +316,15 @@ class PrintTest : public QObject {
   void dialogSelectsTheFamilyTheFontResolvesTo() {
     const QFont arial(QStringLiteral("Arial"));
     if (QFontDatabase::families().contains(arial.family())) QSKIP("Arial is installed: no alias to resolve");
-    TFormPrn dialog({}, QString(), arial, QString(), false, false, nullptr);
+    TFormPrn dialog({}, QString(), arial, QString(), {Language::kRussian, false}, nullptr);
     QVERIFY(!dialog.FontFamily().isEmpty());
     QCOMPARE(dialog.FontFamily(), QFontInfo(arial).family());
   }
 
   // Tab walks the dialog as it is laid out: top to bottom, then left to right, and round again.
   void dialogTabFollowsTheLayout() {
-    TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(), true, false, nullptr);
+    TFormPrn dialog({QStringLiteral("Office")}, QStringLiteral("Office"), QFont(), QString(),
+                    {Language::kEnglish, false}, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QMap<std::pair<int, int>, QString> laidOut;  // by centre: y, then x
@@ -356,10 +345,10 @@ class PrintTest : public QObject {
 
   void resultsPrintWithTheirTotal() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
-    Type(*window, QStringLiteral("2+3\n4*5\n"));
     const QString path = folder.File(QStringLiteral("results.pdf"));
     PdfChooser chooser(path);
+    auto window = MakeWindow(folder, Locale::English(), chooser.Ui(MakeUiServices()));
+    Type(*window, QStringLiteral("2+3\n4*5\n"));
     window->Results()->EnsureContents();
     WhenDialogOpens<TFormPrn>([&](TFormPrn* dialog) { dialog->ButOk()->click(); });
     window->Results()->findChild<QAction*>(QStringLiteral("mPrint"))->trigger();
@@ -370,8 +359,8 @@ class PrintTest : public QObject {
 
   void aboutBoxShowsVersionAndLinks() {
     NumberText numbers(Locale::English());
-    TFormRow box(numbers, true, false, nullptr);
-    box.SetupAbout();
+    TFormRow box(numbers, {Language::kEnglish, false}, nullptr);
+    box.SetupAbout(MakeUiServices().openUrl);
     box.show();
     QCOMPARE(box.windowTitle(), QStringLiteral("Freeware!"));
     const QString version =
@@ -445,22 +434,27 @@ class PrintTest : public QObject {
     ProgramFolder folder;
     const QString page = folder.File(QStringLiteral("Tallyman.html"));
     QVERIFY(QFile(page).open(QIODevice::WriteOnly));
-    FileOpener opener(browser);
     ScriptedAnswerer answerer;
-    auto window = MakeWindow(folder, Locale::English());
+    UiServices ui = answerer.Ui();
+    QStringList urls;  // the desktop's handler of file addresses, which the offscreen platform lacks
+    ui.openUrl = [&urls, browser](const QUrl& url) {
+      urls << url.toString();
+      return browser;
+    };
+    auto window = MakeWindow(folder, Locale::English(), ui);
     if (english) window->Actions().mLang->trigger();
     QTest::keyClick(window.get(), Qt::Key_F1);
     if (opened.isEmpty()) {
       QCOMPARE(answerer.Texts(), QStringList{message + page});
     } else {
       QVERIFY(answerer.asked.empty());
-      QCOMPARE(opener.opened, QStringList{QUrl::fromLocalFile(page).toString() + opened});
+      QCOMPARE(urls, QStringList{QUrl::fromLocalFile(page).toString() + opened});
     }
   }
 
   void aboutMenuOpensTheBox() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), MakeUiServices());
     bool opened = false;
     WhenDialogOpens<TFormRow>([&](TFormRow* box) {
       opened = box->windowTitle() == QStringLiteral("Бесплатно!");

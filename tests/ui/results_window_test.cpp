@@ -31,7 +31,7 @@ class ResultsWindowTest : public QObject {
     QFETCH(QStringList, rows);
     QFETCH(QString, total);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, locale);
+    auto window = MakeWindow(folder, locale, m_answerer->Ui());
     Type(*window, "1+2=3*4=10/4=");  // a digit after "=" starts the next calculation
     QCOMPARE(ResultRows(*window), rows);
     QCOMPARE(window->Results()->EdRes()->text(), total);
@@ -39,7 +39,7 @@ class ResultsWindowTest : public QObject {
 
   void commandsAreDisabledOnAnEmptyList() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Results()->ShowWindow();
     const QStringList commands{"mSave", "mSaveAll", "mEdit", "mDelete", "mResult", "mGoTo", "mClearAll"};
     const auto enabled = [&window, &commands] {
@@ -58,7 +58,7 @@ class ResultsWindowTest : public QObject {
 
   void pressingEqualsTwiceRecordsOnce() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2==");
     Type(*window, "5*5=");
     QCOMPARE(ResultRows(*window), (QStringList{"1+2\t=3", "5*5\t=25"}));
@@ -68,7 +68,7 @@ class ResultsWindowTest : public QObject {
   // The windows repaint from the calculator's notices, whoever called it.
   void directCalculatorCallsRepaintBothWindows() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     window->Results()->EnsureContents();
     for (wchar_t key : Text(L"7+5")) window->Calc().KeyPress(key);
     QCOMPARE(window->Ed()->text(), QString("5"));
@@ -84,9 +84,9 @@ class ResultsWindowTest : public QObject {
 
   void commentReplacesTheDescription() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=");
-    m_answerer->Queue(kResultOk, "rent");
+    m_answerer->Queue(DialogResult::kOk, "rent");
     window->Results()->EditComment();
     QCOMPARE(m_answerer->asked.back().title, QString("Комментарии"));
     QCOMPARE(m_answerer->asked.back().text, QString("любой текст:"));
@@ -98,7 +98,7 @@ class ResultsWindowTest : public QObject {
 
   void deletingTheOnlyEntryEmptiesEverything() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=");
     window->Results()->ShowWindow();
     window->Results()->Lm()->setFocus();
@@ -110,7 +110,7 @@ class ResultsWindowTest : public QObject {
 
   void goToBringsAnOlderCalculationBack() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=");
     Type(*window, "7*3=");
     window->Calc().SelectResult(0);
@@ -122,13 +122,13 @@ class ResultsWindowTest : public QObject {
 
   void clearAllAsksFirst() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     Type(*window, "1+2=");
-    m_answerer->Queue(kResultNo);
+    m_answerer->Queue(DialogResult::kNo);
     window->Results()->ClearAll();
     QCOMPARE(ResultRows(*window).size(), 1);
     QCOMPARE(m_answerer->asked.back().text, QString("Будет удалено вообще всё!!!"));
-    m_answerer->Queue(kResultYes);
+    m_answerer->Queue(DialogResult::kYes);
     window->Results()->ClearAll();
     QCOMPARE(ResultRows(*window), QStringList{});
     QCOMPARE(window->Results()->EdRes()->text(), QString());
@@ -136,7 +136,7 @@ class ResultsWindowTest : public QObject {
 
   void takeEntryIntoTheEntryLine() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=");
     Type(*window, "5*5=");
     window->Calc().SelectResult(0);
@@ -147,7 +147,7 @@ class ResultsWindowTest : public QObject {
 
   void totalMovesIntoTheEntryLine() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1000+2000=");
     Type(*window, "5=");
     window->DropOnEntry(kDragFromTotal, 0);
@@ -156,7 +156,7 @@ class ResultsWindowTest : public QObject {
 
   void savesWriteRowsAndTapes() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     Type(*window, "1+2=");
     const QString rows = folder.File("rows.txt");
     const QString all = folder.File("all.txt");
@@ -172,7 +172,7 @@ class ResultsWindowTest : public QObject {
 
   void saveToAMissingFolderIsReported() {
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::English());
+    auto window = MakeWindow(folder, Locale::English(), m_answerer->Ui());
     Type(*window, "1+2=");
     QVERIFY(!window->Results()->SaveRows(folder.File("missing/rows.txt")));
     QCOMPARE(m_answerer->Texts(), QStringList{"Ошибка в файле!"});
@@ -187,7 +187,7 @@ class ResultsWindowTest : public QObject {
   void escapeAndF2CloseTheWindow() {
     QFETCH(int, key);
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QTest::keyClick(window->Ed(), Qt::Key_Tab, Qt::ControlModifier);
     QVERIFY(window->Results()->isVisible());
     QTest::keyClick(window->Results()->Lm(), static_cast<Qt::Key>(key));

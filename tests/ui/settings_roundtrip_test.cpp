@@ -19,7 +19,7 @@ class SettingsRoundTripTest : public QObject {
   void firstStartUsesTheDefaults() {
     ScriptedAnswerer answerer;
     ProgramFolder folder;
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     QVERIFY(!window->English());
     QCOMPARE(window->Actions().mLang->text(), QString("&Eng"));
     QCOMPARE(window->Calc().Numbers().Digits(), 8);
@@ -33,10 +33,10 @@ class SettingsRoundTripTest : public QObject {
 
   void settingsComeBackAtTheNextStart() {
     ScriptedAnswerer answerer;
-    answerer.defaultAnswer = kResultYes;
+    answerer.defaultAnswer = DialogResult::kYes;
     ProgramFolder folder;
     {
-      auto window = MakeWindow(folder, Locale::Russian());
+      auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
       window->Actions().mLang->trigger();
       window->Calc().SetPrecision(3, 1);
       QTest::keyClick(window->Ed(), Qt::Key_Right, Qt::ControlModifier);
@@ -52,7 +52,7 @@ class SettingsRoundTripTest : public QObject {
       QVERIFY(!window->isVisible());
     }
     QVERIFY(QFile::exists(folder.File("tallyman.ini")));
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     QVERIFY(window->English());
     QCOMPARE(window->Actions().mLang->text(), QString("&Rus"));
     QCOMPARE(window->Actions().mFile->title(), QString("&File"));
@@ -79,7 +79,7 @@ class SettingsRoundTripTest : public QObject {
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[SETS]\r\nDigits=2\r\nResOut=0\r\nESC=7\r\nHot=65\r\n");
     ini.close();
-    auto window = MakeWindow(folder, Locale::Russian());
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     Type(*window, "10/3=");
     QCOMPARE(TapeRows(*window), (QStringList{"\t=10", "/3\t=3,33"}));
     QCOMPARE(window->Ed()->text(), QString("3"));
@@ -104,7 +104,7 @@ class SettingsRoundTripTest : public QObject {
     QFETCH(QByteArray, place);
     QFETCH(QPoint, pos);
     ScriptedAnswerer answerer;
-    answerer.defaultAnswer = kResultYes;
+    answerer.defaultAnswer = DialogResult::kYes;
     ProgramFolder folder;
     QFile ini(folder.File("tallyman.ini"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
@@ -112,7 +112,7 @@ class SettingsRoundTripTest : public QObject {
     ini.close();
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     {
-      auto window = MakeWindow(folder, Locale::Russian());
+      auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
       QCOMPARE(window->geometry().topLeft(), pos);  // places are the client area's
       QCOMPARE(window->width(), screen.width());
       QCOMPARE(window->height(), 300);

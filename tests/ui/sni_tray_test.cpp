@@ -73,8 +73,8 @@ bool Shown(const QWidget& window) {
 
 // A calculator with fake lock keys and hot key, holding the result of 12+5.
 struct TrayWindow {
-  TrayWindow() {
-    window = std::make_unique<FormTallyman>(Locale::Russian(), folder.Paths(), desk.Make());
+  explicit TrayWindow(UiServices ui = MakeUiServices()) {
+    window = std::make_unique<FormTallyman>(Locale::Russian(), folder.Paths(), std::move(ui), desk.Make());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not shown");
     Type(*window, QStringLiteral("12+5="));
@@ -126,8 +126,8 @@ class WithWatcher : public QObject {
 
   void menuSpeaksTheLanguageCopiesAndCloses() {
     ScriptedAnswerer answerer;
-    answerer.defaultAnswer = kResultYes;
-    TrayWindow w;
+    answerer.defaultAnswer = DialogResult::kYes;
+    TrayWindow w(answerer.Ui());
     w.window->HideToTray();  // the menu goes to the panel in Russian first
     QTRY_COMPARE(TrayItems().size(), 1);
     QCOMPARE(CallTray(QStringLiteral("Activate"), {0, 0}).type(), QDBusMessage::ReplyMessage);

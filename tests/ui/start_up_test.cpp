@@ -77,7 +77,7 @@ class StartUpTest : public QObject {
     QTemporaryDir runtime;
     SingleInstance instance(runtime.path());
     TerminationSignals termination;
-    auto window = MakeWindow(folder, tallyman::Locale::English());
+    auto window = MakeWindow(folder, tallyman::Locale::English(), MakeUiServices());
     ConnectOutsideRequests(*window, instance, termination);
     QAction* onlyOne = window->Actions().mOnlyOne;
     QVERIFY(!onlyOne->isChecked());

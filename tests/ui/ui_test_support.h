@@ -21,16 +21,27 @@
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
 #include "ui/row_list_view.h"
+#include "ui/ui_services.h"
 
 namespace tallyman::ui::test {
+
+// A stand-in the test keeps, handed to the windows without passing on its ownership.
+template <typename T>
+std::shared_ptr<T> Unowned(T& object) {
+  return std::shared_ptr<T>(std::shared_ptr<T>(), &object);
+}
 
 // Answers every dialog from a queue (then with a default) and records what was asked.
 class ScriptedAnswerer : public DialogAnswerer {
  public:
-  ScriptedAnswerer() { SetDialogAnswerer(this); }
-  ~ScriptedAnswerer() override { SetDialogAnswerer(nullptr); }
+  // The real services, with this script answering the dialogs; it outlives the windows given them.
+  UiServices Ui() {
+    UiServices ui = MakeUiServices();
+    ui.answers = Unowned<DialogAnswerer>(*this);
+    return ui;
+  }
 
-  int Answer(const DialogRequest& request, QString* inputText) override {
+  DialogResult Answer(const DialogRequest& request, QString* inputText) override {
     asked.push_back(request);
     if (answers.empty()) return defaultAnswer;
     const auto [result, text] = answers.front();
@@ -38,7 +49,7 @@ class ScriptedAnswerer : public DialogAnswerer {
     if (inputText && !text.isNull()) *inputText = text;
     return result;
   }
-  void Queue(int result, const QString& text = QString()) { answers.emplace_back(result, text); }
+  void Queue(DialogResult result, const QString& text = QString()) { answers.emplace_back(result, text); }
   QStringList Texts() const {
     QStringList texts;
     for (const DialogRequest& request : asked) texts << request.text;
@@ -46,8 +57,18 @@ class ScriptedAnswerer : public DialogAnswerer {
   }
 
   std::vector<DialogRequest> asked;
-  std::deque<std::pair<int, QString>> answers;
-  int defaultAnswer = kResultOk;
+  std::deque<std::pair<DialogResult, QString>> answers;
+  DialogResult defaultAnswer = DialogResult::kOk;
+};
+
+// Answers every file dialog with `path` (empty: Cancel) and records which dialogs were asked for.
+struct ChosenFile : FileChooser {
+  QString Choose(QWidget*, FileChoice choice, const QString&) override {
+    asked.push_back(choice);
+    return path;
+  }
+  QString path;
+  std::vector<FileChoice> asked;
 };
 
 // A program folder of its own: settings, the automatic copy and the help file live there.
@@ -64,8 +85,8 @@ struct ProgramFolder {
   QString File(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
 };
 
-inline std::unique_ptr<FormTallyman> MakeWindow(const ProgramFolder& folder, const Locale& locale) {
-  auto window = std::make_unique<FormTallyman>(locale, folder.Paths());
+inline std::unique_ptr<FormTallyman> MakeWindow(const ProgramFolder& folder, const Locale& locale, UiServices ui) {
+  auto window = std::make_unique<FormTallyman>(locale, folder.Paths(), std::move(ui), platform::MakeDesktopServices());
   window->show();
   window->activateWindow();
   // Menu shortcuts act only in the active window.
