@@ -1,7 +1,11 @@
 #include "ui/program_icon.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <initializer_list>
+
+#include "ui/program_icon_pixels.h"
 
 namespace tallyman::ui {
 namespace {
@@ -21,7 +25,13 @@ QIcon ProgramIcon() {
 }
 
 QIcon WindowIcon() {
-  return IconOfSizes({16, 24, 32, 48, 64});
+  QIcon icon;
+  for (const IconPixels& picture : WindowIconPixels()) {
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.size, picture.size,
+                       QImage::Format_ARGB32);
+    icon.addPixmap(QPixmap::fromImage(image));  // a copy: the pixels stay in the program
+  }
+  return icon;
 }
 
 }  // namespace tallyman::ui

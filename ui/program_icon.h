@@ -9,7 +9,8 @@ QIcon ProgramIcon();
 
 // The windows' and the tray's icon: 16 to 64 pixels, the sizes title bars, task bars and trays
 // draw. The X11 window icon property carries every size an icon holds, each decoded at start-up,
-// and the two large ones alone cost more than all the others together.
+// and the two large ones alone cost more than all the others together. Made from pixels built
+// into the program: reading a PNG would load every image format plugin installed.
 QIcon WindowIcon();
 
 }  // namespace tallyman::ui
