@@ -1,17 +1,22 @@
 #include "platform/single_instance.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
+#include <cstring>
+#include <functional>
 
 namespace tallyman::platform {
 namespace {
@@ -55,6 +60,71 @@ bool RemoveUnheldLockFile(const QByteArray& path) {
   return removed;
 }
 
+// The socket address of `path`; false when the name is too long for one.
+bool SocketAddress(const QString& path, sockaddr_un* address) {
+  const QByteArray name = QFile::encodeName(path);
+  *address = {};
+  address->sun_family = AF_UNIX;
+  if (name.isEmpty() || static_cast<size_t>(name.size()) >= sizeof(address->sun_path)) return false;
+  std::memcpy(address->sun_path, name.constData(), static_cast<size_t>(name.size()));
+  return true;
+}
+
+// One connection of a later copy: reads until the request is complete, then drops the
+// connection. Only exactly the request's bytes count; a client that stalls is dropped.
+class RequestReader final : public QObject {
+ public:
+  RequestReader(int socket, std::function<void()> shown, QObject* parent)
+      : QObject(parent), m_socket(socket), m_shown(std::move(shown)) {
+    m_notifier = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { Read(); });
+    QTimer::singleShot(kClientTimeoutMs, this, [this] { Finish(); });
+  }
+  ~RequestReader() override { ::close(m_socket); }
+
+ private:
+  void Read() {
+    char chunk[64];
+    for (;;) {
+      const ssize_t got = ::recv(m_socket, chunk, sizeof chunk, 0);
+      if (got > 0) {
+        m_received.append(chunk, static_cast<qsizetype>(got));
+        if (m_received.size() > SingleInstance::kShowRequest.size()) break;
+        continue;
+      }
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        if (m_received.size() < SingleInstance::kShowRequest.size()) return;  // the rest is on its way
+      }
+      break;  // the end, an error, or all that has come with the whole request
+    }
+    const bool request = m_received == SingleInstance::kShowRequest;
+    Finish();
+    if (request) m_shown();
+  }
+  void Finish() {
+    m_notifier->setEnabled(false);
+    deleteLater();
+  }
+
+  int m_socket;
+  std::function<void()> m_shown;
+  QSocketNotifier* m_notifier = nullptr;
+  QByteArray m_received;
+};
+
+// Waits until `socket` is ready for `events` or `deadline` has passed.
+bool WaitFor(int socket, short events, const QElapsedTimer& clock, int timeoutMs) {
+  for (;;) {
+    const qint64 left = timeoutMs - clock.elapsed();
+    if (left <= 0) return false;
+    pollfd waiting{socket, events, 0};
+    const int ready = ::poll(&waiting, 1, static_cast<int>(left));
+    if (ready > 0) return (waiting.revents & events) != 0;
+    if (ready < 0 && errno != EINTR) return false;
+  }
+}
+
 }  // namespace
 
 const QByteArray SingleInstance::kShowRequest = QByteArrayLiteral("tallyman show\n");
@@ -79,7 +149,7 @@ QString SingleInstance::DefaultRuntimeFolder() {
 
 SingleInstance::Standing SingleInstance::Claim() {
   if (m_lockPath.isEmpty()) return Standing::kAlone;
-  if (m_lock && m_server) return Standing::kFirst;
+  if (m_lock && m_server >= 0) return Standing::kFirst;
   m_lock = std::make_unique<QLockFile>(m_lockPath);
   // The first copy may run for weeks: its lock must never count as stale by age, only when the
   // copy that wrote it is gone (QLockFile checks the process id for that).
@@ -98,17 +168,13 @@ SingleInstance::Standing SingleInstance::Claim() {
 
 SingleInstance::Standing SingleInstance::ClaimStale() {
   if (m_lockPath.isEmpty()) return Standing::kAlone;
-  if (m_lock && m_server) return Standing::kFirst;
+  if (m_lock && m_server >= 0) return Standing::kFirst;
   if (!RemoveUnheldLockFile(QFile::encodeName(m_lockPath))) return Standing::kAnotherRuns;
   return Claim();
 }
 
 void SingleInstance::Release() {
-  if (m_server) {
-    m_server->close();  // removes the socket file
-    delete m_server;
-    m_server = nullptr;
-  }
+  StopListening();
   if (m_lock) {
     m_lock->unlock();
     m_lock.reset();
@@ -116,45 +182,83 @@ void SingleInstance::Release() {
 }
 
 bool SingleInstance::Listen() {
+  sockaddr_un address{};
+  if (!SocketAddress(m_serverPath, &address)) return false;
   // A socket file left by a copy that was killed; this copy holds the lock, so it is nobody's.
-  QLocalServer::removeServer(m_serverPath);
-  auto server = std::make_unique<QLocalServer>(this);
-  server->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server->listen(m_serverPath)) return false;
-  m_server = server.release();
-  connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Accept);
+  ::unlink(address.sun_path);
+  const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (server < 0) return false;
+  // Only this user may connect: the mode is set before anyone can connect, which needs listen().
+  if (::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ::close(server);
+    return false;
+  }
+  if (::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(server, 8) != 0) {
+    ::close(server);
+    ::unlink(address.sun_path);
+    return false;
+  }
+  m_server = server;
+  m_serverNotifier = new QSocketNotifier(server, QSocketNotifier::Read, this);
+  connect(m_serverNotifier, &QSocketNotifier::activated, this, &SingleInstance::Accept);
   return true;
+}
+
+void SingleInstance::StopListening() {
+  if (m_server < 0) return;
+  delete m_serverNotifier;
+  m_serverNotifier = nullptr;
+  ::close(m_server);
+  m_server = -1;
+  ::unlink(QFile::encodeName(m_serverPath).constData());
 }
 
 void SingleInstance::Accept() {
-  while (QLocalSocket* client = m_server->nextPendingConnection()) {
-    connect(client, &QLocalSocket::readyRead, this, [this, client] { Read(client); });
-    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-    QTimer::singleShot(kClientTimeoutMs, client, &QObject::deleteLater);
+  for (;;) {
+    const int client = ::accept4(m_server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (client < 0) {
+      if (errno == EINTR) continue;
+      return;  // none waiting any more
+    }
+    new RequestReader(
+        client, [this] { emit ShowRequested(); }, this);
   }
-}
-
-void SingleInstance::Read(QLocalSocket* client) {
-  const qint64 size = kShowRequest.size();
-  if (client->bytesAvailable() < size) return;  // the rest is on its way
-  // One request per connection, and exactly its bytes: anything longer or different is dropped.
-  const QByteArray message = client->readAll();
-  client->abort();
-  client->deleteLater();
-  if (message == kShowRequest) emit ShowRequested();
 }
 
 bool SingleInstance::SendShowRequest(int timeoutMs) {
-  if (m_serverPath.isEmpty()) return false;
-  QLocalSocket socket;
-  socket.connectToServer(m_serverPath, QIODevice::WriteOnly);
-  if (!socket.waitForConnected(timeoutMs)) return false;
-  socket.write(kShowRequest);
-  while (socket.bytesToWrite() > 0) {
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
+  sockaddr_un address{};
+  if (m_serverPath.isEmpty() || !SocketAddress(m_serverPath, &address)) return false;
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (socket < 0) return false;
+  QElapsedTimer clock;
+  clock.start();
+  bool sent = false;
+  int connected = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+  // A full backlog: the first copy is busy for a moment.
+  while (connected != 0 && (errno == EAGAIN || errno == EINTR) && clock.elapsed() < timeoutMs) {
+    ::usleep(10 * 1000);
+    connected = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
   }
-  socket.disconnectFromServer();
-  return true;
+  if (connected == 0) {
+    const char* data = SingleInstance::kShowRequest.constData();
+    size_t left = static_cast<size_t>(SingleInstance::kShowRequest.size());
+    while (left > 0) {
+      const ssize_t written = ::send(socket, data, left, MSG_NOSIGNAL);
+      if (written > 0) {
+        data += written;
+        left -= static_cast<size_t>(written);
+      } else if (written < 0 && errno == EINTR) {
+        continue;
+      } else if (written < 0 && errno == EAGAIN && WaitFor(socket, POLLOUT, clock, timeoutMs)) {
+        continue;
+      } else {
+        break;
+      }
+    }
+    sent = left == 0;
+  }
+  ::close(socket);
+  return sent;
 }
 
 }  // namespace tallyman::platform

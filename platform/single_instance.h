@@ -9,8 +9,7 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace tallyman::platform {
 
@@ -61,13 +60,16 @@ class SingleInstance : public QObject {
 
  private:
   bool Listen();
+  void StopListening();
   void Accept();
-  void Read(QLocalSocket* client);
 
   QString m_lockPath;
   QString m_serverPath;
   std::unique_ptr<QLockFile> m_lock;
-  QLocalServer* m_server = nullptr;
+  // A plain Unix socket: Qt's local sockets would load its network library and the Kerberos and
+  // proxy libraries behind it at every start, for one short message.
+  int m_server = -1;
+  QSocketNotifier* m_serverNotifier = nullptr;
 };
 
 }  // namespace tallyman::platform

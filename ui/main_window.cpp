@@ -115,7 +115,8 @@ FormTallyman::~FormTallyman() {
 
 void FormTallyman::BuildWidgets() {
   setWindowTitle(Lang(pairs::kCalculator, false));
-  QApplication::setWindowIcon(ProgramIcon());  // every window's, and the tray icon's
+  QApplication::setWindowIcon(WindowIcon());  // every window's, and the tray icon's
+  StartUpMark("program icon set");
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(19);
   font.setBold(true);
@@ -136,6 +137,7 @@ void FormTallyman::BuildWidgets() {
   m_lb->SetSpokenText(
       [this](long row) { return ToQString(SpokenTapeRow(m_calc->Tape().Row(row), m_settings.english)); });
   layout->addWidget(m_lb, 1);
+  StartUpMark("tape made");
 
   m_panTop = new QWidget(central);
   m_panTop->setObjectName(QStringLiteral("PanTop"));
@@ -152,8 +154,10 @@ void FormTallyman::BuildWidgets() {
   m_ed->setAcceptDrops(true);
   layout->addWidget(m_panTop);
   setCentralWidget(central);
+  StartUpMark("entry line made");
 
   m_actions = BuildMainActions(this, menuBar());
+  StartUpMark("menus made");
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
@@ -164,7 +168,9 @@ void FormTallyman::BuildWidgets() {
         static_cast<QObject*>(m_s1), static_cast<QObject*>(m_s2), static_cast<QObject*>(m_panTop)}) {
     watched->installEventFilter(this);
   }
+  StartUpMark("menu fonts set");
   ApplyFont(font);
+  StartUpMark("font applied");
   NameControls();
   const int menuHeight = menuBar()->sizeHint().height();
   resize(kClientWidth, kClientHeight + menuHeight);

@@ -5,7 +5,7 @@ class QWidget;
 
 namespace tallyman::ui {
 
-// "<ms since the first mark> <what>" on stderr when tracing is on.
+// "<ms since the first mark> cpu <CPU ms since exec> <what>" on stderr when tracing is on.
 void StartUpMark(const char* what);
 
 // Marks the first time `window` paints, when tracing is on.

@@ -2,7 +2,8 @@
 # Start-up of tallyman against a bare Qt Widgets window, alternating, under Xvfb with openbox and a
 # tray (trayer), with "Only one instance" on: the time to the first viewable main window, the CPU
 # time the process used until two seconds later, and its resident memory then. Each tallyman run
-# starts from a settings file of its own holding only that option.
+# starts from a settings file of its own holding only that option. A second yardstick, the bare
+# window with a label and an entry line, pays for the fonts as any window showing text does.
 # Usage: bench/startup/measure.sh [path/to/tallyman] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -24,6 +25,7 @@ harness_at_exit cleanup
 command -v trayer >/dev/null || { echo "trayer is needed for the tray" >&2; exit 2; }
 g++ -O2 -std=c++17 -o "$work/wait_for_window" "$here/wait_for_window.cpp" -lX11
 g++ -O2 -std=c++17 -fPIC -o "$work/bare_window" "$here/bare_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+g++ -O2 -std=c++17 -fPIC -o "$work/text_window" "$here/text_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 # A copy beside its own settings file: the program keeps them beside itself in a writable folder.
 mkdir "$work/program"
 cp "$program" "$work/program/tallyman"
@@ -45,11 +47,13 @@ stats() {  # min median max of the numbers on stdin
 
 : >"$work/tallyman.txt"
 : >"$work/bare.txt"
+: >"$work/text.txt"
 "$work/wait_for_window" "$work/bare_window" >/dev/null  # warm the caches once
 for i in $(seq "$runs"); do
   printf '[SETS]\r\nOnlyOne=1\r\n' >"$work/program/tallyman.ini"
   "$work/wait_for_window" "$work/program/tallyman" >>"$work/tallyman.txt"
   "$work/wait_for_window" "$work/bare_window" >>"$work/bare.txt"
+  "$work/wait_for_window" "$work/text_window" >>"$work/text.txt"
 done
 
 column() { cut -d' ' -f"$1" "$2" | stats; }
@@ -59,14 +63,23 @@ read -r tc_min tc_med tc_max < <(column 2 "$work/tallyman.txt")
 read -r bc_min bc_med bc_max < <(column 2 "$work/bare.txt")
 read -r tr_min tr_med tr_max < <(column 3 "$work/tallyman.txt")
 read -r br_min br_med br_max < <(column 3 "$work/bare.txt")
+read -r x_min x_med x_max < <(column 1 "$work/text.txt")
+read -r xc_min xc_med xc_max < <(column 2 "$work/text.txt")
+read -r xr_min xr_med xr_max < <(column 3 "$work/text.txt")
 echo "time to a viewable window, ms (min median max over $runs interleaved runs)"
 echo "  tallyman     $t_min $t_med $t_max"
 echo "  bare window  $b_min $b_med $b_max"
+echo "  with text    $x_min $x_med $x_max"
 awk -v t="$t_med" -v b="$b_med" 'BEGIN {printf "  ratio of medians %.2f (goal 1.0)\n", t / b}'
+awk -v t="$t_med" -v b="$x_med" 'BEGIN {printf "  ratio to the window with text %.2f\n", t / b}'
 echo "CPU time to 2 s after start, ms (min median max)"
 echo "  tallyman     $tc_min $tc_med $tc_max"
 echo "  bare window  $bc_min $bc_med $bc_max"
+echo "  with text    $xc_min $xc_med $xc_max"
 awk -v t="$tc_med" -v b="$bc_med" 'BEGIN {printf "  ratio of medians %.2f (goal 1.0)\n", t / b}'
+awk -v t="$tc_med" -v b="$xc_med" 'BEGIN {printf "  ratio to the window with text %.2f\n", t / b}'
 echo "resident memory 2 s after start, MB (min median max; goal 35)"
 awk -v a="$tr_min" -v b="$tr_med" -v c="$tr_max" 'BEGIN {printf "  tallyman     %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
 awk -v a="$br_min" -v b="$br_med" -v c="$br_max" 'BEGIN {printf "  bare window  %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
+awk -v a="$xr_min" -v b="$xr_med" -v c="$xr_max" 'BEGIN {printf "  with text    %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

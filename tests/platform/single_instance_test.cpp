@@ -2,6 +2,7 @@
 #include "platform/single_instance.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -29,6 +30,19 @@ class SingleInstanceTest : public QObject {
     QTRY_COMPARE(shown.count(), 1);
     QVERIFY(later.SendShowRequest());
     QTRY_COMPARE(shown.count(), 2);
+  }
+
+  // Another user on the machine cannot reach the socket, whatever the folder allows.
+  void OnlyTheUserMayConnect() {
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::permissions(runtime.path()) | QFile::ExeOther |
+                                                      QFile::ReadOther | QFile::ExeGroup | QFile::ReadGroup));
+    SingleInstance first(runtime.path());
+    QCOMPARE(first.Claim(), Standing::kFirst);
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QVERIFY(QFileInfo::exists(first.ServerPath()));
+    QCOMPARE(QFile::permissions(first.ServerPath()) & others, QFile::Permissions());
   }
 
   void FirstCopyEndingFreesTheName() {

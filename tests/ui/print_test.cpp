@@ -396,10 +396,23 @@ class PrintTest : public QObject {
     QCOMPARE(box.result(), int(QDialog::Rejected));
   }
 
-  // Every size comes from its own picture in the resources, not scaled from another one.
+  // Every size comes from its own picture in the resources, not scaled from another one; the
+  // windows carry only the sizes a desktop draws them at.
+  void programIconHasEverySize_data() {
+    QTest::addColumn<bool>("window");
+    QTest::addColumn<QList<int>>("sizes");
+    QTest::newRow("program") << false << QList<int>{16, 24, 32, 48, 64, 128, 256};
+    QTest::newRow("windows") << true << QList<int>{16, 24, 32, 48, 64};
+  }
   void programIconHasEverySize() {
-    const QList<int> sizes = {16, 24, 32, 48, 64, 128, 256};
-    const QIcon icon = ProgramIcon();
+    QFETCH(bool, window);
+    QFETCH(QList<int>, sizes);
+    QIcon icon = ProgramIcon();
+    if (window) {
+      ProgramFolder folder;
+      const auto main = MakeWindow(folder, Locale::Russian());
+      icon = main->windowIcon();
+    }
     QCOMPARE(icon.availableSizes().size(), sizes.size());
     for (int size : sizes) {
       const QImage file(QStringLiteral(":/icons/%1x%1/apps/io.github.tallyman.Tallyman.png").arg(size));
