@@ -2,7 +2,6 @@
 #include "engine/settings/paths.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
-#include "ui/font_warm_up.h"
 #include "ui/guarded_application.h"
 #include "ui/main_window.h"
 #include "ui/start_up.h"
@@ -11,7 +10,6 @@
 
 int main(int argc, char* argv[]) {
   tallyman::ui::StartUpMark("main");
-  tallyman::ui::FontConfigWarmUp fonts;
   tallyman::ui::GuardedApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Calculator"));
   // Matches the window to its desktop entry and icon.
@@ -24,8 +22,6 @@ int main(int argc, char* argv[]) {
   if (!tallyman::ui::ClaimOnlyCopy(paths, instance)) return 0;  // the running copy shows itself
 
   tallyman::ui::StartUpMark("only-copy rule decided");
-  fonts.Finish();
-  tallyman::ui::StartUpMark("font configuration read");
   tallyman::ui::FormTallyman window(tallyman::ui::SystemLocale(), paths);
   application.SetOutOfMemoryHandler([&window] { window.ReportOutOfMemory(); });
   tallyman::ui::ConnectOutsideRequests(window, instance, termination);
