@@ -409,8 +409,9 @@ class PrintTest : public QObject {
     QFETCH(QList<int>, sizes);
     QIcon icon = ProgramIcon();
     if (window) {
+      ScriptedAnswerer answerer;
       ProgramFolder folder;
-      const auto main = MakeWindow(folder, Locale::Russian());
+      const auto main = MakeWindow(folder, Locale::Russian(), answerer.Ui());
       icon = main->windowIcon();
     }
     QCOMPARE(icon.availableSizes().size(), sizes.size());
