@@ -9,6 +9,7 @@
 #include "engine/core/number_text.h"
 #include "engine/settings/formula_history.h"
 #include "engine/tape/tape.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QLineEdit;
@@ -18,7 +19,7 @@ namespace tallyman::ui {
 
 class RowListView;
 
-class TForm1 : public QDialog {
+class TForm1 : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -26,6 +27,7 @@ class TForm1 : public QDialog {
   TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, bool english, bool onTop,
          QWidget* parent);
 
+  CloseRank ClosingRank() const override { return CloseRank::Formula; }
   QLineEdit* EdForm() const { return m_edForm; }
   RowListView* LbForm() const { return m_lbForm; }
   QAction* MDel() const { return m_mDel; }

@@ -223,7 +223,7 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english) {
   }
 }
 
-void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
+void ApplyMainCaptions(MainActions& a, bool english, HotKey hotKey, bool grabbed) {
   for (const ActionRow& row : kActions) {
     if (row.caption != Caption::kFixed) (a.*row.action)->setText(CaptionOf(row, english));
   }
@@ -234,7 +234,7 @@ void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
   SetHideCaption(a, english, hotKey, grabbed);
 }
 
-void SetHideCaption(MainActions& a, bool english, int hotKey, bool grabbed) {
+void SetHideCaption(MainActions& a, bool english, HotKey hotKey, bool grabbed) {
   QString caption = Lang(p::kMenuHide, english);
   QAction* checked = nullptr;
   for (const HotKeyItem& item : kHotKeyItems) {

@@ -8,6 +8,7 @@
 #include "engine/tape/calculator.h"
 #include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QMenu;
@@ -16,7 +17,7 @@ namespace tallyman::ui {
 
 class RowListView;
 
-class TFormList : public QDialog, private StateObserver {
+class TFormList : public QDialog, public SecondaryWindow, private StateObserver {
   Q_OBJECT
 
  public:
@@ -24,6 +25,7 @@ class TFormList : public QDialog, private StateObserver {
   TFormList(Calculator& calc, const QString& entry, bool english, bool onTop, QWidget* parent);
   ~TFormList() override;
 
+  CloseRank ClosingRank() const override { return CloseRank::MemoryList; }
   RowListView* LbList() const { return m_lbList; }
   QMenu* Pm() const { return m_pm; }
   QAction* MGetNum() const { return m_mGetNum; }

@@ -17,6 +17,7 @@
 #include "engine/text/date_time.h"
 #include "engine/text/note_commands.h"
 #include "engine/text/number_words.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -41,13 +42,14 @@ struct NoteServices {
 // The desktop's local date and time, to the second.
 DateTime LocalNow();
 
-class TFormNote : public QDialog {
+class TFormNote : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
   TFormNote(NoteServices services, const QFont& mainFont, QWidget* parent = nullptr);
   ~TFormNote() override;
 
+  CloseRank ClosingRank() const override { return CloseRank::Notebook; }
   QPlainTextEdit* M() const { return m_m; }
   QWidget* PanBut() const { return m_panBut; }
 

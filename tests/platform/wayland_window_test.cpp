@@ -40,8 +40,8 @@ class WaylandWindowTest : public QObject {
     QCOMPARE(window.Ed()->text(), QStringLiteral("17"));
 
     // The compositor decides about activation; asking must neither fail nor hide the window for good.
-    window.HotKeyMessage(false);
-    window.HotKeyMessage(false);
+    window.Desktop().HotKeyMessage(false);
+    window.Desktop().HotKeyMessage(false);
     window.showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
