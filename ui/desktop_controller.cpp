@@ -138,7 +138,7 @@ void DesktopController::ShowMenus() {
   menus.hotKeyTitle = bound.isEmpty() ? title : title + QStringLiteral(" (") + bound + QLatin1Char(')');
   // The lock keys share the session's reason with the window activation: Wayland, or no X11.
   const platform::Absence session = m_services.activation->Reason();
-  const platform::Absence lockKeys = m_services.lockKeys->Available() ? platform::Absence::kNone
+  const platform::Absence lockKeys = m_services.lockKeys->Available()      ? platform::Absence::kNone
                                      : session == platform::Absence::kNone ? platform::Absence::kNoX11
                                                                            : session;
   menus.lockKeysAbsence = AbsenceText(lockKeys, pairs::kWaylandNoLockKeys, english);

@@ -103,9 +103,9 @@ class DesktopController final : public QObject {
   DesktopHost& m_host;
   std::unique_ptr<LockKeyPolicy> m_lockKeys;
   TrayIcon* m_tray = nullptr;
-  bool m_minimizing = false;       // the window is minimized for want of a tray, not by the user
-  bool m_hotKeyRefused = false;    // the last registration failed at once
-  bool m_hotKeyAnswered = false;   // a service that answers later has answered it
+  bool m_minimizing = false;      // the window is minimized for want of a tray, not by the user
+  bool m_hotKeyRefused = false;   // the last registration failed at once
+  bool m_hotKeyAnswered = false;  // a service that answers later has answered it
 };
 
 }  // namespace tallyman::ui

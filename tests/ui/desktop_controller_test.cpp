@@ -1,12 +1,13 @@
 // The desktop controller against fake desktop services and a fake main window: what the hot key
 // does, the order secondary windows close in, the lock key put right after the hot key's press,
 // whether the menu shows the chosen key as working, and where the lock keys follow the rule.
+#include "ui/desktop_controller.h"
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
 #include "tests/ui/fake_desktop.h"
-#include "ui/desktop_controller.h"
 #include "ui/secondary_window.h"
 
 using namespace tallyman;

@@ -57,7 +57,6 @@ class DesktopTest : public QObject {
   void restoreAtClose();
   void hotKeyHidesAndBringsBack();
   void hotKeyClosesSecondaryWindows();
-  void showRequestLeavesLockKeys();
   void hotKeyChoiceRegistersAndTakenKeyChecksNothing();
   void numLockItemFollowsHotKey();
   void lockKeyPressedInEntryLine();
@@ -192,16 +191,6 @@ void DesktopTest::hotKeyClosesSecondaryWindows() {
   });
   w.window->RunPrecisionDialog();
   QVERIFY(closed);
-}
-
-void DesktopTest::showRequestLeavesLockKeys() {
-  DesktopWindow w(false, false, QStringLiteral("[SETS]\nHot=144\n"));
-  const int toggles = w.desk.lockKeys->toggles;
-  w.window->Desktop().HotKeyMessage(true);
-  QCOMPARE(w.desk.lockKeys->toggles, toggles);
-  // The NumLock hot key's own press is settled once the key is up: NumLock ends on.
-  w.desk.hotKey->Press();
-  QTRY_VERIFY(w.NumLock());
 }
 
 void DesktopTest::hotKeyChoiceRegistersAndTakenKeyChecksNothing() {
