@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "engine/settings/hot_key.h"
 #include "platform/absence.h"
 
 namespace tallyman::platform {
@@ -15,14 +16,13 @@ class GlobalHotKey {
   virtual bool Available() const = 0;
   // Why it is unavailable, for the menu's tooltip.
   virtual Absence Reason() const = 0;
-  // Grabs the key, given by its Windows virtual-key code as the settings keep it (19 Pause,
-  // 145 ScrollLock, 44 PrintScreen, 144 NumLock), releasing the one held before. False when it
-  // cannot be had: another program owns it, the keyboard lacks it, or the service is unavailable.
+  // Grabs the key, releasing the one held before. False when it cannot be had: another program
+  // owns it, the keyboard lacks it, the code names no key offered, or the service is unavailable.
   // Failing is quiet: the key simply does not work.
-  virtual bool Register(int virtualKey) = 0;
+  virtual bool Register(HotKey key) = 0;
   virtual void Unregister() = 0;
-  // The virtual-key code held now, or 0.
-  virtual int Registered() const = 0;
+  // The key held now, or NoKey.
+  virtual HotKey Registered() const = 0;
   // The trigger the desktop really bound, when it may differ from the chosen key (a desktop
   // portal lets the user pick another); empty when it is the chosen key.
   virtual QString BoundTrigger() const { return {}; }

@@ -11,6 +11,7 @@
 #include "engine/settings/formula_history.h"
 #include "engine/tape/tape.h"
 #include "ui/message_dialogs.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QLineEdit;
@@ -21,7 +22,7 @@ namespace tallyman::ui {
 class CommandSet;
 class RowListView;
 
-class TForm1 : public QDialog {
+class TForm1 : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -29,6 +30,7 @@ class TForm1 : public QDialog {
   TForm1(std::filesystem::path formulaFile, const Locale& locale, const NumberText& numbers, DialogStyle style,
          DialogAnswerer& answers, QWidget* parent);
 
+  CloseRank ClosingRank() const override { return CloseRank::Formula; }
   QLineEdit* EdForm() const { return m_edForm; }
   RowListView* LbForm() const { return m_lbForm; }
   QAction* MDel() const;

@@ -4,9 +4,9 @@ namespace tallyman::ui {
 
 using platform::LockKey;
 
-std::optional<LockKey> LockKeyOf(int virtualKey) {
-  if (virtualKey == kHotKeyNumLock) return LockKey::NumLock;
-  if (virtualKey == kHotKeyScrollLock) return LockKey::ScrollLock;
+std::optional<LockKey> LockKeyOf(HotKey key) {
+  if (key == HotKey::NumLock) return LockKey::NumLock;
+  if (key == HotKey::ScrollLock) return LockKey::ScrollLock;
   return std::nullopt;
 }
 
@@ -27,12 +27,11 @@ void LockKeyPolicy::SetLockKey(LockKey key, bool on) {
   if (m_keys.IsOn(key) != on) m_keys.Toggle(key);
 }
 
-void LockKeyPolicy::ForceLockKeys(int virtualKey, bool processFirst) {
-  const std::optional<LockKey> key = LockKeyOf(virtualKey);
-  if (!key || virtualKey == m_settings.hotKey) return;  // the hot key keeps what its press did
-  if (*key == LockKey::NumLock && !m_settings.numLock) return;
+void LockKeyPolicy::ForceLockKeys(LockKey key, bool processFirst) {
+  if (LockKeyOf(m_settings.hotKey) == key) return;  // the hot key keeps what its press did
+  if (key == LockKey::NumLock && !m_settings.numLock) return;
   if (processFirst && m_processEvents) m_processEvents();
-  SetLockKey(*key, *key == LockKey::NumLock);
+  SetLockKey(key, key == LockKey::NumLock);
 }
 
 bool LockKeyPolicy::HotLockKeyAstray() const {

@@ -21,9 +21,9 @@ class LockKeyPolicy {
   // NumLock switched on since the start goes off again; ScrollLock switched off goes on again.
   void RestoreStart();
 
-  // `ForceLockKeys`: the rule for one key (a virtual-key code; other keys do nothing).
+  // `ForceLockKeys`: the rule for one key.
   // processFirst: the key was just pressed, so its own switch is let through first.
-  void ForceLockKeys(int virtualKey, bool processFirst);
+  void ForceLockKeys(platform::LockKey key, bool processFirst);
 
   // The hot key is NumLock or ScrollLock and its press, once the key is up, has left that lock
   // off its end state (NumLock as the hot key ends on, ScrollLock as the hot key ends off).
@@ -46,7 +46,7 @@ class LockKeyPolicy {
   bool m_scrollLockAtStart = false;
 };
 
-// The lock key with this virtual-key code (144 NumLock, 145 ScrollLock), if it is one.
-std::optional<platform::LockKey> LockKeyOf(int virtualKey);
+// The lock key that is this hot key, if it is one.
+std::optional<platform::LockKey> LockKeyOf(HotKey key);
 
 }  // namespace tallyman::ui

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
   tallyman::ui::ConnectOutsideRequests(window, instance, termination);
   tallyman::ui::StartUpMark("window made");
   tallyman::ui::MarkFirstPaint(window);
-  window.ShowAtStart();
+  window.Desktop().ShowAtStart();
   tallyman::ui::StartUpMark("shown");
   return QApplication::exec();
 }

@@ -206,7 +206,7 @@ void BuildPopupMenus(MainActions& a, QWidget* owner, bool english, const EditTar
   }
 }
 
-void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
+void ApplyMainCaptions(MainActions& a, bool english, HotKey hotKey, bool grabbed) {
   a.commands->Caption(english);
   if (a.edit) a.edit->Caption(english);
   for (const MenuRow& row : kMenus) {
@@ -216,7 +216,7 @@ void ApplyMainCaptions(MainActions& a, bool english, int hotKey, bool grabbed) {
   SetHideCaption(a, english, hotKey, grabbed);
 }
 
-void SetHideCaption(MainActions& a, bool english, int hotKey, bool grabbed) {
+void SetHideCaption(MainActions& a, bool english, HotKey hotKey, bool grabbed) {
   QString caption = Lang(p::kMenuHide, english);
   QAction* checked = nullptr;
   for (const HotKeyItem& item : kHotKeyItems) {

@@ -91,16 +91,16 @@ struct MainActions {
 // The hot keys the menu offers: the key's code, its radio item and the name the hide command
 // shows for it.
 struct HotKeyItem {
-  int key;
+  HotKey key;
   QAction* MainActions::*action;
   const char* caption;
 };
 // clang-format off
 inline constexpr HotKeyItem kHotKeyItems[] = {
-    {kHotKeyPause,       &MainActions::mPause,   " (Pause-Key)"},
-    {kHotKeyScrollLock,  &MainActions::mScroll,  " (Scroll-Key)"},
-    {kHotKeyPrintScreen, &MainActions::mPrnScrn, " (PrnScrn-Key)"},
-    {kHotKeyNumLock,     &MainActions::mHotNum,  " (NumLock-Key)"},
+    {HotKey::Pause,       &MainActions::mPause,   " (Pause-Key)"},
+    {HotKey::ScrollLock,  &MainActions::mScroll,  " (Scroll-Key)"},
+    {HotKey::PrintScreen, &MainActions::mPrnScrn, " (PrnScrn-Key)"},
+    {HotKey::NumLock,     &MainActions::mHotNum,  " (NumLock-Key)"},
 };
 // clang-format on
 
@@ -113,8 +113,8 @@ MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
 void BuildPopupMenus(MainActions& actions, QWidget* owner, bool english, const EditTarget& entry);
 
 // Captions every item of the caption table in the language given.
-void ApplyMainCaptions(MainActions& actions, bool english, int hotKey, bool grabbed);
+void ApplyMainCaptions(MainActions& actions, bool english, HotKey hotKey, bool grabbed);
 // Captions the hide command with the hot key's name and checks the hot key's radio item.
-void SetHideCaption(MainActions& actions, bool english, int hotKey, bool grabbed = true);
+void SetHideCaption(MainActions& actions, bool english, HotKey hotKey, bool grabbed = true);
 
 }  // namespace tallyman::ui

@@ -19,7 +19,6 @@
 #include "engine/settings/settings_file.h"
 #include "engine/tape/spoken_rows.h"
 #include "platform/beep.h"
-#include "ui/lock_key_policy.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_window.h"
 #include "ui/program_icon.h"
@@ -48,13 +47,12 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, QWid
     : FormTallyman(locale, paths, MakeUiServices(), platform::MakeDesktopServices(), parent) {}
 
 FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, UiServices ui,
-                           platform::DesktopServices desktop, QWidget* parent)
+                           platform::DesktopServices services, QWidget* parent)
     : QMainWindow(parent),
       m_locale(WithUsableThousandsSeparator(locale)),
       m_paths(paths),
       m_answers(std::make_shared<AnswersUntilAbsent>(std::move(ui.answers))),
-      m_ui(std::move(ui)),
-      m_desktop(std::move(desktop)) {
+      m_ui(std::move(ui)) {
   m_ui.answers = m_answers;
   StartUpMark("desktop services made");
   setObjectName(QStringLiteral("FormTallyman"));
@@ -75,7 +73,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, UiSe
   m_dateText = TitleDateText(QDate::currentDate(), QLocale::system());
 
   StartUpMark("help page looked up");
-  ConnectDesktop();  // records the lock keys' states before anything can change them
+  ConnectDesktop(std::move(services));  // records the lock keys' states before anything can change them
   StartUpMark("desktop connected");
   m_res = new TFormRes(*m_calc, *this, this);
   m_tim.setInterval(1000);
@@ -101,7 +99,7 @@ FormTallyman::FormTallyman(const Locale& locale, const ProgramPaths& paths, UiSe
 }
 
 FormTallyman::~FormTallyman() {
-  DisconnectDesktop();
+  m_desktop.reset();
   if (m_qtTranslation) QCoreApplication::removeTranslator(m_qtTranslation.get());
   // The models observe the calculator and read its lists: part them before the calculator goes,
   // since the child widgets outlive this destructor's body.
@@ -270,8 +268,8 @@ void FormTallyman::mLangClick() {
 void FormTallyman::ApplyLanguage() {
   ApplyQtTranslation();
   m_calc->SetEnglish(m_settings.english);
-  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey, HotKeyWorks());
-  ApplyDesktopAvailability();
+  ApplyMainCaptions(m_actions, m_settings.english, m_settings.hotKey, m_desktop->HotKeyWorks());
+  m_desktop->LanguageChanged();
   setWindowTitle(Lang(pairs::kCalculator, m_settings.english));
   NameControls();
   update();

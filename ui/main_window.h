@@ -2,7 +2,8 @@
 // The main window: the tape Lb, the entry panel PanTop with S1, Ed and S2, and the menus. It shows
 // the calculator model and forwards input to it; every rule of the tape lives in the model.
 // Menu commands: main_window_commands.cpp; keys, mouse and drag and drop:
-// main_window_input.cpp; start-up settings and shutdown: main_window_settings.cpp.
+// main_window_input.cpp; start-up settings and shutdown: main_window_settings.cpp. The desktop
+// (hot key, tray, lock keys) is the DesktopController's; main_window_desktop.cpp is its side here.
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "engine/text/date_time.h"
 #include "engine/text/number_words.h"
 #include "platform/desktop_services.h"
+#include "ui/desktop_controller.h"
 #include "ui/drag_source.h"
 #include "ui/main_actions.h"
 #include "ui/results_window_host.h"
@@ -33,9 +35,7 @@ class QTranslator;
 namespace tallyman::ui {
 
 class AnswersUntilAbsent;
-class LockKeyPolicy;
 class RowListView;
-class TrayIcon;
 class TFormNote;
 class TFormRes;
 
@@ -62,7 +62,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   bool MenuVisible() const override { return m_settings.menu; }
   bool StaysOnTop() const override;
   int TabDelta() const override { return m_settings.tabDelta; }
-  int HotKey() const { return m_settings.hotKey; }
+  HotKey ChosenHotKey() const { return m_settings.hotKey; }
   const ProgramPaths& Paths() const { return m_paths; }
 
   // The pop-up menus are built on first use, off the start-up path.
@@ -93,9 +93,10 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void SetStayOnTop(bool on);
   void ApplyMenuVisibility();
   void RunEscapeAction();
-  void ChooseHotKey(int hotKey);
-  void RegisterAppHotKey();
-  void OpenNote();  // mNote: the notebook, modal
+  void ChooseHotKey(HotKey key);
+  void HideToTray();
+  void RestoreFromTray();  // the tray menu's Restore
+  void OpenNote();         // mNote: the notebook, modal
   std::unique_ptr<TFormNote> CreateNote();
 
   // The notebook's side of the formula window, set while the notebook is open: its selected text
@@ -114,19 +115,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   int DragPartAt(int x) const;
 
   // --- desktop (main_window_desktop.cpp) ---
-  // The global hot key or a second copy's show request: hides an active calculator, brings a
-  // hidden or inactive one to the front. A show request leaves the lock keys alone.
-  void HotKeyMessage(bool showRequest);
-  // Shows the window, or with "start in the tray" leaves it in the tray.
-  void ShowAtStart();
-  void HideToTray();
-  void RestoreFromTray();  // mpRestore and a left click on the tray icon
-  void CloseSecondaryWindows();
-  void AppAct();  // the program became the active one
-  // One of the program's windows has the keyboard focus.
-  static bool ProgramIsActive();
-  bool FocusIsOurs() const;  // the window system's word where it has one
-  platform::DesktopServices& Desktop() { return m_desktop; }
+  DesktopController& Desktop() { return *m_desktop; }
   // Closes without the closing question (a termination signal, the session ending); the settings
   // and the automatic copy are written as at every close.
   void CloseWithoutQuestion();
@@ -205,20 +194,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void PopupEntryMenu(const QPoint& global);
   EditTarget EntryEditTarget();
   bool CommandLetter(QKeyEvent* event);
-  void ConnectDesktop();
-  void DisconnectDesktop();
-  void ApplyDesktopAvailability();
-  platform::Absence LockKeysAbsence() const;
-  void LockKeyEvent(QObject* watched, QEvent* event);
-  void SettleHotLockKey();
-  void HideMainWindow();  // steps after the secondary windows are closed
-  void ForceNumLockAfterNote();
-  void RestoreLockKeys();
-  bool HotKeyWorks() const;
-  void ShowHotKeyChoice();  // the hot-key radio items and the hide caption
-
-  // How long after a lock hot key's press its lock is checked once more.
-  static constexpr int kLockKeySettleMs = 400;
+  void ConnectDesktop(platform::DesktopServices services);
+  class DesktopSide;  // what the desktop controller asks of the window
 
   Locale m_locale;
   ProgramPaths m_paths;
@@ -239,13 +216,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
   std::shared_ptr<AnswersUntilAbsent> m_answers;
   UiServices m_ui;  // its answers are m_answers
-  platform::DesktopServices m_desktop;
-  std::unique_ptr<LockKeyPolicy> m_lockKeys;
-  TrayIcon* m_tray = nullptr;
-  QObject* m_keyWatcher = nullptr;
-  bool m_hidingToTray = false;
-  bool m_hotKeyRefused = false;    // the last registration failed at once
-  bool m_hotKeyAnswered = false;   // a service that answers later has answered it
+  std::unique_ptr<DesktopHost> m_desktopSide;
+  std::unique_ptr<DesktopController> m_desktop;
   bool m_closeCommand = false;     // the close under way is the program's own, not the window system's
   bool m_askBeforeClosing = true;  // false while closing for a signal or the session's end
   bool m_syncing = false;          // the window itself is writing Ed

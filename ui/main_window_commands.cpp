@@ -246,7 +246,7 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
     HideToTray();
     return;
   }
-  if (m_askBeforeClosing && m_settings.confirm && ProgramIsActive()) {
+  if (m_askBeforeClosing && m_settings.confirm && DesktopController::ProgramIsActive()) {
     const DialogResult answer =
         ShowQuestion(*m_ui.answers, this, Lang(pairs::kCloseProgramQuestion, m_settings.english),
                      DialogKind::Confirmation, kButtonYes | kButtonNo, Style());
@@ -255,7 +255,7 @@ void FormTallyman::closeEvent(QCloseEvent* event) {
       return;
     }
   }
-  RestoreLockKeys();
+  m_desktop->Closing();
   // The automatic copy also takes the last changes, which the timer may not have written yet.
   WriteAutomaticCopy();
   SaveSettingsFile();  // errors are ignored: closing goes on
@@ -280,7 +280,7 @@ void FormTallyman::OpenNote() {
       {[open] { return open->SelectedText(); }, [open](Number value) { open->InsertFormulaResult(value); }});
   note->exec();
   SetFormulaNotebookHook({});
-  ForceNumLockAfterNote();
+  m_desktop->NotebookClosed();
   if (m_ed->isEnabled()) m_ed->setFocus();
 }
 

@@ -98,8 +98,7 @@ void FormTallyman::ApplySettings(Settings settings) {
   }
   m_words->SetNumString(s.hasNumString ? NumStringSection(s.numString) : std::nullopt);
   m_words->SetShortPenny(s.shortPenny);
-  RegisterAppHotKey();
-  ApplyDesktopAvailability();
+  m_desktop->SettingsApplied();
   if (s.stayOnTop) SetStayOnTop(true);
   const int digits = s.digits;
   const int resOut = s.resOut;

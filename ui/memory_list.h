@@ -10,6 +10,7 @@
 #include "engine/tape/state_observer.h"
 #include "engine/tape/tape.h"
 #include "ui/message_dialogs.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QMenu;
@@ -19,7 +20,7 @@ namespace tallyman::ui {
 class CommandSet;
 class RowListView;
 
-class TFormList : public QDialog, private StateObserver {
+class TFormList : public QDialog, public SecondaryWindow, private StateObserver {
   Q_OBJECT
 
  public:
@@ -27,6 +28,7 @@ class TFormList : public QDialog, private StateObserver {
   TFormList(Calculator& calc, const QString& entry, DialogStyle style, DialogAnswerer& answers, QWidget* parent);
   ~TFormList() override;
 
+  CloseRank ClosingRank() const override { return CloseRank::MemoryList; }
   RowListView* LbList() const { return m_lbList; }
   QMenu* Pm() const { return m_pm; }
   QAction* MGetNum() const;

@@ -19,6 +19,7 @@
 #include "engine/text/number_words.h"
 #include "ui/dialog_style.h"
 #include "ui/ui_services.h"
+#include "ui/secondary_window.h"
 
 class QAction;
 class QMenu;
@@ -43,13 +44,14 @@ struct NoteServices {
   UiServices ui;                      // the clock, the questions, and Run's addresses
 };
 
-class TFormNote : public QDialog {
+class TFormNote : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
   TFormNote(NoteServices services, const QFont& mainFont, QWidget* parent = nullptr);
   ~TFormNote() override;
 
+  CloseRank ClosingRank() const override { return CloseRank::Notebook; }
   QPlainTextEdit* M() const { return m_m; }
   QWidget* PanBut() const { return m_panBut; }
 

@@ -4,19 +4,21 @@
 
 #include "engine/core/number_text.h"
 #include "ui/dialog_style.h"
+#include "ui/secondary_window.h"
 
 class QComboBox;
 class QLabel;
 
 namespace tallyman::ui {
 
-class TFormPrec : public QDialog {
+class TFormPrec : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
   // Values of 19 and more become the defaults 8 and 2; negative values become 0.
   TFormPrec(const NumberText& numbers, int digits, int resOut, DialogStyle style, QWidget* parent);
 
+  CloseRank ClosingRank() const override { return CloseRank::Precision; }
   int Digits() const;
   int ResOut() const;
   QComboBox* CbPrec() const { return m_cbPrec; }

@@ -7,6 +7,7 @@
 #include "engine/core/number_text.h"
 #include "ui/dialog_style.h"
 #include "ui/url_label.h"
+#include "ui/secondary_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +15,7 @@ class QPushButton;
 
 namespace tallyman::ui {
 
-class TFormRow : public QDialog {
+class TFormRow : public QDialog, public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -29,6 +30,10 @@ class TFormRow : public QDialog {
   // OK asks `confirm` with the sign and the operand text; the dialog closes when it agrees (it
   // says why not itself). Without one, OK closes the dialog.
   void SetConfirm(std::function<bool(wchar_t sign, const QString& operand)> confirm) { m_confirm = std::move(confirm); }
+
+  CloseRank ClosingRank() const override { return CloseRank::RowDialog; }
+  // Its operand is a number like the entry line's, and its lock keys act as in the main window.
+  bool HoldsLockKeys() const override { return true; }
 
   wchar_t Sign() const;
   QString OperandText() const;

@@ -42,7 +42,7 @@ bool ClaimOnlyCopy(const ProgramPaths& paths, platform::SingleInstance& instance
 void ConnectOutsideRequests(FormTallyman& window, platform::SingleInstance& instance,
                             platform::TerminationSignals& termination) {
   QObject::connect(&instance, &platform::SingleInstance::ShowRequested, &window,
-                   [&window] { window.HotKeyMessage(true); });
+                   [&window] { window.Desktop().HotKeyMessage(true); });
   // The option acts at once: later copies are turned away from now on, or no longer.
   QObject::connect(window.Actions().mOnlyOne, &QAction::toggled, &instance, [&instance](bool on) {
     if (!on) {

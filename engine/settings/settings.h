@@ -8,6 +8,7 @@
 
 #include "engine/core/memory_slot.h"
 #include "engine/core/text.h"
+#include "engine/settings/hot_key.h"
 
 namespace tallyman {
 
@@ -25,11 +26,6 @@ enum class EscapeAction { Close = 0, HideToTray = 1, UndoEntry = 2, ClearEntry =
 
 // Windows-style colour value of the FONT section: the system colour "window text".
 inline constexpr int kWindowTextColor = -2147483640;  // 0x80000008
-// Virtual-key codes of the hot keys the menu offers.
-inline constexpr int kHotKeyPause = 19;
-inline constexpr int kHotKeyScrollLock = 145;
-inline constexpr int kHotKeyPrintScreen = 44;
-inline constexpr int kHotKeyNumLock = 144;
 
 struct FontSettings {
   Text name;    // "Arial"
@@ -54,7 +50,7 @@ struct Settings {
   bool confirm;         // Confirm: ask before closing
   bool hideOnMin;       // HideOnMin
   bool english;         // Lang: false Russian, true English
-  int hotKey;           // Hot: virtual-key code, 19 Pause
+  HotKey hotKey;        // Hot: virtual-key code, 19 Pause
   bool numLock;         // NumLock: hold NumLock on
   bool maxNote;         // MaxNote: notebook opens maximized
   bool keysNote;        // KeysNote: notebook's key button down

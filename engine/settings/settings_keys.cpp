@@ -101,7 +101,9 @@ constexpr std::array kKeys = {
     Boolean(kSets, L"HideOnMin", false, {TALLYMAN_BOOL(hideOnMin)}),
     Boolean(kSets, L"Lang", false, {TALLYMAN_BOOL(english)}),
     // Any virtual-key code is kept (65 registers "A"); a negative or impossible one is forgotten.
-    Integer(kSets, L"Hot", kHotKeyPause, 0, 255, OutOfRange::UseDefault, {TALLYMAN_INT(hotKey)}),
+    Integer(kSets, L"Hot", static_cast<int>(HotKey::Pause), 0, 255, OutOfRange::UseDefault,
+            {.get = [](const Settings& s) { return static_cast<int>(s.hotKey); },
+             .set = [](Settings& s, int v) { s.hotKey = static_cast<HotKey>(v); }}),
     Boolean(kSets, L"NumLock", true, {TALLYMAN_BOOL(numLock)}),
     Boolean(kSets, L"MaxNote", false, {TALLYMAN_BOOL(maxNote)}),
     Boolean(kSets, L"KeysNote", false, {TALLYMAN_BOOL(keysNote)}),

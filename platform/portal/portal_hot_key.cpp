@@ -71,11 +71,11 @@ void PortalHotKey::ProbeLater() {
     answer->deleteLater();
     m_probing = false;
     if (answer->isError()) {
-      m_key = 0;  // a key chosen meanwhile cannot be had
+      m_key = HotKey::NoKey;  // a key chosen meanwhile cannot be had
       return;
     }
     BecomeAvailable();
-    if (m_key != 0) CreateSession();
+    if (m_key != HotKey::NoKey) CreateSession();
     Changed();
   });
 }
@@ -88,19 +88,19 @@ void PortalHotKey::BecomeAvailable() {
                 SLOT(OnShortcutsChanged(QDBusMessage)));
 }
 
-bool PortalHotKey::Register(int virtualKey) {
-  if (TriggerForKey(virtualKey).isEmpty() || !(m_available || m_probing)) return false;
+bool PortalHotKey::Register(HotKey key) {
+  if (TriggerForKey(key).isEmpty() || !(m_available || m_probing)) return false;
   // The same key again: keep the binding, or the request on its way, rather than ask the user anew.
-  if (virtualKey == m_key && (m_bound || !m_request.isEmpty() || m_probing)) return true;
+  if (key == m_key && (m_bound || !m_request.isEmpty() || m_probing)) return true;
   Release();
-  m_key = virtualKey;
+  m_key = key;
   if (m_available) CreateSession();
   return true;
 }
 
 void PortalHotKey::Unregister() {
   Release();
-  m_key = 0;
+  m_key = HotKey::NoKey;
 }
 
 QString PortalHotKey::BoundTrigger() const {

@@ -35,11 +35,11 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   Absence Reason() const override { return m_available ? Absence::kNone : Absence::kNoPortal; }
   // True when the request went out (or waits for a portal that is slow to answer the first
   // question); the portal's answer decides whether the key is then held.
-  bool Register(int virtualKey) override;
+  bool Register(HotKey key) override;
   void Unregister() override;
-  // The chosen key once the portal has bound it, or 0; 0 too while the desktop's settings leave the
-  // shortcut without a key.
-  int Registered() const override { return m_bound && !m_unassigned ? m_key : 0; }
+  // The chosen key once the portal has bound it, or NoKey; NoKey too while the desktop's settings
+  // leave the shortcut without a key.
+  HotKey Registered() const override { return m_bound && !m_unassigned ? m_key : HotKey::NoKey; }
   // The portal's description of the bound trigger when it names another key than the chosen one.
   QString BoundTrigger() const override;
   void SetPressedHandler(std::function<void()> handler) override { m_pressed = std::move(handler); }
@@ -73,8 +73,8 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
   QDBusConnection m_bus;
   QString m_description;
   bool m_available = false;
-  bool m_probing = false;  // the first question is still unanswered
-  int m_key = 0;           // the chosen key, bound or not yet
+  bool m_probing = false;        // the first question is still unanswered
+  HotKey m_key = HotKey::NoKey;  // the chosen key, bound or not yet
   bool m_bound = false;
   QString m_trigger;          // the portal's trigger_description of the bound shortcut
   bool m_unassigned = false;  // the desktop's settings took the key away; the session stays open

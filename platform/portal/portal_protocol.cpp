@@ -5,8 +5,6 @@
 #include <QRandomGenerator>
 #include <atomic>
 
-#include "engine/settings/settings.h"
-
 namespace tallyman::platform::portal {
 
 QDBusArgument& operator<<(QDBusArgument& argument, const Shortcut& shortcut) {
@@ -28,23 +26,23 @@ void RegisterTypes() {
   qDBusRegisterMetaType<ShortcutList>();
 }
 
-QString TriggerForKey(int virtualKey) {
-  switch (virtualKey) {
-    case kHotKeyPause:
+QString TriggerForKey(HotKey key) {
+  switch (key) {
+    case HotKey::Pause:
       return QStringLiteral("Pause");
-    case kHotKeyScrollLock:
+    case HotKey::ScrollLock:
       return QStringLiteral("Scroll_Lock");
-    case kHotKeyPrintScreen:
+    case HotKey::PrintScreen:
       return QStringLiteral("Print");
-    case kHotKeyNumLock:
+    case HotKey::NumLock:
       return QStringLiteral("Num_Lock");
     default:
       return {};
   }
 }
 
-QString SessionTokenForKey(int virtualKey) {
-  const QString trigger = TriggerForKey(virtualKey);
+QString SessionTokenForKey(HotKey key) {
+  const QString trigger = TriggerForKey(key);
   return trigger.isEmpty() ? QString() : QStringLiteral("tallyman_") + trigger.toLower();
 }
 

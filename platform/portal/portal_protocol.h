@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "engine/settings/hot_key.h"
+
 class QDBusConnection;
 
 namespace tallyman::platform::portal {
@@ -33,9 +35,9 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Shortcut& shortcu
 // Makes the shortcut list known to QtDBus, so it can be sent; safe to call more than once.
 void RegisterTypes();
 
-// The trigger, in the key names of the freedesktop shortcuts format, for a hot key's virtual-key
-// code: 19 "Pause", 145 "Scroll_Lock", 44 "Print", 144 "Num_Lock"; empty for any other code.
-QString TriggerForKey(int virtualKey);
+// The trigger, in the key names of the freedesktop shortcuts format, for a hot key: "Pause",
+// "Scroll_Lock", "Print", "Num_Lock"; empty for NoKey or a code that names no key offered.
+QString TriggerForKey(HotKey key);
 
 // Whether a trigger description the portal reports names `trigger` itself, in the key names' own
 // spelling or in Qt's as KDE reports them ("ScrollLock", "Scroll Lock" and "scroll_lock" name
@@ -46,7 +48,7 @@ bool NamesTrigger(const QString& description, const QString& trigger);
 // the shortcut after it and keeps the key with that entry after the session ends, so a new token
 // for a key an old entry still holds would leave the key dead; with the same token KDE also gives
 // back the key the user chose for the entry. Empty for a code without a trigger.
-QString SessionTokenForKey(int virtualKey);
+QString SessionTokenForKey(HotKey key);
 
 // Where the portal puts the Request object of a call made with `handle_token` set to `token`:
 // /org/freedesktop/portal/desktop/request/SENDER/TOKEN, SENDER being the caller's unique name

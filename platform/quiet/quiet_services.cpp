@@ -12,9 +12,9 @@ class QuietHotKey final : public GlobalHotKey {
   explicit QuietHotKey(Absence reason) : m_reason(reason) {}
   bool Available() const override { return false; }
   Absence Reason() const override { return m_reason; }
-  bool Register(int) override { return false; }
+  bool Register(HotKey) override { return false; }
   void Unregister() override {}
-  int Registered() const override { return 0; }
+  HotKey Registered() const override { return HotKey::NoKey; }
   void SetPressedHandler(std::function<void()>) override {}
 
  private:

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/settings/settings.h"
 #include "platform/x11/x11_keyboard_map.h"
 
 // X11 after Qt: its macros clash with Qt names.
@@ -13,15 +12,15 @@
 namespace tallyman::platform {
 namespace {
 
-xcb_keysym_t KeysymOfVirtualKey(int virtualKey) {
-  switch (virtualKey) {
-    case kHotKeyPause:
+xcb_keysym_t KeysymOfHotKey(HotKey key) {
+  switch (key) {
+    case HotKey::Pause:
       return XK_Pause;
-    case kHotKeyScrollLock:
+    case HotKey::ScrollLock:
       return XK_Scroll_Lock;
-    case kHotKeyPrintScreen:
+    case HotKey::PrintScreen:
       return XK_Print;
-    case kHotKeyNumLock:
+    case HotKey::NumLock:
       return XK_Num_Lock;
     default:
       return 0;
@@ -58,10 +57,10 @@ X11HotKey::~X11HotKey() {
   if (QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
-bool X11HotKey::Register(int virtualKey) {
+bool X11HotKey::Register(HotKey key) {
   Unregister();
   const X11KeyboardMap map = X11KeyboardMap::Read(m_x11.connection);
-  const std::vector<xcb_keycode_t> keycodes = map.KeycodesOf(KeysymOfVirtualKey(virtualKey));
+  const std::vector<xcb_keycode_t> keycodes = map.KeycodesOf(KeysymOfHotKey(key));
   if (keycodes.empty()) return false;
 
   // Owner events off: the press goes to the root window even while one of our windows has the
@@ -90,7 +89,7 @@ bool X11HotKey::Register(int virtualKey) {
     return false;
   }
   m_grabs = std::move(held);
-  m_virtualKey = virtualKey;
+  m_key = key;
   m_keyDown = false;
   return true;
 }
@@ -98,7 +97,7 @@ bool X11HotKey::Register(int virtualKey) {
 void X11HotKey::Unregister() {
   Ungrab(m_grabs);
   m_grabs.clear();
-  m_virtualKey = 0;
+  m_key = HotKey::NoKey;
   m_keyDown = false;
 }
 

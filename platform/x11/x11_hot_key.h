@@ -21,9 +21,9 @@ class X11HotKey final : public GlobalHotKey, public QAbstractNativeEventFilter {
 
   bool Available() const override { return true; }
   Absence Reason() const override { return Absence::kNone; }
-  bool Register(int virtualKey) override;
+  bool Register(HotKey key) override;
   void Unregister() override;
-  int Registered() const override { return m_virtualKey; }
+  HotKey Registered() const override { return m_key; }
   void SetPressedHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -41,7 +41,7 @@ class X11HotKey final : public GlobalHotKey, public QAbstractNativeEventFilter {
   std::shared_ptr<X11UserTime> m_pressTime;
   std::function<void()> m_handler;
   QObject m_context;  // queues the handler's calls and drops them once this object is gone
-  int m_virtualKey = 0;
+  HotKey m_key = HotKey::NoKey;
   std::vector<Grab> m_grabs;
   bool m_keyDown = false;             // until its release, further presses are auto-repeat
   xcb_timestamp_t m_lastRelease = 0;  // X's plain auto-repeat sends release and press at one time

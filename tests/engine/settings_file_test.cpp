@@ -48,7 +48,7 @@ TEST(SettingsDefaults, FirstStartWithoutFile) {
   EXPECT_EQ(s.font.color, kWindowTextColor);
   EXPECT_EQ(s.digits, 8);
   EXPECT_EQ(s.resOut, 4);
-  EXPECT_EQ(s.hotKey, kHotKeyPause);
+  EXPECT_EQ(s.hotKey, HotKey::Pause);
   EXPECT_TRUE(s.numLock);
   EXPECT_TRUE(s.confirm);
   EXPECT_TRUE(s.menu);
@@ -266,10 +266,10 @@ TEST(SettingsRead, DamagedValuesAreClampedOrForgotten) {
       {"[SETS]\nResOut=-1", [](const Settings& s) { return s.resOut; }, 0},
       {"[SETS]\nResOut=19", [](const Settings& s) { return s.resOut; }, 2},
       {"[SETS]\nResOut=18", [](const Settings& s) { return s.resOut; }, 18},
-      {"[SETS]\nHot=-5", [](const Settings& s) { return s.hotKey; }, kHotKeyPause},
-      {"[SETS]\nHot=65", [](const Settings& s) { return s.hotKey; }, 65},
-      {"[SETS]\nHot=145", [](const Settings& s) { return s.hotKey; }, kHotKeyScrollLock},
-      {"[SETS]\nHot=70000", [](const Settings& s) { return s.hotKey; }, kHotKeyPause},
+      {"[SETS]\nHot=-5", [](const Settings& s) { return static_cast<int>(s.hotKey); }, 19},
+      {"[SETS]\nHot=65", [](const Settings& s) { return static_cast<int>(s.hotKey); }, 65},
+      {"[SETS]\nHot=145", [](const Settings& s) { return static_cast<int>(s.hotKey); }, 145},
+      {"[SETS]\nHot=70000", [](const Settings& s) { return static_cast<int>(s.hotKey); }, 19},
       {"[FONT]\nCharSet=300", [](const Settings& s) { return s.font.charSet; }, 1},
       {"[FONT]\nCharSet=204", [](const Settings& s) { return s.font.charSet; }, 204},
       {"[FONT]\nSize=-19", [](const Settings& s) { return s.font.size; }, 14},

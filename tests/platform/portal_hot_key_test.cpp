@@ -15,6 +15,7 @@
 #include "platform/portal/portal_protocol.h"
 
 using namespace tallyman::platform;
+using tallyman::HotKey;
 
 namespace {
 
@@ -98,25 +99,25 @@ class PortalHotKeyTest : public QObject {
   }
 
   void eachKeyHasASessionTokenOfItsOwn() {
-    const QList<int> keys{19, 145, 44, 144};
+    const QList<HotKey> keys{HotKey::Pause, HotKey::ScrollLock, HotKey::PrintScreen, HotKey::NumLock};
     QStringList tokens;
-    for (int key : keys) tokens << portal::SessionTokenForKey(key);
+    for (HotKey key : keys) tokens << portal::SessionTokenForKey(key);
     QCOMPARE(tokens, (QStringList{"tallyman_pause", "tallyman_scroll_lock", "tallyman_print", "tallyman_num_lock"}));
-    QCOMPARE(portal::SessionTokenForKey(27), QString());
+    QCOMPARE(portal::SessionTokenForKey(HotKey{27}), QString());
   }
 
   void keysTheMenuDoesNotOfferAreRefused_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("none") << 0;
-    QTest::newRow("Escape") << 27;
-    QTest::newRow("F1") << 112;
+    QTest::addColumn<HotKey>("key");
+    QTest::newRow("none") << HotKey::NoKey;
+    QTest::newRow("Escape") << HotKey{27};
+    QTest::newRow("F1") << HotKey{112};
   }
 
   void keysTheMenuDoesNotOfferAreRefused() {
-    QFETCH(int, key);
+    QFETCH(HotKey, key);
     WatchedKey watched;
     QVERIFY(!watched.key.Register(key));
-    QCOMPARE(watched.key.Registered(), 0);
+    QCOMPARE(watched.key.Registered(), HotKey::NoKey);
     QCOMPARE(PortalLog(), QStringList());
   }
 
@@ -127,17 +128,17 @@ class PortalHotKeyTest : public QObject {
     QTest::addColumn<uint>("response");
     QTest::addColumn<bool>("triggerInAnswer");
     QTest::addColumn<bool>("declined");
-    QTest::addColumn<int>("registered");
+    QTest::addColumn<HotKey>("registered");
     QTest::addColumn<QString>("boundTrigger");
     QTest::addColumn<bool>("listed");
     // clang-format off
-    QTest::newRow("bound by CreateSession only") << true << true << "" << 0u << true << false << 19 << "" << false;
-    QTest::newRow("bound by BindShortcuts only") << false << false << "" << 0u << true << false << 19 << "" << false;
-    QTest::newRow("bound by neither") << false << true << "" << 0u << true << false << 0 << "" << false;
-    QTest::newRow("trigger only in the list") << true << false << "Ctrl+Alt+K" << 0u << false << false << 19 << "Ctrl+Alt+K" << true;
-    QTest::newRow("user cancelled") << false << false << "" << 1u << true << false << 0 << "" << false;
-    QTest::newRow("portal failed") << true << false << "" << 2u << true << false << 0 << "" << false;
-    QTest::newRow("user bound nothing") << false << false << "" << 0u << true << true << 0 << "" << false;
+    QTest::newRow("bound by CreateSession only") << true << true << "" << 0u << true << false << HotKey::Pause << "" << false;
+    QTest::newRow("bound by BindShortcuts only") << false << false << "" << 0u << true << false << HotKey::Pause << "" << false;
+    QTest::newRow("bound by neither") << false << true << "" << 0u << true << false << HotKey::NoKey << "" << false;
+    QTest::newRow("trigger only in the list") << true << false << "Ctrl+Alt+K" << 0u << false << false << HotKey::Pause << "Ctrl+Alt+K" << true;
+    QTest::newRow("user cancelled") << false << false << "" << 1u << true << false << HotKey::NoKey << "" << false;
+    QTest::newRow("portal failed") << true << false << "" << 2u << true << false << HotKey::NoKey << "" << false;
+    QTest::newRow("user bound nothing") << false << false << "" << 0u << true << true << HotKey::NoKey << "" << false;
     // clang-format on
   }
 
@@ -148,14 +149,14 @@ class PortalHotKeyTest : public QObject {
     QFETCH(uint, response);
     QFETCH(bool, triggerInAnswer);
     QFETCH(bool, declined);
-    QFETCH(int, registered);
+    QFETCH(HotKey, registered);
     QFETCH(QString, boundTrigger);
     QFETCH(bool, listed);
     Control(QStringLiteral("SetBindingCalls"), {createBinds, bindIgnored});
     Control(QStringLiteral("SetBindAnswer"), {answerTrigger, response, triggerInAnswer});
     Control(QStringLiteral("SetDecline"), {declined});
     WatchedKey watched;
-    QVERIFY(watched.key.Register(19));
+    QVERIFY(watched.key.Register(HotKey::Pause));
     QTRY_VERIFY(watched.changes >= 1);
     QCOMPARE(watched.key.Registered(), registered);
     QCOMPARE(watched.key.BoundTrigger(), boundTrigger);
@@ -170,18 +171,18 @@ class PortalHotKeyTest : public QObject {
 
   void anotherKeyOpensANewSession() {
     auto watched = std::make_unique<WatchedKey>();
-    QVERIFY(watched->key.Register(19));
-    QTRY_COMPARE(watched->key.Registered(), 19);
-    QVERIFY(watched->key.Register(145));
-    QCOMPARE(watched->key.Registered(), 0);  // until the portal has bound the new key
-    QTRY_COMPARE(watched->key.Registered(), 145);
+    QVERIFY(watched->key.Register(HotKey::Pause));
+    QTRY_COMPARE(watched->key.Registered(), HotKey::Pause);
+    QVERIFY(watched->key.Register(HotKey::ScrollLock));
+    QCOMPARE(watched->key.Registered(), HotKey::NoKey);  // until the portal has bound the new key
+    QTRY_COMPARE(watched->key.Registered(), HotKey::ScrollLock);
     QCOMPARE(PortalLog(),
              (QStringList{CreateLine(1, "tallyman_pause"), BoundLine("CreateSession", 1, "Pause"), IgnoredBindLine(1),
                           QStringLiteral("CloseSession 1"), CreateLine(2, "tallyman_scroll_lock"),
                           BoundLine("CreateSession", 2, "Scroll_Lock"), IgnoredBindLine(2)}));
     // The same key again keeps its binding rather than asking the user anew.
-    QVERIFY(watched->key.Register(145));
-    QCOMPARE(watched->key.Registered(), 145);
+    QVERIFY(watched->key.Register(HotKey::ScrollLock));
+    QCOMPARE(watched->key.Registered(), HotKey::ScrollLock);
     QCOMPARE(PortalLog().size(), 7);
     // The program ending closes the session too.
     watched.reset();
@@ -191,9 +192,9 @@ class PortalHotKeyTest : public QObject {
   void aKeyChosenWhileThePortalAsksClosesTheQuestion() {
     Control(QStringLiteral("SetAnswerDelay"), {300u});
     WatchedKey watched;
-    QVERIFY(watched.key.Register(19));
-    QVERIFY(watched.key.Register(144));  // while the portal still asks about the first
-    QTRY_COMPARE(watched.key.Registered(), 144);
+    QVERIFY(watched.key.Register(HotKey::Pause));
+    QVERIFY(watched.key.Register(HotKey::NumLock));  // while the portal still asks about the first
+    QTRY_COMPARE(watched.key.Registered(), HotKey::NumLock);
     // The portal created the first session before its answer was given up: it is closed too.
     QCOMPARE(PortalLog(), (QStringList{CreateLine(1, "tallyman_pause"), BoundLine("CreateSession", 1, "Pause"),
                                        QStringLiteral("CloseRequest"), QStringLiteral("CloseSession 1"),
@@ -203,37 +204,37 @@ class PortalHotKeyTest : public QObject {
 
   void activatedPressesTheKeyOfItsOwnSessionOnly() {
     WatchedKey watched;
-    QVERIFY(watched.key.Register(19));
-    QTRY_COMPARE(watched.key.Registered(), 19);
+    QVERIFY(watched.key.Register(HotKey::Pause));
+    QTRY_COMPARE(watched.key.Registered(), HotKey::Pause);
     // Signals arrive in order: once the last counts, the ones before it were seen and ignored. Each
     // Activated comes with a Deactivated, which is no second press.
     Control(QStringLiteral("EmitActivated"), {1u, QStringLiteral("another")});
     Control(QStringLiteral("EmitActivated"), {1u, QStringLiteral("toggle")});
     QTRY_COMPARE(watched.presses, 1);
 
-    QVERIFY(watched.key.Register(145));
-    QTRY_COMPARE(watched.key.Registered(), 145);
+    QVERIFY(watched.key.Register(HotKey::ScrollLock));
+    QTRY_COMPARE(watched.key.Registered(), HotKey::ScrollLock);
     Control(QStringLiteral("EmitActivated"), {1u, QStringLiteral("toggle")});  // the closed session
     Control(QStringLiteral("EmitActivated"), {2u, QStringLiteral("toggle")});
     QTRY_COMPARE(watched.presses, 2);
 
     watched.key.Unregister();
-    QCOMPARE(watched.key.Registered(), 0);
+    QCOMPARE(watched.key.Registered(), HotKey::NoKey);
     QCOMPARE(PortalLog().last(), QStringLiteral("CloseSession 2"));
     Control(QStringLiteral("EmitActivated"), {2u, QStringLiteral("toggle")});
-    QVERIFY(watched.key.Register(19));
-    QTRY_COMPARE(watched.key.Registered(), 19);
+    QVERIFY(watched.key.Register(HotKey::Pause));
+    QTRY_COMPARE(watched.key.Registered(), HotKey::Pause);
     Control(QStringLiteral("EmitActivated"), {3u, QStringLiteral("toggle")});
     QTRY_COMPARE(watched.presses, 3);
   }
 
   void aSessionThePortalEndsDropsTheKey() {
     WatchedKey watched;
-    QVERIFY(watched.key.Register(19));
-    QTRY_COMPARE(watched.key.Registered(), 19);
+    QVERIFY(watched.key.Register(HotKey::Pause));
+    QTRY_COMPARE(watched.key.Registered(), HotKey::Pause);
     const int changes = watched.changes;
     Control(QStringLiteral("EndSession"), {1u});
-    QTRY_COMPARE(watched.key.Registered(), 0);
+    QTRY_COMPARE(watched.key.Registered(), HotKey::NoKey);
     QCOMPARE(watched.changes, changes + 1);
     QVERIFY(!PortalLog().contains(QStringLiteral("CloseSession 1")));  // nothing left to close
   }
@@ -255,8 +256,8 @@ class PortalHotKeyTest : public QObject {
     PortalHotKey key(connected ? Bus() : QDBusConnection(QStringLiteral("never connected")), kDescription);
     QVERIFY(!key.Available());
     QCOMPARE(key.Reason(), Absence::kNoPortal);
-    QVERIFY(!key.Register(19));
-    QCOMPARE(key.Registered(), 0);
+    QVERIFY(!key.Register(HotKey::Pause));
+    QCOMPARE(key.Registered(), HotKey::NoKey);
   }
 
   void aHungPortalHoldsNothingUpAndCountsWhenItAnswers() {
@@ -271,9 +272,9 @@ class PortalHotKeyTest : public QObject {
     WatchedKey watched;
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!watched.key.Available());
-    QVERIFY(watched.key.Register(19));  // kept until the portal answers
+    QVERIFY(watched.key.Register(HotKey::Pause));  // kept until the portal answers
     QTRY_VERIFY_WITH_TIMEOUT(watched.key.Available(), 10000);
-    QTRY_COMPARE(watched.key.Registered(), 19);
+    QTRY_COMPARE(watched.key.Registered(), HotKey::Pause);
   }
 
   void waylandSessionWithoutPortal() {

@@ -90,10 +90,10 @@ class PortalSignals : public QObject {
   }
 };
 
-// The kglobalaccel entry of the program's shortcut for `virtualKey` gets the Qt key code `qtKey`,
+// The kglobalaccel entry of the program's shortcut for `key` gets the Qt key code `qtKey`,
 // as the desktop's shortcut settings do.
-bool SetKeyInDesktopSettings(int virtualKey, int qtKey) {
-  const QString component = portal::SessionTokenForKey(virtualKey);
+bool SetKeyInDesktopSettings(HotKey key, int qtKey) {
+  const QString component = portal::SessionTokenForKey(key);
   QDBusMessage call =
       QDBusMessage::createMethodCall(QStringLiteral("org.kde.kglobalaccel"), QStringLiteral("/kglobalaccel"),
                                      QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"));
@@ -104,14 +104,14 @@ bool SetKeyInDesktopSettings(int virtualKey, int qtKey) {
   return answer.type() == QDBusMessage::ReplyMessage;
 }
 
-// Binds `virtualKey` and waits for a press, telling the parent process on stdout.
-int BindOnce(int virtualKey) {
+// Binds `key` and waits for a press, telling the parent process on stdout.
+int BindOnce(HotKey key) {
   WatchedKey watched;
-  if (!watched.key.Register(virtualKey)) return 2;
+  if (!watched.key.Register(key)) return 2;
   QElapsedTimer clock;
   clock.start();
-  while (watched.key.Registered() != virtualKey && clock.elapsed() < kBindLimitMs) QTest::qWait(10);
-  if (watched.key.Registered() != virtualKey) return 3;
+  while (watched.key.Registered() != key && clock.elapsed() < kBindLimitMs) QTest::qWait(10);
+  if (watched.key.Registered() != key) return 3;
   std::printf("bound\n");
   std::fflush(stdout);
   while (watched.presses == 0 && clock.elapsed() < 30000) QTest::qWait(10);
@@ -126,14 +126,14 @@ class PortalRealTest : public QObject {
   Q_OBJECT
 
  private:
-  // Binds `virtualKey` with a fresh hot key and presses `keyName` until the handler has it.
-  void BindAndPress(WatchedKey& watched, int virtualKey, const QString& keyName) {
+  // Binds `key` with a fresh hot key and presses `keyName` until the handler has it.
+  void BindAndPress(WatchedKey& watched, HotKey key, const QString& keyName) {
     QElapsedTimer clock;
     clock.start();
     QVERIFY(watched.key.Available());
-    QVERIFY(watched.key.Register(virtualKey));
-    while (watched.key.Registered() != virtualKey && clock.elapsed() < kBindLimitMs) QTest::qWait(2);
-    QCOMPARE(watched.key.Registered(), virtualKey);
+    QVERIFY(watched.key.Register(key));
+    while (watched.key.Registered() != key && clock.elapsed() < kBindLimitMs) QTest::qWait(2);
+    QCOMPARE(watched.key.Registered(), key);
     const qint64 bindMs = clock.elapsed();
     // The desktop describes the key in its own spelling ("ScrollLock"): still the chosen one.
     QCOMPARE(watched.key.BoundTrigger(), QString());
@@ -162,16 +162,16 @@ class PortalRealTest : public QObject {
   }
 
   void eachKeyBindsAndItsPressArrivesOnce_data() {
-    QTest::addColumn<int>("key");
+    QTest::addColumn<HotKey>("key");
     QTest::addColumn<QString>("keyName");
-    QTest::newRow("Pause") << 19 << "Pause";
-    QTest::newRow("ScrollLock") << 145 << "Scroll_Lock";
-    QTest::newRow("PrintScreen") << 44 << "Print";
-    QTest::newRow("NumLock") << 144 << "Num_Lock";
+    QTest::newRow("Pause") << HotKey::Pause << "Pause";
+    QTest::newRow("ScrollLock") << HotKey::ScrollLock << "Scroll_Lock";
+    QTest::newRow("PrintScreen") << HotKey::PrintScreen << "Print";
+    QTest::newRow("NumLock") << HotKey::NumLock << "Num_Lock";
   }
 
   void eachKeyBindsAndItsPressArrivesOnce() {
-    QFETCH(int, key);
+    QFETCH(HotKey, key);
     QFETCH(QString, keyName);
     PortalSignals portal;
     WatchedKey watched;
@@ -184,7 +184,7 @@ class PortalRealTest : public QObject {
 
   void aSecondStartBindsTheSameKey() {
     auto first = std::make_unique<WatchedKey>();
-    BindAndPress(*first, 19, QStringLiteral("Pause"));
+    BindAndPress(*first, HotKey::Pause, QStringLiteral("Pause"));
     first.reset();  // the first start ends
 
     QProcess second;
@@ -203,14 +203,14 @@ class PortalRealTest : public QObject {
     QCOMPARE(second.exitCode(), 0);
 
     WatchedKey third;
-    BindAndPress(third, 19, QStringLiteral("Pause"));
+    BindAndPress(third, HotKey::Pause, QStringLiteral("Pause"));
   }
 
   void switchingKeysAndBackKeepsTheKeyAlive() {
     PortalSignals portal;
     WatchedKey watched;
-    BindAndPress(watched, 19, QStringLiteral("Pause"));
-    BindAndPress(watched, 145, QStringLiteral("Scroll_Lock"));
+    BindAndPress(watched, HotKey::Pause, QStringLiteral("Pause"));
+    BindAndPress(watched, HotKey::ScrollLock, QStringLiteral("Scroll_Lock"));
     // The key given up fires nothing: kglobalaccel handles presses in order, so once Scroll Lock's
     // press has come, one of Pause's would have come before it.
     portal.seen.clear();
@@ -219,7 +219,7 @@ class PortalRealTest : public QObject {
     QVERIFY(PressKey(QStringLiteral("Scroll_Lock")));
     QTRY_COMPARE(watched.presses, presses + 1);
     QCOMPARE(portal.Count(QStringLiteral("Activated")), 1);
-    BindAndPress(watched, 19, QStringLiteral("Pause"));
+    BindAndPress(watched, HotKey::Pause, QStringLiteral("Pause"));
   }
 
   void aKeyChangedInTheDesktopShowsInTheMenu() {
@@ -227,13 +227,13 @@ class PortalRealTest : public QObject {
     auto window = std::make_unique<ui::FormTallyman>(Locale::English(), folder.Paths(), ui::MakeUiServices(),
                                                      MakeWaylandServices(Bus()));
     QMenu* menu = window->Actions().mHot;
-    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 19, kBindLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().Services().hotKey->Registered(), HotKey::Pause, kBindLimitMs);
     const QString title = menu->title();
     QVERIFY2(!title.contains(QLatin1Char('(')), qPrintable(title));
     const QString changed = title + QStringLiteral(" (Ctrl+Alt+K)");
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(SetKeyInDesktopSettings(19, QKeyCombination(Qt::CTRL | Qt::ALT, Qt::Key_K).toCombined()));
+    QVERIFY(SetKeyInDesktopSettings(HotKey::Pause, QKeyCombination(Qt::CTRL | Qt::ALT, Qt::Key_K).toCombined()));
     QTRY_COMPARE_WITH_TIMEOUT(menu->title(), changed, 10000);
     qInfo("the desktop's new key showed in the menu after %lld ms", clock.elapsed());
 
@@ -244,13 +244,13 @@ class PortalRealTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(window->Actions().mHot->title(), changed, kBindLimitMs);
 
     // A key removed in the desktop's settings is no key: the menu shows none as working.
-    QVERIFY(SetKeyInDesktopSettings(19, 0));
-    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 0, 10000);
+    QVERIFY(SetKeyInDesktopSettings(HotKey::Pause, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().Services().hotKey->Registered(), HotKey::NoKey, 10000);
     QCOMPARE(window->Actions().mHot->title(), title);
     QVERIFY(!window->Actions().hotKeys->checkedAction());
 
-    QVERIFY(SetKeyInDesktopSettings(19, Qt::Key_Pause));
-    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().hotKey->Registered(), 19, 10000);
+    QVERIFY(SetKeyInDesktopSettings(HotKey::Pause, Qt::Key_Pause));
+    QTRY_COMPARE_WITH_TIMEOUT(window->Desktop().Services().hotKey->Registered(), HotKey::Pause, 10000);
     QCOMPARE(window->Actions().mHot->title(), title);
     QVERIFY(window->Actions().hotKeys->checkedAction());
   }
@@ -258,7 +258,7 @@ class PortalRealTest : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc == 3 && qstrcmp(argv[1], "--bind-once") == 0) return BindOnce(QByteArray(argv[2]).toInt());
+  if (argc == 3 && qstrcmp(argv[1], "--bind-once") == 0) return BindOnce(HotKey{QByteArray(argv[2]).toInt()});
   PortalRealTest test;
   return QTest::qExec(&test, argc, argv);
 }

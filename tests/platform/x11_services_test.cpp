@@ -119,22 +119,22 @@ class X11ServicesTest : public QObject {
   }
 
   void hotKeyPressCallsHandlerOnce_data() {
-    QTest::addColumn<int>("virtualKey");
+    QTest::addColumn<HotKey>("hotKey");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("locked");         // a lock key switched on during the presses
     QTest::addColumn<bool>("detectableRepeat");  // repeats without releases in between
     // clang-format off
-    QTest::newRow("Pause") << kHotKeyPause << "Pause" << "" << false;
-    QTest::newRow("Pause with NumLock on") << kHotKeyPause << "Pause" << "NumLock" << false;
-    QTest::newRow("Pause with ScrollLock on") << kHotKeyPause << "Pause" << "ScrollLock" << false;
-    QTest::newRow("Pause, detectable repeat") << kHotKeyPause << "Pause" << "" << true;
-    QTest::newRow("ScrollLock") << kHotKeyScrollLock << "Scroll_Lock" << "" << false;
-    QTest::newRow("PrintScreen") << kHotKeyPrintScreen << "Print" << "" << false;
-    QTest::newRow("NumLock") << kHotKeyNumLock << "Num_Lock" << "" << false;
+    QTest::newRow("Pause") << HotKey::Pause << "Pause" << "" << false;
+    QTest::newRow("Pause with NumLock on") << HotKey::Pause << "Pause" << "NumLock" << false;
+    QTest::newRow("Pause with ScrollLock on") << HotKey::Pause << "Pause" << "ScrollLock" << false;
+    QTest::newRow("Pause, detectable repeat") << HotKey::Pause << "Pause" << "" << true;
+    QTest::newRow("ScrollLock") << HotKey::ScrollLock << "Scroll_Lock" << "" << false;
+    QTest::newRow("PrintScreen") << HotKey::PrintScreen << "Print" << "" << false;
+    QTest::newRow("NumLock") << HotKey::NumLock << "Num_Lock" << "" << false;
     // clang-format on
   }
   void hotKeyPressCallsHandlerOnce() {
-    QFETCH(int, virtualKey);
+    QFETCH(HotKey, hotKey);
     QFETCH(QString, key);
     QFETCH(QString, locked);
     QFETCH(bool, detectableRepeat);
@@ -146,8 +146,8 @@ class X11ServicesTest : public QObject {
       QVERIFY(m_services.lockKeys->IsOn(lock));
     }
 
-    QVERIFY(m_services.hotKey->Register(virtualKey));
-    QCOMPARE(m_services.hotKey->Registered(), virtualKey);
+    QVERIFY(m_services.hotKey->Register(hotKey));
+    QCOMPARE(m_services.hotKey->Registered(), hotKey);
     Press(key);
     ExpectPresses(1);
     // Held down long enough for the keyboard to repeat it: still one press.
@@ -157,16 +157,16 @@ class X11ServicesTest : public QObject {
     ExpectPresses(2);
 
     m_services.hotKey->Unregister();
-    QCOMPARE(m_services.hotKey->Registered(), 0);
+    QCOMPARE(m_services.hotKey->Registered(), HotKey::NoKey);
     Press(key);
     QTest::qWait(300);
     QCOMPARE(m_presses, 2);
   }
 
   void registeringAnotherKeyReleasesTheFirst() {
-    QVERIFY(m_services.hotKey->Register(kHotKeyPause));
-    QVERIFY(m_services.hotKey->Register(kHotKeyPrintScreen));
-    QCOMPARE(m_services.hotKey->Registered(), kHotKeyPrintScreen);
+    QVERIFY(m_services.hotKey->Register(HotKey::Pause));
+    QVERIFY(m_services.hotKey->Register(HotKey::PrintScreen));
+    QCOMPARE(m_services.hotKey->Registered(), HotKey::PrintScreen);
     Press("Pause");
     Press("Print");
     ExpectPresses(1);
@@ -175,23 +175,23 @@ class X11ServicesTest : public QObject {
   }
 
   void keyWithoutKeycodeIsRefused_data() {
-    QTest::addColumn<int>("virtualKey");
+    QTest::addColumn<HotKey>("hotKey");
     QTest::addColumn<bool>("unmapPause");  // the keyboard map lacks the key
-    QTest::newRow("none") << 0 << false;
-    QTest::newRow("letter A") << 65 << false;
-    QTest::newRow("negative") << -19 << false;
-    QTest::newRow("Pause missing from the keyboard") << kHotKeyPause << true;
+    QTest::newRow("none") << HotKey::NoKey << false;
+    QTest::newRow("letter A") << HotKey{65} << false;
+    QTest::newRow("negative") << HotKey{-19} << false;
+    QTest::newRow("Pause missing from the keyboard") << HotKey::Pause << true;
   }
   void keyWithoutKeycodeIsRefused() {
-    QFETCH(int, virtualKey);
+    QFETCH(HotKey, hotKey);
     QFETCH(bool, unmapPause);
-    QVERIFY(m_services.hotKey->Register(kHotKeyPrintScreen));
+    QVERIFY(m_services.hotKey->Register(HotKey::PrintScreen));
     const QString pauseKey = QString::number(PauseKeycode());
     if (unmapPause) Run("xmodmap", {"-e", "keycode " + pauseKey + " ="});
-    const bool registered = m_services.hotKey->Register(virtualKey);
+    const bool registered = m_services.hotKey->Register(hotKey);
     if (unmapPause) Run("xmodmap", {"-e", "keycode " + pauseKey + " = Pause Break"});
     QVERIFY(!registered);
-    QCOMPARE(m_services.hotKey->Registered(), 0);
+    QCOMPARE(m_services.hotKey->Registered(), HotKey::NoKey);
     Press("Print");
     QTest::qWait(300);
     QCOMPARE(m_presses, 0);  // the key held before was let go
@@ -203,16 +203,16 @@ class X11ServicesTest : public QObject {
     {
       KeyHolder owner(0);
       QVERIFY(owner.Holds());
-      QVERIFY(!m_services.hotKey->Register(kHotKeyPause));
-      QCOMPARE(m_services.hotKey->Registered(), 0);
+      QVERIFY(!m_services.hotKey->Register(HotKey::Pause));
+      QCOMPARE(m_services.hotKey->Registered(), HotKey::NoKey);
       KeyHolder capsLockState(XCB_MOD_MASK_LOCK);
       QVERIFY(capsLockState.Holds());
     }
-    QVERIFY(m_services.hotKey->Register(kHotKeyPause));
+    QVERIFY(m_services.hotKey->Register(HotKey::Pause));
   }
 
   void destroyingTheServicesReleasesTheKey() {
-    QVERIFY(m_services.hotKey->Register(kHotKeyPause));
+    QVERIFY(m_services.hotKey->Register(HotKey::Pause));
     m_services = {};
     KeyHolder other(0);
     QVERIFY(other.Holds());

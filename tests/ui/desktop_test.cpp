@@ -1,5 +1,5 @@
 // The lock-key rules against fake keys, and the main window's hot key, hiding and lock-key wiring
-// against fake desktop services.
+// against fake desktop services. The desktop controller's own sequences: desktop_controller_test.cpp.
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -7,9 +7,11 @@
 
 #include "tests/ui/fake_desktop.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/desktop_controller.h"
 #include "ui/lock_key_policy.h"
 #include "ui/main_actions.h"
 #include "ui/precision_dialog.h"
+#include "ui/row_dialog.h"
 
 using namespace tallyman;
 using namespace tallyman::ui;
@@ -17,8 +19,6 @@ using namespace tallyman::ui::test;
 using platform::LockKey;
 
 namespace {
-
-constexpr int kPrintScreen = kHotKeyPrintScreen;
 
 // A window with fake desktop services and the lock keys as given at its start.
 struct DesktopWindow {
@@ -58,41 +58,44 @@ class DesktopTest : public QObject {
   void restoreAtClose();
   void hotKeyHidesAndBringsBack();
   void hotKeyClosesSecondaryWindows();
-  void showRequestLeavesLockKeys();
   void hotKeyChoiceRegistersAndTakenKeyChecksNothing();
   void numLockItemFollowsHotKey();
   void lockKeyPressedInEntryLine();
+  void lockKeyPressedInDialog_data();
+  void lockKeyPressedInDialog();
   void quietServicesDisableTheirItems();
   void offscreenSessionGetsTheQuietServices();
   void hideOnMinimizeAndClose();
 };
 
 void DesktopTest::forceLockKeys_data() {
-  QTest::addColumn<int>("key");
+  QTest::addColumn<LockKey>("lock");
   QTest::addColumn<bool>("holdNumLock");
-  QTest::addColumn<int>("hotKey");
+  QTest::addColumn<HotKey>("hotKey");
   QTest::addColumn<bool>("onBefore");
   QTest::addColumn<bool>("onAfter");
+  QTest::addColumn<bool>("applies");  // pending events are let through first for a key just pressed
   // NumLock goes on only when held and not the hot key; ScrollLock goes off unless it is the hot key.
-  QTest::newRow("NumLock held, off") << kHotKeyNumLock << true << kHotKeyPause << false << true;
-  QTest::newRow("NumLock held, on") << kHotKeyNumLock << true << kHotKeyPause << true << true;
-  QTest::newRow("NumLock not held") << kHotKeyNumLock << false << kHotKeyPause << false << false;
-  QTest::newRow("NumLock is the hot key") << kHotKeyNumLock << true << kHotKeyNumLock << false << false;
-  QTest::newRow("ScrollLock on") << kHotKeyScrollLock << false << kHotKeyPause << true << false;
-  QTest::newRow("ScrollLock off") << kHotKeyScrollLock << true << kHotKeyPause << false << false;
-  QTest::newRow("ScrollLock is the hot key") << kHotKeyScrollLock << true << kHotKeyScrollLock << true << true;
-  QTest::newRow("another key") << kPrintScreen << true << kHotKeyPause << false << false;
+  // clang-format off
+  QTest::newRow("NumLock held, off") << LockKey::NumLock << true << HotKey::Pause << false << true << true;
+  QTest::newRow("NumLock held, on") << LockKey::NumLock << true << HotKey::Pause << true << true << true;
+  QTest::newRow("NumLock not held") << LockKey::NumLock << false << HotKey::Pause << false << false << false;
+  QTest::newRow("NumLock is the hot key") << LockKey::NumLock << true << HotKey::NumLock << false << false << false;
+  QTest::newRow("ScrollLock on") << LockKey::ScrollLock << false << HotKey::Pause << true << false << true;
+  QTest::newRow("ScrollLock off") << LockKey::ScrollLock << true << HotKey::Pause << false << false << true;
+  QTest::newRow("ScrollLock is the hot key") << LockKey::ScrollLock << true << HotKey::ScrollLock << true << true << false;
+  QTest::newRow("ScrollLock, NumLock the hot key") << LockKey::ScrollLock << true << HotKey::NumLock << true << false << true;
+  // clang-format on
 }
 
 void DesktopTest::forceLockKeys() {
-  QFETCH(int, key);
+  QFETCH(LockKey, lock);
   QFETCH(bool, holdNumLock);
-  QFETCH(int, hotKey);
+  QFETCH(HotKey, hotKey);
   QFETCH(bool, onBefore);
   QFETCH(bool, onAfter);
+  QFETCH(bool, applies);
   FakeLockKeys keys;
-  const LockKey lock = key == kHotKeyScrollLock ? LockKey::ScrollLock : LockKey::NumLock;
-  keys.on[lock] = onBefore;
   Settings settings;
   settings.numLock = holdNumLock;
   settings.hotKey = hotKey;
@@ -100,37 +103,35 @@ void DesktopTest::forceLockKeys() {
     keys.on[lock] = onBefore;
     int processed = 0;
     LockKeyPolicy policy(keys, settings, [&] { ++processed; });
-    policy.ForceLockKeys(key, processFirst);
+    policy.ForceLockKeys(lock, processFirst);
     QCOMPARE(keys.IsOn(lock), onAfter);
-    // Pending events are let through first only for a key just pressed, and only when the rule applies.
-    const bool applies = LockKeyOf(key) && key != hotKey && (lock == LockKey::ScrollLock || holdNumLock);
     QCOMPARE(processed, processFirst && applies ? 1 : 0);
   }
 }
 
 void DesktopTest::settleHotLockKey_data() {
-  QTest::addColumn<int>("hotKey");
+  QTest::addColumn<HotKey>("hotKey");
   QTest::addColumn<bool>("afterKey");
   QTest::addColumn<bool>("numLock");
   QTest::addColumn<bool>("scrollLock");
   QTest::addColumn<bool>("astray");
   // Once the key is up, NumLock as the hot key ends on and ScrollLock off; Pause touches nothing.
-  QTest::newRow("NumLock switched off") << kHotKeyNumLock << false << true << false << true;
-  QTest::newRow("NumLock left on") << kHotKeyNumLock << true << true << false << false;
-  QTest::newRow("ScrollLock switched on") << kHotKeyScrollLock << true << false << false << true;
-  QTest::newRow("ScrollLock left off") << kHotKeyScrollLock << false << false << false << false;
-  QTest::newRow("Pause touches nothing") << kHotKeyPause << true << false << true << false;
+  QTest::newRow("NumLock switched off") << HotKey::NumLock << false << true << false << true;
+  QTest::newRow("NumLock left on") << HotKey::NumLock << true << true << false << false;
+  QTest::newRow("ScrollLock switched on") << HotKey::ScrollLock << true << false << false << true;
+  QTest::newRow("ScrollLock left off") << HotKey::ScrollLock << false << false << false << false;
+  QTest::newRow("Pause touches nothing") << HotKey::Pause << true << false << true << false;
 }
 
 void DesktopTest::settleHotLockKey() {
-  QFETCH(int, hotKey);
+  QFETCH(HotKey, hotKey);
   QFETCH(bool, afterKey);
   QFETCH(bool, numLock);
   QFETCH(bool, scrollLock);
   QFETCH(bool, astray);
   FakeLockKeys keys;
-  keys.on[LockKey::NumLock] = hotKey == kHotKeyNumLock ? afterKey : false;
-  keys.on[LockKey::ScrollLock] = hotKey == kHotKeyNumLock ? false : afterKey;
+  keys.on[LockKey::NumLock] = hotKey == HotKey::NumLock ? afterKey : false;
+  keys.on[LockKey::ScrollLock] = hotKey == HotKey::NumLock ? false : afterKey;
   Settings settings;
   settings.hotKey = hotKey;
   LockKeyPolicy policy(keys, settings, {});
@@ -171,7 +172,7 @@ void DesktopTest::restoreAtClose() {
 
 void DesktopTest::hotKeyHidesAndBringsBack() {
   DesktopWindow w(false, false);
-  QCOMPARE(w.desk.hotKey->Registered(), kHotKeyPause);
+  QCOMPARE(w.desk.hotKey->Registered(), HotKey::Pause);
   w.desk.hotKey->Press();
   // No tray offscreen: the calculator goes to the task bar instead of out of reach.
   QTRY_VERIFY(w.window->isMinimized() || !w.window->isVisible());
@@ -193,26 +194,16 @@ void DesktopTest::hotKeyClosesSecondaryWindows() {
   QVERIFY(closed);
 }
 
-void DesktopTest::showRequestLeavesLockKeys() {
-  DesktopWindow w(false, false, QStringLiteral("[SETS]\nHot=144\n"));
-  const int toggles = w.desk.lockKeys->toggles;
-  w.window->HotKeyMessage(true);
-  QCOMPARE(w.desk.lockKeys->toggles, toggles);
-  // The NumLock hot key's own press is settled once the key is up: NumLock ends on.
-  w.desk.hotKey->Press();
-  QTRY_VERIFY(w.NumLock());
-}
-
 void DesktopTest::hotKeyChoiceRegistersAndTakenKeyChecksNothing() {
   DesktopWindow w(false, false);
   MainActions& a = w.window->Actions();
   a.mScroll->trigger();
-  QCOMPARE(w.desk.hotKey->Registered(), kHotKeyScrollLock);
+  QCOMPARE(w.desk.hotKey->Registered(), HotKey::ScrollLock);
   QVERIFY(a.mScroll->isChecked());
-  w.desk.hotKey->taken = kHotKeyPrintScreen;
+  w.desk.hotKey->taken = HotKey::PrintScreen;
   a.mPrnScrn->trigger();
-  QCOMPARE(w.desk.hotKey->Registered(), 0);
-  QCOMPARE(w.window->HotKey(), kHotKeyPrintScreen);  // kept for the next start
+  QCOMPARE(w.desk.hotKey->Registered(), HotKey::NoKey);
+  QCOMPARE(w.window->ChosenHotKey(), HotKey::PrintScreen);  // kept for the next start
   for (QAction* item : a.hotKeys->actions()) QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
   w.window->mLangClick();  // a language switch keeps showing no key as active
   for (QAction* item : a.hotKeys->actions()) QVERIFY(!item->isChecked());
@@ -237,10 +228,52 @@ void DesktopTest::numLockItemFollowsHotKey() {
 void DesktopTest::lockKeyPressedInEntryLine() {
   DesktopWindow w(false, true);
   w.window->Ed()->setFocus();
+  // Set after the window became active: the program's activation applies the rule too.
+  w.desk.lockKeys->on = {{LockKey::NumLock, false}, {LockKey::ScrollLock, true}};
   QTest::keyClick(w.window->Ed(), Qt::Key_NumLock);
   QVERIFY(w.NumLock());
   QTest::keyClick(w.window->Ed(), Qt::Key_ScrollLock);
   QVERIFY(!w.ScrollLock());
+}
+
+// The row dialog holds the lock keys as the main window does (its operand is a number); other
+// dialogs leave them alone.
+void DesktopTest::lockKeyPressedInDialog_data() {
+  QTest::addColumn<bool>("rowDialog");
+  QTest::addColumn<bool>("held");
+  QTest::newRow("row dialog") << true << true;
+  QTest::newRow("precision dialog") << false << false;
+}
+
+void DesktopTest::lockKeyPressedInDialog() {
+  QFETCH(bool, rowDialog);
+  QFETCH(bool, held);
+  DesktopWindow w(false, true);
+  bool pressed = false;
+  const auto press = [&w, &pressed](QDialog* dialog) {
+    dialog->activateWindow();
+    const bool active = QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
+    QWidget* focus = QApplication::focusWidget();
+    w.desk.lockKeys->on = {{LockKey::NumLock, false}, {LockKey::ScrollLock, true}};
+    if (active && focus && focus->window() == dialog) {
+      QTest::keyClick(focus, Qt::Key_NumLock);
+      QTest::keyClick(focus, Qt::Key_ScrollLock);
+      pressed = true;
+    }
+    dialog->reject();
+  };
+  if (rowDialog) {
+    Type(*w.window, "10+5=");
+    w.window->Calc().SelectRow(1);
+    WhenDialogOpens<TFormRow>(press);
+    w.window->EditRow(false);
+  } else {
+    WhenDialogOpens<TFormPrec>(press);
+    w.window->RunPrecisionDialog();
+  }
+  QVERIFY(pressed);
+  QCOMPARE(w.NumLock(), held);
+  QCOMPARE(w.ScrollLock(), !held);
 }
 
 void DesktopTest::quietServicesDisableTheirItems() {
@@ -255,7 +288,7 @@ void DesktopTest::quietServicesDisableTheirItems() {
   QVERIFY(!a.mNumLock->isEnabled());
   QVERIFY(!a.mTop->isEnabled());
   QVERIFY(a.mTop->toolTip().startsWith(QStringLiteral("Wayland")));
-  window.HotKeyMessage(false);  // nothing breaks
+  window.Desktop().HotKeyMessage(false);  // nothing breaks
 }
 
 // The program's own services where there is neither X11 nor Wayland: no hot key and no lock keys,
@@ -283,7 +316,7 @@ void DesktopTest::hideOnMinimizeAndClose() {
   QTRY_VERIFY(w.window->isMinimized() || !w.window->isVisible());
   // The Exit command still closes.
   answerer.Queue(DialogResult::kYes);
-  w.window->HotKeyMessage(false);
+  w.window->Desktop().HotKeyMessage(false);
   w.window->Actions().mExit->trigger();
   QTRY_VERIFY(!w.window->isVisible());
   QCOMPARE(answerer.asked.size(), size_t{1});

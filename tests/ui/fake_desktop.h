@@ -1,7 +1,10 @@
 #pragma once
 // Desktop services for window tests: lock keys, a hot key and activation that only record what the
 // program asked of them.
+#include <QWindow>
+#include <functional>
 #include <map>
+#include <optional>
 
 #include "platform/desktop_services.h"
 
@@ -14,30 +17,44 @@ class FakeLockKeys : public platform::LockKeys {
   void Toggle(platform::LockKey key) override {
     on[key] = !IsOn(key);
     ++toggles;
+    if (toggled) toggled();
   }
   std::map<platform::LockKey, bool> on;
   int toggles = 0;
+  std::function<void()> toggled;
 };
 
 class FakeHotKey : public platform::GlobalHotKey {
  public:
   bool Available() const override { return true; }
   platform::Absence Reason() const override { return platform::Absence::kNone; }
-  bool Register(int virtualKey) override {
-    registered = virtualKey == taken ? 0 : virtualKey;
+  // Like a desktop portal, with answersLater: the request goes out, and Answer() binds the key or not.
+  bool Register(HotKey key) override {
     ++registrations;
-    return registered != 0;
+    asked = key;
+    registered = key == taken || answersLater ? HotKey::NoKey : key;
+    return answersLater || registered != HotKey::NoKey;
   }
-  void Unregister() override { registered = 0; }
-  int Registered() const override { return registered; }
+  void Unregister() override { registered = HotKey::NoKey; }
+  HotKey Registered() const override { return registered; }
+  QString BoundTrigger() const override { return bound; }
   void SetPressedHandler(std::function<void()> handler) override { pressed = std::move(handler); }
+  void SetStateChangedHandler(std::function<void()> handler) override { changed = std::move(handler); }
   void Press() const {
-    if (registered && pressed) pressed();
+    if (registered != HotKey::NoKey && pressed) pressed();
   }
-  int registered = 0;
+  void Answer(bool binds) {
+    registered = binds ? asked : HotKey::NoKey;
+    if (changed) changed();
+  }
+  HotKey registered = HotKey::NoKey;
+  HotKey asked = HotKey::NoKey;
   int registrations = 0;
-  int taken = 0;  // a key another program holds
+  HotKey taken = HotKey::NoKey;  // a key another program holds
+  bool answersLater = false;
+  QString bound;  // the trigger a portal's user bound instead
   std::function<void()> pressed;
+  std::function<void()> changed;
 };
 
 class FakeActivation : public platform::WindowActivation {
@@ -48,7 +65,9 @@ class FakeActivation : public platform::WindowActivation {
   }
   bool CanKeepAbove() const override { return true; }
   platform::Absence Reason() const override { return platform::Absence::kNone; }
+  std::optional<std::uintptr_t> FocusedWindow() const override { return focused; }
   int broughtToFront = 0;
+  std::optional<std::uintptr_t> focused;  // the window system's word on the focus, where it has one
 };
 
 // The fakes stay reachable through these pointers while the window owns them.

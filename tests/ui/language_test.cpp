@@ -147,7 +147,7 @@ class LanguageTest : public QObject {
     auto window = MakeWindow(folder, Locale::English(), answerer.Ui());
     window->Actions().mLang->trigger();
     MainActions& actions = window->Actions();
-    SetHideCaption(actions, true, hotKey);
+    SetHideCaption(actions, true, HotKey{hotKey});
     QCOMPARE(actions.mHide->text(), caption);
     for (QAction* item : {actions.mPause, actions.mPrnScrn, actions.mHotNum, actions.mScroll}) {
       QCOMPARE(item->isChecked(), item->objectName() == checked);

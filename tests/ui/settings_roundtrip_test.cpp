@@ -60,7 +60,7 @@ class SettingsRoundTripTest : public QObject {
     QCOMPARE(window->Calc().Numbers().ResOut(), 1);
     QCOMPARE(window->TabDelta(), 2);
     QVERIFY(window->Actions().mEscDel->isChecked());
-    QCOMPARE(window->HotKey(), 145);
+    QCOMPARE(window->ChosenHotKey(), HotKey::ScrollLock);
     QVERIFY(window->Actions().mScroll->isChecked());
     QCOMPARE(window->Actions().mHide->text(), QString("&Hide (Scroll-Key)"));
     QVERIFY(!window->Actions().pmMenu->isChecked());

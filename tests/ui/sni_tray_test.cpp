@@ -108,7 +108,7 @@ class WithWatcher : public QObject {
   void hiddenCalculatorIsAnItemThatAClickRestores() {
     TrayWindow w;
     QCOMPARE(TapeRows(*w.window), (QStringList{"\t=12", "+5\t=17"}));  // the keys reached the window
-    w.window->HideToTray();
+    w.window->Desktop().HideToTray();
     QVERIFY(!w.window->isVisible());
     QTRY_COMPARE(TrayItems().size(), 1);
     const QJsonObject item = DescribeItem();
@@ -128,12 +128,12 @@ class WithWatcher : public QObject {
     ScriptedAnswerer answerer;
     answerer.defaultAnswer = DialogResult::kYes;
     TrayWindow w(answerer.Ui());
-    w.window->HideToTray();  // the menu goes to the panel in Russian first
+    w.window->Desktop().HideToTray();  // the menu goes to the panel in Russian first
     QTRY_COMPARE(TrayItems().size(), 1);
     QCOMPARE(CallTray(QStringLiteral("Activate"), {0, 0}).type(), QDBusMessage::ReplyMessage);
     QTRY_VERIFY(Shown(*w.window));
     w.window->mLangClick();
-    w.window->HideToTray();
+    w.window->Desktop().HideToTray();
     QTRY_COMPARE(TrayItems().size(), 1);
     const QStringList labels = MenuLabels(DescribeItem());
     QCOMPARE(labels, Pm2Labels(true));
@@ -167,7 +167,7 @@ class WithWatcher : public QObject {
 
   void restartedTrayGetsTheItemBackAndAGoneOneMinimizes() {
     TrayWindow w;
-    w.window->HideToTray();
+    w.window->Desktop().HideToTray();
     QTRY_COMPARE(TrayItems().size(), 1);
     CallTray(QStringLiteral("Withdraw"));
     CallTray(QStringLiteral("Restore"));
@@ -178,7 +178,7 @@ class WithWatcher : public QObject {
     // With the panel gone, a hidden calculator could not be found again: it goes to the task bar.
     CallTray(QStringLiteral("Withdraw"));
     QVERIFY(!TrayIcon::Available());
-    w.window->HideToTray();
+    w.window->Desktop().HideToTray();
     QTRY_VERIFY(w.window->isMinimized());
     QVERIFY(w.window->isVisible());
     CallTray(QStringLiteral("Restore"));
@@ -193,12 +193,12 @@ class WithoutWatcher : public QObject {
     QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(kWatcher));
     QVERIFY(!TrayIcon::Available());
     TrayWindow w;
-    w.window->HideToTray();
+    w.window->Desktop().HideToTray();
     QTRY_VERIFY(w.window->isMinimized());
     QVERIFY(w.window->isVisible());
     const auto* icon = w.window->findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
     QVERIFY(!icon || !icon->isVisible());
-    w.window->HotKeyMessage(false);
+    w.window->Desktop().HotKeyMessage(false);
     QTRY_VERIFY(Shown(*w.window));
   }
 };
