@@ -35,11 +35,13 @@ named_tests() {
   sed -n '/^---/q; s/^# tests://p' "$1" | tr -s ' \t' '\n' | sed '/^$/d'
 }
 
-# The programs of the build the named tests run (the window and platform tests' executables).
+# The programs of the build the named tests run (the window and platform tests' executables);
+# ctest names a program not built yet only as one it could not find.
 test_programs() {
   local test
   for test in "$@"; do
-    ctest --test-dir "$scratch/build" -N -V -R "^${test//./\\.}\$" | sed -n 's/^.*Test command: //p' |
+    ctest --test-dir "$scratch/build" -N -V -R "^${test//./\\.}\$" |
+      sed -n -e 's/^.*Test command: //p' -e 's/^Could not find executable //p' |
       tr -d '"' | tr ' ' '\n' | grep "^$scratch/build/" | xargs -r -n1 basename
   done | sort -u
 }
@@ -62,6 +64,7 @@ run_tests() {
   local programs=()
   [ "$(ctest --test-dir "$scratch/build" -N -R "$(tests_regex "$@")" | grep -c 'Test *#')" -eq $# ] || return 3
   mapfile -t programs < <(test_programs "$@")
+  [ ${#programs[@]} -gt 0 ] || return 3
   cmake --build "$scratch/build" -j "$jobs" "${programs[@]/#/--target=}" >/dev/null 2>&1 || return 2
   # The timeout stops a hang (a mutant may leave a window waiting); the tests' own hold where set.
   ctest --test-dir "$scratch/build" --timeout 300 -R "$(tests_regex "$@")" >"$scratch/ctest.log" 2>&1 || return 1
