@@ -60,6 +60,18 @@ TEST(CalculatorNotices, OneNoticePerOperationSayingWhatChanged) {
   }
 }
 
+TEST(CalculatorNotices, SelectionLengthAloneIsAChange) {
+  RecordingHost host;
+  Calculator calc(Locale::Russian(), host);
+  for (wchar_t k : Text(L"123")) calc.KeyPress(k);
+  calc.SetEntrySelection(0, 1);
+  NoticeLog log;
+  calc.AddStateObserver(&log);
+  calc.SetEntrySelection(0, 3);
+  ASSERT_EQ(log.notices.size(), 1u);
+  EXPECT_TRUE(log.notices[0].selection);
+}
+
 TEST(CalculatorNotices, SilentWhenNothingChangedAndAfterRemoval) {
   RecordingHost host;
   Calculator calc(Locale::Russian(), host);

@@ -91,6 +91,20 @@ class TerminationTest : public QObject {
     std::signal(SIGHUP, SIG_DFL);
   }
 
+  // Once the object goes, a signal reaches whatever handled it before (here a recorder; by
+  // default SIGTERM would end the program rather than be swallowed by a pipe nobody reads).
+  void PreviousHandlersComeBack_data() { EachSignalReachesTheHandler_data(); }
+  void PreviousHandlersComeBack() {
+    QFETCH(int, number);
+    static volatile std::sig_atomic_t recorded = 0;
+    recorded = 0;
+    std::signal(number, [](int signal) { recorded = signal; });
+    { TerminationSignals termination; }
+    std::raise(number);
+    std::signal(number, SIG_DFL);
+    QCOMPARE(int(recorded), number);
+  }
+
   // A modal dialog's loop, or the closing question, is running when the signal comes.
   void SignalClosesTheWindowAndSaves_data() {
     QTest::addColumn<bool>("questionOpen");

@@ -28,6 +28,7 @@ class RunTargetTest : public QObject {
     QTest::addColumn<QString>("target");  // $DIR is a folder of planted files
     QTest::addColumn<QString>("opened");  // empty: nothing is opened
     // clang-format off
+    QTest::newRow("web address without its scheme") << "www.example.org/notes" << "http://www.example.org/notes";
     QTest::newRow("mail parameters dropped") << "x@y.com?attach=/etc/passwd" << "mailto:x@y.com";
     QTest::newRow("mail without a name") << "@y.com" << "";
     QTest::newRow("document") << "$DIR/notes.odt" << "file://$DIR/notes.odt";
