@@ -89,8 +89,12 @@ void CommandSet::Caption(bool english) {
 }
 
 void CommandSet::Enable() {
+  Enable(QList<QAction*>(m_actions.begin(), m_actions.end()));
+}
+
+void CommandSet::Enable(const QList<QAction*>& actions) {
   for (const Command& command : m_commands) {
-    if (command.enabled) At(command.id)->setEnabled(command.enabled());
+    if (command.enabled && actions.contains(At(command.id))) At(command.id)->setEnabled(command.enabled());
   }
 }
 

@@ -4,6 +4,7 @@
 // the declaration, so a caption can never name another key than the one that runs the command.
 #include <QKeyCombination>
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -63,8 +64,9 @@ class CommandSet {
   void AddTo(QMenu* menu, int id) const;
 
   void Caption(bool english);
-  // Applies every enabled rule.
+  // Applies every enabled rule, or the rules of the actions given.
   void Enable();
+  void Enable(const QList<QAction*>& actions);
   // Runs the command whose shown key the event is; false when no command shows it.
   bool RunKey(const QKeyEvent* event) const;
   bool RunKey(QKeyCombination pressed) const;

@@ -15,68 +15,6 @@ namespace {
 
 namespace p = tallyman::pairs;
 
-// A main-window command: its member, declaration and check mark. The main window's handlers and
-// enabled rules are its own, connected by member; the pop-up twins share the main menu's action.
-struct ActionRow {
-  QAction* MainActions::*action;
-  const char* name;
-  const wchar_t* pair;
-  const char* format;  // "%1", "&%1" (a mnemonic before the side), or null for a caption set once
-  QKeyCombination key;
-  KeyUse use;
-  bool checkable;
-  bool checked;
-};
-
-// Every action of the main window in the order it is created: the actions belong to the window
-// and their shortcuts act wherever the focus is in it, even while the menu bar is hidden.
-// clang-format off
-constexpr ActionRow kActions[] = {
-    {&MainActions::mLoad,        "mLoad",        p::kMenuLoad,       "%1",    Qt::CTRL | Qt::Key_L,            KeyUse::kActs,      false, false},
-    {&MainActions::mSave,        "mSave",        p::kMenuSave,       "%1",    Qt::CTRL | Qt::Key_S,            KeyUse::kActs,      false, false},
-    {&MainActions::mPrint,       "mPrint",       p::kMenuPrint,      "%1",    Qt::CTRL | Qt::Key_P,            KeyUse::kActs,      false, false},
-    {&MainActions::mExit,        "mExit",        p::kMenuExit,       "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mSign,        "mSign",        p::kMenuSign,       "%1",    QKeyCombination(Qt::Key_F9),     KeyUse::kActs,      false, false},
-    {&MainActions::mResults,     "mResults",     p::kMenuResults,    "%1",    QKeyCombination(Qt::Key_F2),     KeyUse::kActs,      false, false},
-    {&MainActions::mClear,       "mClear",       p::kMenuClear,      "%1",    Qt::CTRL | Qt::Key_Delete,       KeyUse::kActs,      false, false},
-    {&MainActions::mNote,        "mNote",        p::kMenuNote,       "%1",    QKeyCombination(Qt::Key_N),      KeyUse::kActs,      false, false},
-    {&MainActions::mForm,        "mForm",        p::kMenuForm,       "%1",    QKeyCombination(Qt::Key_F),      KeyUse::kActs,      false, false},
-    {&MainActions::mListMem,     "mListMem",     p::kMenuListMem,    "%1",    QKeyCombination(Qt::Key_M),      KeyUse::kActs,      false, false},
-    {&MainActions::mProp,        "mProp",        p::kMenuProp,       "%1",    QKeyCombination(Qt::Key_S),      KeyUse::kActs,      false, false},
-    // Not in any menu: the menu shows a plain separator where this key lives.
-    {&MainActions::copyResult,   "N11",          L"",                "%1",    QKeyCombination(Qt::Key_C),      KeyUse::kActs,      false, false},
-    {&MainActions::mHide,        "mHide",        p::kMenuHide,       "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mFont,        "mFont",        p::kMenuFont,       "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mPrecision,   "mPrecision",   p::kMenuPrecision,  "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mPause,       "mPause",       L"Pause",           "%1",    {},                              KeyUse::kActs,      true,  true},
-    {&MainActions::mScroll,      "mScroll",      L"Scroll Lock",     "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mPrnScrn,     "mPrnScrn",     L"Print Screen",    "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mHotNum,      "mHotNum",      L"NumLock",         "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mEscClose,    "mEscClose",    p::kClose,          "&%1",   {},                              KeyUse::kActs,      true,  true},
-    {&MainActions::mEscTray,     "mEscTray",     p::kHide,           "&%1",   {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mEscUndo,     "mEscUndo",     p::kMenuUndo,       "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mEscDel,      "mEscDel",      p::kDelete,         "&%1",   {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mNumLock,     "mNumLock",     p::kMenuNumLock,    "%1",    {},                              KeyUse::kActs,      true,  true},
-    {&MainActions::mTray,        "mTray",        p::kMenuTray,       "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mHideOnMin,   "mHideOnMin",   p::kMenuHideOnMin,  "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mConfirm,     "mConfirm",     p::kMenuConfirm,    "%1",    {},                              KeyUse::kActs,      true,  true},
-    {&MainActions::mTop,         "mTop",         p::kMenuTop,        "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mOnlyOne,     "mOnlyOne",     p::kMenuOnlyOne,    "%1",    {},                              KeyUse::kActs,      true,  false},
-    {&MainActions::mLang,        "mLang",        L"&Eng",            nullptr, {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mReadMe,      "mReadMe",      p::kMenuReadMe,     "%1",    QKeyCombination(Qt::Key_F1),     KeyUse::kActs,      false, false},
-    {&MainActions::mAbout,       "mAbout",       p::kMenuAbout,      "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mpRowEdit,    "mpRowEdit",    p::kMenuRowEdit,    "%1",    QKeyCombination(Qt::Key_F5),     KeyUse::kActs,      false, false},
-    {&MainActions::mpRowInsert,  "mpRowInsert",  p::kMenuRowInsert,  "%1",    QKeyCombination(Qt::Key_Insert), KeyUse::kInCaption, false, false},
-    {&MainActions::mpRowDelete,  "mpRowDelete",  p::kMenuRowDelete,  "%1",    QKeyCombination(Qt::Key_Delete), KeyUse::kInCaption, false, false},
-    {&MainActions::mpOperand,    "mpOperand",    p::kMenuOperand,    "%1",    QKeyCombination(Qt::Key_F6),     KeyUse::kActs,      false, false},
-    {&MainActions::mpResult,     "mpResult",     p::kMenuResult,     "%1",    QKeyCombination(Qt::Key_F7),     KeyUse::kActs,      false, false},
-    {&MainActions::pmMenu,       "pmMenu",       p::kMenuMenu,       "%1",    {},                              KeyUse::kActs,      true,  true},
-    {&MainActions::mpRestore,    "mpRestore",    p::kMenuRestore,    "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mpCopyResult, "mpCopyResult", p::kMenuCopyResult, "%1",    {},                              KeyUse::kActs,      false, false},
-    {&MainActions::mpClose,      "mpClose",      p::kMenuClose,      "%1",    {},                              KeyUse::kActs,      false, false},
-};
-// clang-format on
-
 struct MenuRow {
   QMenu* MainActions::*menu;
   const char* name;
@@ -116,18 +54,19 @@ QActionGroup* MakeGroup(QWidget* owner, std::initializer_list<QAction*> items) {
 
 }  // namespace
 
-MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar) {
+MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar, std::vector<MainCommand> rows) {
   MainActions a;
   std::vector<Command> commands;
-  for (const ActionRow& row : kActions) {
-    commands.push_back({static_cast<int>(commands.size()), row.name, row.pair, row.key, row.use, row.format});
+  for (MainCommand& row : rows) {
+    commands.push_back({static_cast<int>(commands.size()), row.name, row.pair, row.key, row.use, row.format,
+                        std::move(row.enabled), std::move(row.run)});
   }
   a.commands = std::make_unique<CommandSet>(owner, std::move(commands));
   int id = 0;
-  for (const ActionRow& row : kActions) {
+  for (const MainCommand& row : rows) {
     QAction* action = a.commands->At(id++);
-    action->setCheckable(row.checkable);
-    action->setChecked(row.checked);
+    action->setCheckable(row.check != Check::kNone);
+    action->setChecked(row.check == Check::kOn);
     a.*row.action = action;
   }
   a.hotKeys = MakeGroup(owner, {a.mPause, a.mScroll, a.mPrnScrn, a.mHotNum});

@@ -3,7 +3,9 @@
 // PmEdit and the tray menu Pm2. A main-menu item and its pop-up twin (mLoad and mpLoad) are one
 // QAction shown in both menus, so they always carry the same caption and check mark.
 #include <QString>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/settings/settings.h"
 #include "ui/command_table.h"
@@ -85,7 +87,7 @@ struct MainActions {
   QActionGroup* hotKeys = nullptr;
   QActionGroup* escapeActions = nullptr;
 
-  std::unique_ptr<CommandSet> commands;  // every action above, in the order of the table
+  std::unique_ptr<CommandSet> commands;  // every action above, in the order of their declarations
 };
 
 // The hot keys the menu offers: the key's code, its radio item and the name the hide command
@@ -104,9 +106,25 @@ inline constexpr HotKeyItem kHotKeyItems[] = {
 };
 // clang-format on
 
-// Creates every action and the menu bar's menus with their designed (Russian) caption, shortcut and check mark,
-// and fills the menu bar. The actions belong to `owner` and act wherever the focus is in it.
-MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar);
+enum class Check { kNone, kOff, kOn };
+
+// A main-window command: the member code reaches it by, and its declaration with its check mark.
+struct MainCommand {
+  QAction* MainActions::*action;
+  const char* name;
+  const wchar_t* pair;
+  QKeyCombination key;
+  KeyUse use;
+  const char* format;  // "%1", "&%1" (a mnemonic before the side), or null for a caption set once
+  Check check;
+  std::function<bool()> enabled;
+  std::function<void()> run;
+};
+
+// Creates every action of `rows` in their order and the menu bar's menus with their designed (Russian)
+// caption, shortcut and check mark, and fills the menu bar. The actions belong to `owner` and act wherever
+// the focus is in it, even while the menu bar is hidden.
+MainActions BuildMainActions(QWidget* owner, QMenuBar* menuBar, std::vector<MainCommand> rows);
 
 // The pop-up menus Pm (with its submenus), PmEdit over `entry` and Pm2, built the first time one
 // is needed.

@@ -154,12 +154,12 @@ void FormTallyman::BuildWidgets() {
   setCentralWidget(central);
   StartUpMark("entry line made");
 
-  m_actions = BuildMainActions(this, menuBar());
+  m_actions = BuildMainActions(this, menuBar(), MainCommands());
   StartUpMark("menus made");
   // Menus keep the desktop's menu font; the window font is for the tape and the entry line.
   menuBar()->setFont(QApplication::font("QMenuBar"));
   for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
-  m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
+  m_actions.commands->Enable({m_actions.mProp});
 
   for (QObject* watched :
        {static_cast<QObject*>(m_lb), static_cast<QObject*>(m_lb->viewport()), static_cast<QObject*>(m_ed),
@@ -214,7 +214,7 @@ void FormTallyman::ConnectEntry() {
 
 void FormTallyman::StateChanged(const StateChange& change) {
   if (change.signs) ShowSigns();
-  if (change.entry) m_actions.mProp->setEnabled(m_calc->IsEnabled(MenuCommand::kNumberToText));
+  if (change.entry) m_actions.commands->Enable({m_actions.mProp});
   if (change.entry) DescribeSigns();  // a recalculation changes the total the entry line says
   if ((change.entry || change.selection) && !m_syncing) SyncEntry();
 }

@@ -173,6 +173,7 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
 
  private:
   void BuildWidgets();
+  std::vector<MainCommand> MainCommands();  // every command of the menus and pop-ups, declared once
   void ConnectCommands();
   void BindOptions();
   void ConnectEntry();

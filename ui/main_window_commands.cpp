@@ -28,61 +28,94 @@
 
 namespace tallyman::ui {
 
-void FormTallyman::ConnectCommands() {
-  MainActions& a = m_actions;
-  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
-  on(a.mLoad, [this] {
+std::vector<MainCommand> FormTallyman::MainCommands() {
+  namespace p = tallyman::pairs;
+  using A = MainActions;
+  const auto load = [this] {
     const QString path =
-        m_ui.files->Choose(this, FileChoice::kOpenText, Lang(pairs::kLoadCalculations, m_settings.english));
+        m_ui.files->Choose(this, FileChoice::kOpenText, Lang(p::kLoadCalculations, m_settings.english));
     if (!path.isEmpty()) LoadTapeFromFile(path);
-  });
-  on(a.mSave, [this] {
+  };
+  const auto save = [this] {
     if (m_calc->Tape().Empty()) return;
     const QString path =
-        m_ui.files->Choose(this, FileChoice::kSaveText, Lang(pairs::kSaveCalculations, m_settings.english));
+        m_ui.files->Choose(this, FileChoice::kSaveText, Lang(p::kSaveCalculations, m_settings.english));
     if (!path.isEmpty()) SaveTapeToFile(path);
-  });
-  on(a.mExit, [this] { CloseByCommand(); });
-  on(a.mSign, [this] { m_calc->SignChange(); });
-  on(a.mResults, [this] { ShowOrCloseResults(); });
-  on(a.mClear, [this] { m_calc->ClearTape(); });
-  on(a.copyResult, [this] { m_calc->CopyResult(); });
-  on(a.mProp, [this] { m_calc->NumberToClipboard(*m_words); });
-  on(a.mpCopyResult, [this] { m_calc->CopyResult(); });
-  on(a.mHide, [this] { HideToTray(); });
-  on(a.mFont, [this] {
+  };
+  const auto print = [this] {
+    m_calc->CloseCalculation();
+    PrintRows(m_calc->Tape().Rows(), false);
+  };
+  const auto chooseFont = [this] {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font(), this);
     if (ok) ApplyFont(chosen);
-  });
-  on(a.mPrecision, [this] { RunPrecisionDialog(); });
-  on(a.mForm, [this] { OpenFormulaWindow(); });
-  on(a.mListMem, [this] { OpenMemoryList(); });
-  on(a.mNote, [this] { OpenNote(); });
-  for (const HotKeyItem& item : kHotKeyItems) on(a.*item.action, [this, key = item.key] { ChooseHotKey(key); });
-  on(a.mTop, [this] { SetStayOnTop(m_settings.stayOnTop); });
-  on(a.pmMenu, [this] { ApplyMenuVisibility(); });
-  on(a.mLang, [this] { mLangClick(); });
-  on(a.mReadMe, [this] {
+  };
+  const auto readMe = [this] {
     if (m_helpExists) OpenHelpPage(m_ui, this, m_paths.helpFile, Style());
-  });
-  on(a.mPrint, [this] {
-    m_calc->CloseCalculation();
-    PrintRows(m_calc->Tape().Rows(), false);
-  });
-  on(a.mAbout, [this] {
+  };
+  const auto about = [this] {
     ShowAboutBox(this, m_calc->Numbers(), Style(), m_ui.openUrl);
     update();
-  });
-  on(a.mpRowEdit, [this] { EditRow(false); });
-  on(a.mpRowInsert, [this] { EditRow(true); });
-  on(a.mpRowDelete, [this] { m_calc->DeleteSelectedRow(); });
-  on(a.mpOperand, [this] { m_calc->TakeOperand(); });
-  on(a.mpResult, [this] { m_calc->TakeResult(); });
+  };
+  const auto close = [this] { CloseByCommand(); };
+  const auto copy = [this] { m_calc->CopyResult(); };
+  const auto hot = [this](HotKey key) { return [this, key] { ChooseHotKey(key); }; };
+  const auto can = [this](MenuCommand command) { return [this, command] { return m_calc->IsEnabled(command); }; };
+  const KeyUse acts = KeyUse::kActs;
+  const KeyUse caption = KeyUse::kInCaption;
+  const Check no = Check::kNone, off = Check::kOff, on = Check::kOn;
+  // The rules of the tape pop-up's items (and of mSave and mClear in it) hold only while it is open:
+  // their keys act whatever the pop-up would show.
+  // clang-format off
+  return {
+      {&A::mLoad,        "mLoad",        p::kMenuLoad,       Qt::CTRL | Qt::Key_L,            acts,    "%1",    no,  {},                         load},
+      {&A::mSave,        "mSave",        p::kMenuSave,       Qt::CTRL | Qt::Key_S,            acts,    "%1",    no,  can(MenuCommand::kSaveTape), save},
+      {&A::mPrint,       "mPrint",       p::kMenuPrint,      Qt::CTRL | Qt::Key_P,            acts,    "%1",    no,  {},                         print},
+      {&A::mExit,        "mExit",        p::kMenuExit,       {},                              acts,    "%1",    no,  {},                         close},
+      {&A::mSign,        "mSign",        p::kMenuSign,       QKeyCombination(Qt::Key_F9),     acts,    "%1",    no,  {},                         [this] { m_calc->SignChange(); }},
+      {&A::mResults,     "mResults",     p::kMenuResults,    QKeyCombination(Qt::Key_F2),     acts,    "%1",    no,  {},                         [this] { ShowOrCloseResults(); }},
+      {&A::mClear,       "mClear",       p::kMenuClear,      Qt::CTRL | Qt::Key_Delete,       acts,    "%1",    no,  can(MenuCommand::kClearTape), [this] { m_calc->ClearTape(); }},
+      {&A::mNote,        "mNote",        p::kMenuNote,       QKeyCombination(Qt::Key_N),      acts,    "%1",    no,  {},                         [this] { OpenNote(); }},
+      {&A::mForm,        "mForm",        p::kMenuForm,       QKeyCombination(Qt::Key_F),      acts,    "%1",    no,  {},                         [this] { OpenFormulaWindow(); }},
+      {&A::mListMem,     "mListMem",     p::kMenuListMem,    QKeyCombination(Qt::Key_M),      acts,    "%1",    no,  {},                         [this] { OpenMemoryList(); }},
+      {&A::mProp,        "mProp",        p::kMenuProp,       QKeyCombination(Qt::Key_S),      acts,    "%1",    no,  can(MenuCommand::kNumberToText), [this] { m_calc->NumberToClipboard(*m_words); }},
+      // Not in any menu: the menu shows a plain separator where this key lives.
+      {&A::copyResult,   "N11",          L"",                QKeyCombination(Qt::Key_C),      acts,    "%1",    no,  {},                         copy},
+      {&A::mHide,        "mHide",        p::kMenuHide,       {},                              acts,    "%1",    no,  {},                         [this] { HideToTray(); }},
+      {&A::mFont,        "mFont",        p::kMenuFont,       {},                              acts,    "%1",    no,  {},                         chooseFont},
+      {&A::mPrecision,   "mPrecision",   p::kMenuPrecision,  {},                              acts,    "%1",    no,  {},                         [this] { RunPrecisionDialog(); }},
+      {&A::mPause,       "mPause",       L"Pause",           {},                              acts,    "%1",    on,  {},                         hot(HotKey::Pause)},
+      {&A::mScroll,      "mScroll",      L"Scroll Lock",     {},                              acts,    "%1",    off, {},                         hot(HotKey::ScrollLock)},
+      {&A::mPrnScrn,     "mPrnScrn",     L"Print Screen",    {},                              acts,    "%1",    off, {},                         hot(HotKey::PrintScreen)},
+      {&A::mHotNum,      "mHotNum",      L"NumLock",         {},                              acts,    "%1",    off, {},                         hot(HotKey::NumLock)},
+      {&A::mEscClose,    "mEscClose",    p::kClose,          {},                              acts,    "&%1",   on,  {},                         {}},
+      {&A::mEscTray,     "mEscTray",     p::kHide,           {},                              acts,    "&%1",   off, {},                         {}},
+      {&A::mEscUndo,     "mEscUndo",     p::kMenuUndo,       {},                              acts,    "%1",    off, {},                         {}},
+      {&A::mEscDel,      "mEscDel",      p::kDelete,         {},                              acts,    "&%1",   off, {},                         {}},
+      {&A::mNumLock,     "mNumLock",     p::kMenuNumLock,    {},                              acts,    "%1",    on,  {},                         [this] { m_desktop->NumLockOptionChosen(); }},
+      {&A::mTray,        "mTray",        p::kMenuTray,       {},                              acts,    "%1",    off, {},                         {}},
+      {&A::mHideOnMin,   "mHideOnMin",   p::kMenuHideOnMin,  {},                              acts,    "%1",    off, {},                         {}},
+      {&A::mConfirm,     "mConfirm",     p::kMenuConfirm,    {},                              acts,    "%1",    on,  {},                         {}},
+      {&A::mTop,         "mTop",         p::kMenuTop,        {},                              acts,    "%1",    off, {},                         [this] { SetStayOnTop(m_settings.stayOnTop); }},
+      {&A::mOnlyOne,     "mOnlyOne",     p::kMenuOnlyOne,    {},                              acts,    "%1",    off, {},                         {}},
+      {&A::mLang,        "mLang",        L"&Eng",            {},                              acts,    nullptr, no,  {},                         [this] { mLangClick(); }},
+      {&A::mReadMe,      "mReadMe",      p::kMenuReadMe,     QKeyCombination(Qt::Key_F1),     acts,    "%1",    no,  {},                         readMe},
+      {&A::mAbout,       "mAbout",       p::kMenuAbout,      {},                              acts,    "%1",    no,  {},                         about},
+      {&A::mpRowEdit,    "mpRowEdit",    p::kMenuRowEdit,    QKeyCombination(Qt::Key_F5),     acts,    "%1",    no,  can(MenuCommand::kEditRow),    [this] { EditRow(false); }},
+      {&A::mpRowInsert,  "mpRowInsert",  p::kMenuRowInsert,  QKeyCombination(Qt::Key_Insert), caption, "%1",    no,  can(MenuCommand::kInsertRow),  [this] { EditRow(true); }},
+      {&A::mpRowDelete,  "mpRowDelete",  p::kMenuRowDelete,  QKeyCombination(Qt::Key_Delete), caption, "%1",    no,  can(MenuCommand::kDeleteRow),  [this] { m_calc->DeleteSelectedRow(); }},
+      {&A::mpOperand,    "mpOperand",    p::kMenuOperand,    QKeyCombination(Qt::Key_F6),     acts,    "%1",    no,  can(MenuCommand::kTakeOperand), [this] { m_calc->TakeOperand(); }},
+      {&A::mpResult,     "mpResult",     p::kMenuResult,     QKeyCombination(Qt::Key_F7),     acts,    "%1",    no,  can(MenuCommand::kTakeResult),  [this] { m_calc->TakeResult(); }},
+      {&A::pmMenu,       "pmMenu",       p::kMenuMenu,       {},                              acts,    "%1",    on,  {},                         [this] { ApplyMenuVisibility(); }},
+      {&A::mpRestore,    "mpRestore",    p::kMenuRestore,    {},                              acts,    "%1",    no,  {},                         [this] { RestoreFromTray(); }},
+      {&A::mpCopyResult, "mpCopyResult", p::kMenuCopyResult, {},                              acts,    "%1",    no,  {},                         copy},
+      {&A::mpClose,      "mpClose",      p::kMenuClose,      {},                              acts,    "%1",    no,  {},                         close},
+  };
+  // clang-format on
+}
 
-  on(a.mpRestore, [this] { RestoreFromTray(); });
-  on(a.mpClose, [this] { CloseByCommand(); });
-
+void FormTallyman::ConnectCommands() {
   connect(m_lb, &QListView::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupTapeMenu(m_lb->viewport()->mapToGlobal(at)); });
   connect(m_ed, &QLineEdit::customContextMenuRequested, this,
@@ -93,18 +126,13 @@ void FormTallyman::ConnectCommands() {
 void FormTallyman::PopupTapeMenu(const QPoint& global) {
   EnsurePopupMenus();
   MainActions& a = m_actions;
-  // These actions are shared with the menu bar and its shortcuts: enable them for this pop-up
-  // only, and give them back their state afterwards.
-  QList<QAction*> shared = {a.mpRowEdit, a.mpResult, a.mpRowInsert, a.mpOperand, a.mpRowDelete, a.mSave, a.mClear};
+  // These actions are shared with the menu bar, and their keys act whatever the pop-up shows: their
+  // rules hold for this pop-up only, and they get their state back afterwards.
+  const QList<QAction*> shared = {a.mpRowEdit,   a.mpResult, a.mpRowInsert, a.mpOperand,
+                                  a.mpRowDelete, a.mSave,    a.mClear};
   QList<bool> before;
   for (QAction* action : shared) before.append(action->isEnabled());
-  a.mpRowEdit->setEnabled(m_calc->IsEnabled(MenuCommand::kEditRow));
-  a.mpResult->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeResult));
-  a.mpRowInsert->setEnabled(m_calc->IsEnabled(MenuCommand::kInsertRow));
-  a.mpOperand->setEnabled(m_calc->IsEnabled(MenuCommand::kTakeOperand));
-  a.mpRowDelete->setEnabled(m_calc->IsEnabled(MenuCommand::kDeleteRow));
-  a.mSave->setEnabled(m_calc->IsEnabled(MenuCommand::kSaveTape));
-  a.mClear->setEnabled(m_calc->IsEnabled(MenuCommand::kClearTape));
+  a.commands->Enable(shared);
   a.pm->exec(global);
   for (int i = 0; i < shared.size(); ++i) shared[i]->setEnabled(before[i]);
 }

@@ -61,7 +61,6 @@ class FormTallyman::DesktopSide final : public DesktopHost {
 void FormTallyman::ConnectDesktop(platform::DesktopServices services) {
   m_desktopSide = std::make_unique<DesktopSide>(*this);
   m_desktop = std::make_unique<DesktopController>(std::move(services), m_settings, *m_desktopSide);
-  connect(m_actions.mNumLock, &QAction::triggered, this, [this] { m_desktop->NumLockOptionChosen(); });
 }
 
 void FormTallyman::HideToTray() {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ui/formula_window.h"
@@ -177,6 +178,47 @@ class CommandTableTest : public QObject {
     }
     on.sort();
     QCOMPARE(on, enabled);
+  }
+
+  // The tape pop-up's items follow the tape while it is open; afterwards their keys act again.
+  void tapeItemsFollowTheTapeOnlyWhileTheirPopupIsOpen_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");  // selected; -1 none
+    QTest::addColumn<QStringList>("enabled");
+    QTest::newRow("empty") << "" << -1 << QStringList{};
+    const QStringList tape = {"mClear", "mSave", "mpResult", "mpRowDelete", "mpRowEdit"};
+    QTest::newRow("first row") << "12+5+" << 0 << tape;
+    QTest::newRow("second row") << "12+5+" << 1 << tape + QStringList{"mpOperand", "mpRowInsert"};
+  }
+
+  void tapeItemsFollowTheTapeOnlyWhileTheirPopupIsOpen() {
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QFETCH(QStringList, enabled);
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
+    Type(*window, typed);
+    if (row >= 0) window->Calc().SelectRow(row);
+    const MainActions& a = window->Actions();
+    const QList<QAction*> items = {a.mpRowEdit, a.mpRowInsert, a.mpRowDelete, a.mpOperand,
+                                   a.mpResult,  a.mSave,       a.mClear};
+    QStringList on;
+    bool opened = false;
+    QTimer::singleShot(0, window.get(), [&] {
+      auto* menu = window->findChild<QMenu*>(QStringLiteral("Pm"));
+      opened = menu && menu->isVisible();
+      for (QAction* item : items) {
+        if (item->isEnabled()) on << item->objectName();
+      }
+      if (menu) menu->close();
+    });
+    emit window->Lb()->customContextMenuRequested(QPoint(4, 4));
+    QVERIFY(opened);
+    on.sort();
+    enabled.sort();
+    QCOMPARE(on, enabled);
+    for (QAction* item : items) QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
   }
 };
 
