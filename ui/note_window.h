@@ -18,8 +18,8 @@
 #include "engine/text/note_commands.h"
 #include "engine/text/number_words.h"
 #include "ui/dialog_style.h"
-#include "ui/ui_services.h"
 #include "ui/secondary_window.h"
+#include "ui/ui_services.h"
 
 class QAction;
 class QMenu;

@@ -112,7 +112,8 @@ void TFormRes::BuildMenus() {
   const auto save = [this](bool withTapes) {
     return [this, withTapes] {
       if (m_calc.ResultsList().Count() == 0) return;
-      const QString path = m_host.Ui().files->Choose(this, FileChoice::kSaveText, Lang(p::kSaveResults, m_host.English()));
+      const QString path =
+          m_host.Ui().files->Choose(this, FileChoice::kSaveText, Lang(p::kSaveResults, m_host.English()));
       if (path.isEmpty()) return;
       if (withTapes) {
         SaveRowsWithTapes(path);

@@ -6,8 +6,8 @@
 
 #include "engine/core/number_text.h"
 #include "ui/dialog_style.h"
-#include "ui/url_label.h"
 #include "ui/secondary_window.h"
+#include "ui/url_label.h"
 
 class QLabel;
 class QLineEdit;

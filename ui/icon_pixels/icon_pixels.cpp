@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
     out << "const unsigned int kPixels" << size << "[] = {";
     for (int y = 0; y < size; ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      for (int x = 0; x < size; ++x) out << (x % 8 == 0 ? "\n    " : " ") << "0x" << Qt::hex << line[x] << Qt::dec << "u,";
+      for (int x = 0; x < size; ++x)
+        out << (x % 8 == 0 ? "\n    " : " ") << "0x" << Qt::hex << line[x] << Qt::dec << "u,";
     }
     out << "\n};\n";
   }
