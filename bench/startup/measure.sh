@@ -57,29 +57,26 @@ for i in $(seq "$runs"); do
 done
 
 column() { cut -d' ' -f"$1" "$2" | stats; }
-read -r t_min t_med t_max < <(column 1 "$work/tallyman.txt")
-read -r b_min b_med b_max < <(column 1 "$work/bare.txt")
-read -r tc_min tc_med tc_max < <(column 2 "$work/tallyman.txt")
-read -r bc_min bc_med bc_max < <(column 2 "$work/bare.txt")
-read -r tr_min tr_med tr_max < <(column 3 "$work/tallyman.txt")
-read -r br_min br_med br_max < <(column 3 "$work/bare.txt")
-read -r x_min x_med x_max < <(column 1 "$work/text.txt")
-read -r xc_min xc_med xc_max < <(column 2 "$work/text.txt")
-read -r xr_min xr_med xr_max < <(column 3 "$work/text.txt")
-echo "time to a viewable window, ms (min median max over $runs interleaved runs)"
-echo "  tallyman     $t_min $t_med $t_max"
-echo "  bare window  $b_min $b_med $b_max"
-echo "  with text    $x_min $x_med $x_max"
-awk -v t="$t_med" -v b="$b_med" 'BEGIN {printf "  ratio of medians %.2f (goal 1.0)\n", t / b}'
-awk -v t="$t_med" -v b="$x_med" 'BEGIN {printf "  ratio to the window with text %.2f\n", t / b}'
-echo "CPU time to 2 s after start, ms (min median max)"
-echo "  tallyman     $tc_min $tc_med $tc_max"
-echo "  bare window  $bc_min $bc_med $bc_max"
-echo "  with text    $xc_min $xc_med $xc_max"
-awk -v t="$tc_med" -v b="$bc_med" 'BEGIN {printf "  ratio of medians %.2f (goal 1.0)\n", t / b}'
-awk -v t="$tc_med" -v b="$xc_med" 'BEGIN {printf "  ratio to the window with text %.2f\n", t / b}'
-echo "resident memory 2 s after start, MB (min median max; goal 35)"
-awk -v a="$tr_min" -v b="$tr_med" -v c="$tr_max" 'BEGIN {printf "  tallyman     %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
-awk -v a="$br_min" -v b="$br_med" -v c="$br_max" 'BEGIN {printf "  bare window  %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
-awk -v a="$xr_min" -v b="$xr_med" -v c="$xr_max" 'BEGIN {printf "  with text    %.1f %.1f %.1f\n", a/1024, b/1024, c/1024}'
+
+# One figure for the three programs: min, median and max of a column of their files, divided by
+# `scale`, then (when `goal` is given) tallyman's median against the others'.
+report() {  # column title scale [goal]
+  local name label min med max
+  local -A median
+  echo "$2"
+  for name in tallyman bare text; do
+    case $name in tallyman) label="tallyman    " ;; bare) label="bare window " ;; text) label="with text   " ;; esac
+    read -r min med max < <(column "$1" "$work/$name.txt")
+    median[$name]=$med
+    awk -v l="$label" -v s="$3" -v a="$min" -v b="$med" -v c="$max" \
+      'BEGIN {if (s == 1) printf "  %s %s %s %s\n", l, a, b, c; else printf "  %s %.1f %.1f %.1f\n", l, a/s, b/s, c/s}'
+  done
+  [[ -z "${4:-}" ]] && return
+  awk -v t="${median[tallyman]}" -v b="${median[bare]}" -v g="$4" 'BEGIN {printf "  ratio of medians %.2f (goal %s)\n", t / b, g}'
+  awk -v t="${median[tallyman]}" -v b="${median[text]}" 'BEGIN {printf "  ratio to the window with text %.2f\n", t / b}'
+}
+
+report 1 "time to a viewable window, ms (min median max over $runs interleaved runs)" 1 1.0
+report 2 "CPU time to 2 s after start, ms (min median max)" 1 1.0
+report 3 "resident memory 2 s after start, MB (min median max; goal 35)" 1024
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
