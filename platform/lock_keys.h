@@ -1,5 +1,5 @@
 #pragma once
-// NumLock and ScrollLock: their lock state and a switch that flips it as a key press would.
+// NumLock and ScrollLock: their lock state and a switch that flips it as the key would.
 
 namespace tallyman::platform {
 
@@ -12,8 +12,9 @@ class LockKeys {
   virtual bool Available() const = 0;
   // The key's lock state now; false when it cannot be read.
   virtual bool IsOn(LockKey key) const = 0;
-  // Presses and releases the key, which flips its lock state; nothing when the keyboard has no
-  // such key. Callers switch only when the state differs from the goal.
+  // Flips the key's lock state, as pressing it would, without a key event reaching any window;
+  // nothing when the keyboard has no such lock. Callers switch only when the state differs from
+  // the goal.
   virtual void Toggle(LockKey key) = 0;
 };
 

@@ -66,6 +66,15 @@ class KeyHolder {
   QString m_answer;
 };
 
+class KeyCountingWindow final : public QRasterWindow {
+ public:
+  int keyEvents = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override { ++keyEvents; }
+  void keyReleaseEvent(QKeyEvent*) override { ++keyEvents; }
+};
+
 // The holding mode: grab Pause on the root window for one modifier state only, say "held" or
 // "busy", keep it until the input ends.
 int HoldPause(int modifiers) {
@@ -224,10 +233,15 @@ class X11ServicesTest : public QObject {
     QTest::newRow("NumLock") << LockKey::NumLock << "Num Lock";
     QTest::newRow("ScrollLock") << LockKey::ScrollLock << "Scroll Lock";
   }
+  // The switch reaches no window: a typed key would go to whichever has the focus, here ours.
   void lockKeyToggleFlipsTheLight() {
     QFETCH(LockKey, key);
     QFETCH(QString, light);
     BindScrollLock();
+    KeyCountingWindow focused;
+    focused.setGeometry(100, 100, 200, 120);
+    focused.show();
+    QVERIFY(QTest::qWaitForWindowActive(&focused));
     LockKeys& locks = *m_services.lockKeys;
     const bool before = XsetSaysOn(light);
     QCOMPARE(locks.IsOn(key), before);
@@ -237,6 +251,8 @@ class X11ServicesTest : public QObject {
     locks.Toggle(key);
     QCOMPARE(XsetSaysOn(light), before);
     QCOMPARE(locks.IsOn(key), before);
+    QTest::qWait(300);  // a key event would have come within this
+    QCOMPARE(focused.keyEvents, 0);
   }
 
   void bringToFrontTakesTheFocusFromAnotherProgram() {
