@@ -4,6 +4,7 @@
 #include "platform/termination_signals.h"
 #include "ui/guarded_application.h"
 #include "ui/main_window.h"
+#include "ui/program_style.h"
 #include "ui/start_up.h"
 #include "ui/start_up_trace.h"
 #include "ui/system_locale.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Calculator"));
   // Matches the window to its desktop entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tallyman.Tallyman"));
+  tallyman::ui::InstallProgramStyle();
   tallyman::platform::TerminationSignals termination;
   tallyman::ui::StartUpMark("application made");
   const std::filesystem::path program = QApplication::applicationFilePath().toStdString();

@@ -1,11 +1,11 @@
 #pragma once
 // NumLock and ScrollLock on X11: the state is the XKB locked modifier the key is bound to, and a
 // switch locks or unlocks that modifier through XKB; the keyboard's light follows it.
-#include "platform/lock_keys.h"
-#include "platform/x11/x11_display.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "platform/lock_keys.h"
+#include "platform/x11/x11_display.h"
 
 namespace tallyman::platform {
 

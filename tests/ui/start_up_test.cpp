@@ -1,15 +1,20 @@
-// The one-running-copy rule at start and while the program runs: stale locks are taken over, a
-// starting copy's lock is not, and the option acts as soon as it is ticked.
+// What starting costs and decides: the main window is built without reading an image file, the
+// one-running-copy rule takes stale locks over but not a starting copy's, and the option acts as
+// soon as it is ticked.
 #include "ui/start_up.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLockFile>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/program_style.h"
 #include "ui_test_support.h"
 
 using tallyman::platform::SingleInstance;
@@ -26,6 +31,18 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
+// The libraries mapped into this process whose path holds the text.
+QStringList MappedLibraries(const QString& part) {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return {QStringLiteral("(no /proc/self/maps)")};
+  QStringList found;
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const QString path = QString::fromLocal8Bit(line.mid(line.indexOf('/')));
+    if (line.contains('/') && path.contains(part) && !found.contains(path)) found << path;
+  }
+  return found;
+}
+
 // OnlyOne set in the folder's settings file.
 void SetOnlyOne(const ProgramFolder& folder) {
   WriteFile(folder.File(QStringLiteral("tallyman.ini")), "[SETS]\r\nOnlyOne=1\r\n");
@@ -37,6 +54,31 @@ class StartUpTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Runs first: any window built before would already have loaded what is looked for.
+  void mainWindowIsBuiltWithoutImagePlugins() {
+    const QPalette themes = QApplication::palette();
+    InstallProgramStyle();
+    QCOMPARE(QApplication::palette(), themes);
+    ScriptedAnswerer answerer;
+    ProgramFolder folder;
+    auto window = MakeWindow(folder, tallyman::Locale::English(), answerer.Ui());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(MappedLibraries(QStringLiteral("/imageformats/")), QStringList());
+
+    // The arrow of the menus that do not fit is there, in the theme's button text colour.
+    const auto* more = window->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(more);
+    const QImage arrow = more->icon().pixmap(16, 16).toImage();
+    const QRgb ink = QApplication::palette().color(QPalette::ButtonText).rgb();
+    int inked = 0;
+    for (int y = 0; y < arrow.height(); ++y) {
+      for (int x = 0; x < arrow.width(); ++x)
+        inked += (arrow.pixel(x, y) | 0xFF000000) == (ink | 0xFF000000) && qAlpha(arrow.pixel(x, y)) > 200;
+    }
+    QVERIFY2(inked >= 8, qPrintable(QString::number(inked)));
+  }
+
   void LockNobodyHoldsIsTakenOver_data() {
     QTest::addColumn<QByteArray>("contents");
     QTest::newRow("empty") << QByteArray();
