@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Start-up of tallyman against a bare Qt Widgets window, alternating, under Xvfb with openbox and a
-# tray (trayer), with "Only one instance" on: the time to the first viewable main window, the CPU
-# time the process used until two seconds later, and its resident memory then. Each tallyman run
-# starts from a settings file of its own holding only that option. A second yardstick, the bare
+# Start-up of tallyman against a bare Qt Widgets window, alternating, under Xvfb with openbox, a
+# tray (trayer) and a session bus, with "Only one instance" on: the time to the first viewable
+# main window, the CPU time the process used until two seconds later, and its resident memory
+# then. Each tallyman run starts from a settings file of its own holding only that option. A second yardstick, the bare
 # window with a label and an entry line, pays for the fonts as any window showing text does.
 # Usage: bench/startup/measure.sh [path/to/tallyman] [runs]
 set -euo pipefail
@@ -31,15 +31,17 @@ mkdir "$work/program"
 cp "$program" "$work/program/tallyman"
 
 harness_begin bench
+# A home of its own and a session bus as every desktop has: without one, each program would start
+# a bus through dbus-launch (where dbus-x11 is installed), and with the caller's it would meet
+# whatever that desktop offers.
+harness_private_home
+harness_start_bus
 harness_start_x
 harness_start_wm
 trayer >/dev/null 2>&1 &
 pids+=($!)
 wait_until 5 eval 'xdotool search --classname trayer >/dev/null 2>&1' || true
 sleep 0.3  # the tray selection is taken right after the window appears
-
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
 stats() {  # min median max of the numbers on stdin
   sort -n | awk '{a[NR]=$1} END {printf "%s %s %s\n", a[1], a[int((NR+1)/2)], a[NR]}'
