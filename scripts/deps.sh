@@ -9,7 +9,7 @@ packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev)
 [ "$what" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)  # scripts/fuzz.sh
 if [ -f "$(dirname "$0")/../ui/CMakeLists.txt" ]; then
   # qt6-translations-l10n: Qt's own dialogs (files, fonts) in Russian
-  packages+=(qt6-base-dev qt6-translations-l10n libx11-dev fonts-liberation)
+  packages+=(qt6-base-dev qt6-translations-l10n libx11-dev libfontconfig-dev fonts-liberation)
   packages+=(qt6-wayland)  # runs natively in a Wayland session
   if [ "$what" = test ]; then
     packages+=(weston dbus python3-dbus python3-gi)  # a headless Wayland compositor; a private bus with the mock portal

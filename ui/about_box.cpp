@@ -11,6 +11,7 @@
 #include "build_info/version.h"
 #include "engine/core/lang_pairs.h"
 #include "ui/centre_on_screen.h"
+#include "ui/installed_family.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/readable_colour.h"
@@ -61,7 +62,7 @@ void TFormRow::SetupAbout(const UrlOpener& openUrl) {
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("PanName"));
   // The name and the links share the panel's font.
-  QFont bold(QStringLiteral("Arial"));
+  QFont bold(InstalledFamily(QStringLiteral("Arial")));
   bold.setPixelSize(13);
   bold.setBold(true);
   panel->setFont(bold);

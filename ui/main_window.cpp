@@ -19,6 +19,7 @@
 #include "engine/settings/settings_file.h"
 #include "engine/tape/spoken_rows.h"
 #include "platform/beep.h"
+#include "ui/installed_family.h"
 #include "ui/message_dialogs.h"
 #include "ui/note_window.h"
 #include "ui/program_icon.h"
@@ -115,7 +116,8 @@ void FormTallyman::BuildWidgets() {
   setWindowTitle(Lang(pairs::kCalculator, false));
   QApplication::setWindowIcon(WindowIcon());  // every window's, and the tray icon's
   StartUpMark("program icon set");
-  QFont font(QStringLiteral("Arial"));
+  const QString fontName = QStringLiteral("Arial");
+  QFont font(InstalledFamily(fontName));
   font.setPixelSize(19);
   font.setBold(true);
   setFont(font);
@@ -167,7 +169,7 @@ void FormTallyman::BuildWidgets() {
     watched->installEventFilter(this);
   }
   StartUpMark("menu fonts set");
-  ApplyFont(font);
+  ApplyFont(font, fontName);
   StartUpMark("font applied");
   NameControls();
   const int menuHeight = menuBar()->sizeHint().height();
@@ -176,7 +178,7 @@ void FormTallyman::BuildWidgets() {
   move(333, 239);
 }
 
-void FormTallyman::ApplyFont(const QFont& font) {
+void FormTallyman::ApplyFont(const QFont& font, const QString& name) {
   setFont(font);
   m_lb->setFont(font);
   m_ed->setFont(font);
@@ -185,7 +187,7 @@ void FormTallyman::ApplyFont(const QFont& font) {
   LayoutEntryPanel();
   if (m_res) m_res->TakeFont(font);
   const QFont applied = this->font();
-  m_settings.font.name = FromQString(applied.family());
+  m_settings.font.name = FromQString(name);
   m_settings.font.size = QFontInfo(applied).pointSize();
   m_settings.font.bold = applied.bold();
 }

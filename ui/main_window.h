@@ -183,7 +183,8 @@ class FormTallyman : public QMainWindow, public CalculatorHost, public StateObse
   void NameControls();
   void DescribeSigns();
   void ApplyFocusColours(bool entryFocused);
-  void ApplyFont(const QFont& font);
+  // name: the family as the settings file keeps it, which may be one the font only stands in for.
+  void ApplyFont(const QFont& font, const QString& name);
   bool EntryKey(QKeyEvent* event);
   bool TapeKey(QKeyEvent* event);
   bool WindowKey(QKeyEvent* event);

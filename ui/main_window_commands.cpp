@@ -49,7 +49,7 @@ std::vector<MainCommand> FormTallyman::MainCommands() {
   const auto chooseFont = [this] {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font(), this);
-    if (ok) ApplyFont(chosen);
+    if (ok) ApplyFont(chosen, chosen.family());
   };
   const auto readMe = [this] {
     if (m_helpExists) OpenHelpPage(m_ui, this, m_paths.helpFile, Style());

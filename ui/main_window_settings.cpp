@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "engine/settings/settings_file.h"
+#include "ui/installed_family.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/results_window.h"
@@ -71,7 +72,8 @@ void FormTallyman::ApplySettings(Settings settings) {
   PlaceWindow(m_res, s.resultsWindow);
 
   QFont chosen = font();
-  if (!s.font.name.empty()) chosen.setFamily(ToQString(s.font.name));
+  const QString fontName = s.font.name.empty() ? chosen.family() : ToQString(s.font.name);
+  chosen.setFamily(InstalledFamily(fontName));
   if (s.font.size > 0) chosen.setPointSize(s.font.size);
   ApplyMenuVisibility();
 
@@ -80,7 +82,7 @@ void FormTallyman::ApplySettings(Settings settings) {
     ApplyLanguage();
   }
   chosen.setBold(s.font.bold);
-  ApplyFont(chosen);
+  ApplyFont(chosen, fontName);
   const QColor colour = FontColour(s.font.color);
   // Kept as it will be written back: the system's text colour as such, others as 0x00BBGGRR.
   const bool systemColour = !colour.isValid() || colour == QPalette().color(QPalette::Text);

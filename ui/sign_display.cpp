@@ -3,12 +3,13 @@
 #include <QFont>
 #include <QLabel>
 
+#include "ui/installed_family.h"
 #include "ui/readable_colour.h"
 
 namespace tallyman::ui {
 
 QFont SignDisplayFont() {
-  QFont font(QStringLiteral("Courier New"));
+  QFont font(InstalledFamily(QStringLiteral("Courier New")));
   font.setPixelSize(29);
   font.setBold(true);
   return font;

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "engine/core/lang_pairs.h"
+#include "ui/installed_family.h"
 #include "ui/precision_dialog.h"
 #include "ui/row_dialog.h"
 #include "ui_test_support.h"
@@ -485,9 +486,9 @@ class MainWindowTest : public QObject {
     ProgramFolder folder;
     auto window = MakeWindow(folder, Locale::Russian(), m_answerer->Ui());
     QCOMPARE(window->centralWidget()->size(), QSize(262, 127));
-    QCOMPARE(window->Ed()->font().family(), QString("Arial"));
+    QCOMPARE(window->Ed()->font().family(), InstalledFamily("Arial"));
     QVERIFY(window->Ed()->font().bold());
-    QCOMPARE(window->S1()->font().family(), QString("Courier New"));
+    QCOMPARE(window->S1()->font().family(), InstalledFamily("Courier New"));
     QCOMPARE(window->S1()->font().pixelSize(), 29);
     QCOMPARE(window->S1()->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     QCOMPARE(window->S1()->width(), 25);

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "engine/settings/settings_file.h"
+#include "ui/installed_family.h"
 #include "ui_test_support.h"
 
 using namespace tallyman;
@@ -28,7 +29,7 @@ class SettingsRoundTripTest : public QObject {
     QVERIFY(window->Actions().mEscClose->isChecked());
     QVERIFY(window->Actions().mPause->isChecked());
     QVERIFY(window->font().bold());
-    QCOMPARE(window->font().family(), QString("Arial"));
+    QCOMPARE(window->font().family(), InstalledFamily("Arial"));
   }
 
   void settingsComeBackAtTheNextStart() {
@@ -52,6 +53,10 @@ class SettingsRoundTripTest : public QObject {
       QVERIFY(!window->isVisible());
     }
     QVERIFY(QFile::exists(folder.File("tallyman.ini")));
+    // The name asked for is kept, not the family that stands in for it here.
+    QFile ini(folder.File("tallyman.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("[FONT]\r\nName=Arial\r\n"));
     auto window = MakeWindow(folder, Locale::Russian(), answerer.Ui());
     QVERIFY(window->English());
     QCOMPARE(window->Actions().mLang->text(), QString("&Rus"));
