@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace tallyman::ui {
@@ -38,10 +39,7 @@ QString ListedFamily(const QStringList& installed, const QString& family) {
   return {};
 }
 
-}  // namespace
-
-QString InstalledFamily(const QString& name) {
-  if (name.isEmpty()) return name;
+QString FindInstalledFamily(const QString& name) {
   // Qt's list holds installed families only; asking it reads the font configuration, which the
   // first text drawn would read anyway.
   const QStringList installed = QFontDatabase::families();
@@ -51,6 +49,17 @@ QString InstalledFamily(const QString& name) {
     if (!listed.isEmpty()) return listed;
   }
   return name;
+}
+
+}  // namespace
+
+QString InstalledFamily(const QString& name) {
+  if (name.isEmpty()) return name;
+  // Running every substitution rule costs about as much as loading a font: once per name.
+  static QHash<QString, QString> found;
+  auto known = found.constFind(name);
+  if (known == found.constEnd()) known = found.insert(name, FindInstalledFamily(name));
+  return *known;
 }
 
 }  // namespace tallyman::ui

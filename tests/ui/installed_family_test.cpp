@@ -15,8 +15,8 @@ class InstalledFamilyTest : public QObject {
  private slots:
   void sameFontAsQtWouldFallBackTo_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"Arial", "Courier New", "Times New Roman", "Helvetica", "monospace", "Sans Serif",
-                             "No Such Family 42"})
+    for (const char* name :
+         {"Arial", "Courier New", "Times New Roman", "Helvetica", "monospace", "Sans Serif", "No Such Family 42"})
       QTest::newRow(name) << QString::fromLatin1(name);
     QTest::newRow("an installed family") << QFontDatabase::families().value(0);
     QTest::newRow("in other letter case") << QFontDatabase::families().value(0).toUpper();
