@@ -38,6 +38,15 @@ class ChevronIcon final : public QIconEngine {
     painter->restore();
   }
 
+  // On a clear ground: the stock pixmap would start from whatever its memory held.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+
   QIconEngine* clone() const override { return new ChevronIcon(m_pointsLeft); }
 
  private:

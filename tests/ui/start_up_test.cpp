@@ -77,6 +77,8 @@ class StartUpTest : public QObject {
         inked += (arrow.pixel(x, y) | 0xFF000000) == (ink | 0xFF000000) && qAlpha(arrow.pixel(x, y)) > 200;
     }
     QVERIFY2(inked >= 8, qPrintable(QString::number(inked)));
+    QCOMPARE(qAlpha(arrow.pixel(0, 0)), 0);  // on the button's own ground
+    QCOMPARE(qAlpha(arrow.pixel(15, 15)), 0);
   }
 
   void LockNobodyHoldsIsTakenOver_data() {
