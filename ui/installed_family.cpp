@@ -40,8 +40,8 @@ QString ListedFamily(const QStringList& installed, const QString& family) {
 }
 
 QString FindInstalledFamily(const QString& name) {
-  // Qt's list holds installed families only; asking it reads the font configuration, which the
-  // first text drawn would read anyway.
+  // Qt's list holds the installed families (and its own generic names, "Sans Serif" among them);
+  // asking it reads the font configuration, which the first text drawn would read anyway.
   const QStringList installed = QFontDatabase::families();
   if (installed.contains(name, Qt::CaseInsensitive)) return name;
   for (const QString& family : SubstitutesFor(name)) {
