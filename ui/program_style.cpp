@@ -24,9 +24,10 @@ class ChevronIcon final : public QIconEngine {
     const qreal width = side / 4;
     const QPointF centre = QRectF(rect).center();
     QPainterPath path;
+    const qreal half = (m_pointsLeft ? -width : width) / 2;  // from a stroke's middle to its tip
     for (const qreal offset : {-width * 0.6, width * 0.6}) {
-      const qreal tip = centre.x() + offset + (m_pointsLeft ? -width / 2 : width / 2);
-      const qreal tail = centre.x() + offset + (m_pointsLeft ? width / 2 : -width / 2);
+      const qreal tip = centre.x() + offset + half;
+      const qreal tail = centre.x() + offset - half;
       path.moveTo(tail, centre.y() - height / 2);
       path.lineTo(tip, centre.y());
       path.lineTo(tail, centre.y() + height / 2);

@@ -2,8 +2,9 @@
 # Start-up of tallyman against a bare Qt Widgets window, alternating, under Xvfb with openbox, a
 # tray (trayer) and a session bus, with "Only one instance" on: the time to the first viewable
 # main window, the CPU time the process used until two seconds later, and its resident memory
-# then. Each tallyman run starts from a settings file of its own holding only that option. A second yardstick, the bare
-# window with a label and an entry line, pays for the fonts as any window showing text does.
+# then. Each tallyman run starts from a settings file of its own holding only that option. A
+# second yardstick, the bare window with a label and an entry line, pays for the fonts as any
+# window showing text does.
 # Usage: bench/startup/measure.sh [path/to/tallyman] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
